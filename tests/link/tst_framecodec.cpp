@@ -1,0 +1,73 @@
+#include "link/framecodec.h"
+
+#include <QtTest>
+
+class TestFrameCodec : public QObject
+{
+    Q_OBJECT
+private slots:
+    void framesInPlace();
+    void refusesPayloadOverLengthLimit();
+    void decodesStream_data();
+    void decodesStream();
+};
+
+void TestFrameCodec::framesInPlace()
+{
+    QByteArray data = QByteArray::fromHex("0801");
+    QVERIFY(FrameCodec::frame(data));
+    QCOMPARE(data, QByteArray::fromHex("43414c4302000801"));
+
+    QByteArray big(0x1234, 'x');
+    QVERIFY(FrameCodec::frame(big));
+    QCOMPARE(big.mid(4, 2), QByteArray::fromHex("3412"));
+}
+
+void TestFrameCodec::refusesPayloadOverLengthLimit()
+{
+    QByteArray fits(FrameCodec::maxPayload, 'a');
+    QVERIFY(FrameCodec::frame(fits));
+    QByteArray tooLong(FrameCodec::maxPayload + 1, 'a');
+    QVERIFY(!FrameCodec::frame(tooLong));
+    QCOMPARE(tooLong.size(), FrameCodec::maxPayload + 1);
+}
+
+// Each row feeds the chunks one after the other and lists the payloads expected, in order.
+void TestFrameCodec::decodesStream_data()
+{
+    QTest::addColumn<QList<QByteArray>>("chunks");
+    QTest::addColumn<QList<QByteArray>>("payloads");
+    const QByteArray ok = QByteArray::fromHex("080b");
+    QTest::newRow("one frame") << QList<QByteArray>{QByteArray::fromHex("43414c430200080b")}
+                               << QList<QByteArray>{ok};
+    QTest::newRow("noise before") << QList<QByteArray>{QByteArray::fromHex("00ff434143414c430200080b")}
+                                  << QList<QByteArray>{ok};
+    QTest::newRow("split preamble") << QList<QByteArray>{QByteArray::fromHex("4341"), QByteArray::fromHex("4c430200080b")}
+                                    << QList<QByteArray>{ok};
+    QTest::newRow("split length") << QList<QByteArray>{QByteArray::fromHex("43414c4302"), QByteArray::fromHex("00"), QByteArray::fromHex("080b")}
+                                  << QList<QByteArray>{ok};
+    QTest::newRow("empty payload") << QList<QByteArray>{QByteArray::fromHex("43414c430000")}
+                                   << QList<QByteArray>{QByteArray()};
+    QTest::newRow("two frames in one read")
+        << QList<QByteArray>{QByteArray::fromHex("43414c430200080b43414c4302000801")}
+        << QList<QByteArray>{ok, QByteArray::fromHex("0801")};
+    QTest::newRow("incomplete payload") << QList<QByteArray>{QByteArray::fromHex("43414c430300080b")}
+                                        << QList<QByteArray>{};
+}
+
+void TestFrameCodec::decodesStream()
+{
+    QFETCH(QList<QByteArray>, chunks);
+    QFETCH(QList<QByteArray>, payloads);
+    FrameDecoder decoder;
+    QList<QByteArray> got;
+    for (const QByteArray &chunk : chunks) {
+        decoder.feed(chunk);
+        while (auto payload = decoder.takeFrame())
+            got.append(*payload);
+    }
+    QCOMPARE(got, payloads);
+}
+
+QTEST_GUILESS_MAIN(TestFrameCodec)
+#include "tst_framecodec.moc"
