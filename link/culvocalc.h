@@ -1,0 +1,109 @@
+#pragma once
+
+#include "link/framecodec.h"
+#include "serializeData.pb.h"
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QSerialPortInfo>
+#include <QString>
+#include <QUrl>
+#include <memory>
+#include <optional>
+
+class QSerialPort;
+
+// The link to one calculator over one USB virtual serial port. Every exchange blocks the calling
+// thread; failures are reported as texts through errorNotify. A link belongs to the thread that
+// created it; copies share one port.
+class CUlvoCalc : public QObject
+{
+    Q_OBJECT
+public:
+    // Largest file the link agrees to hold in memory; larger listed sizes are refused up front.
+    static constexpr int maxFileSize = 64 * 1024 * 1024;
+    static constexpr int defaultChunkSize = 512;
+
+    explicit CUlvoCalc(QObject *parent = nullptr);
+    CUlvoCalc(QSerialPortInfo portInfo, QObject *parent = nullptr);
+    CUlvoCalc(const CUlvoCalc &other);
+    CUlvoCalc &operator=(const CUlvoCalc &other);
+    ~CUlvoCalc() override;
+
+    static QList<QSerialPortInfo> findCalcs();
+    bool initialize(QSerialPortInfo portInfo);
+    QString portName();
+    QString getName();
+
+    // Device information, generic requests.
+    bool getDeviceInf();
+    bool sendMessage(UlvoCalc::calcMsg_msgType type);
+    bool sendCommand(UlvoCalc::calcMsg_msgType type, UlvoCalc::calcMsg &response);
+
+    // Listing, deletion, renaming.
+    int getNumberOfFiles();
+    QList<QPair<QString, int>> getFilesInfo();
+    bool delFile(UlvoCalc::fileInf inf);
+    bool setDeviceName(QString name);
+
+    // File transfer in frames.
+    std::optional<QByteArray> getData(UlvoCalc::fileInf inf);
+    bool sendFile(UlvoCalc::fileInf inf, const QByteArray &data);
+
+    // Batch requests and calculator file names.
+    static QString convertToSfn(QString name);
+    QPair<QString, QString> genGetFileString(QPair<QString, int> file);
+    QList<QUrl> genGetFilesRequest(QList<QPair<QString, int>> files, QString destDir);
+    void genSendFileString(const QString &name, const QString &text);
+    void genSendFilesRequest(QList<QPair<QString, QString>> files);
+    void genDelFilesRequest(QList<QPair<QString, int>> files);
+
+    // Backup archive and restore.
+    std::optional<QString> createBackup();
+    void restoreBackup(const QUrl &url);
+
+    // Frames.
+    bool TX(QByteArray &data);
+    bool RX(QByteArray &data);
+
+    static QString msgErrorToStr(const UlvoCalc::calcMsg &msg);
+
+    // Read-only views for diagnostics and tests.
+    int currentChunkSize() const { return chunkSize; }
+    int currentErrorType() const { return errorType; }
+    QString hardwareVersion() const { return hv; }
+    QString firmwareVersion() const { return fv; }
+    QString protocolVersion() const { return pv; }
+    bool isOpen() const;
+
+signals:
+    void errorNotify(QString errorText);
+    void fileDeleted(QString fName);
+    void fileSend(QPair<QString, int> fInf);
+
+public slots:
+    void onError(QString errorText = QString());
+
+private:
+    // Serialises msg into a byte array of its serialised size.
+    static QByteArray serialize(const google::protobuf::MessageLite &msg);
+    // Sends a message that carries only type, for acknowledgements; result not inspected.
+    void sendAck();
+    // Reads the next frame's payload and parses it; false when RX failed (already reported) —
+    // a payload that does not parse leaves msg of type NONE.
+    bool receiveMessage(UlvoCalc::calcMsg &msg);
+    // Reports a failure answer: errorType from its error field, then its text.
+    void reportFailure(const UlvoCalc::calcMsg &answer);
+    int readSize() const { return 2 * chunkSize; }
+
+    std::shared_ptr<QSerialPort> port;
+    QString hv;
+    QString fv;
+    QString pv;
+    QString name;
+    int chunkSize = defaultChunkSize;
+    int errorType = 0;
+    // Receive state of this link: preamble window and bytes that arrived after the last frame.
+    std::shared_ptr<FrameDecoder> decoder;
+};
