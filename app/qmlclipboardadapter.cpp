@@ -33,3 +33,6 @@ bool QmlClipboardAdapter::hasUrls() const
     // An empty URL list (a copy of nothing) offers nothing to paste.
     return !getUrls().isEmpty();
 }
+
+// Compiled here so that this class links on its own, without the other classes of the library.
+#include "moc_qmlclipboardadapter.cpp"

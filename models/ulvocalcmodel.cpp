@@ -86,3 +86,6 @@ bool UlvoCalcModel::isCurrentRowValid() const
 {
     return m_currentIndex >= 0 && m_currentIndex < m_names.size();
 }
+
+// Compiled here so that this class links on its own, without the other classes of the library.
+#include "moc_ulvocalcmodel.cpp"

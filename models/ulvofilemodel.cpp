@@ -117,3 +117,6 @@ void UlvoFileModel::clear()
     m_files.clear();
     endRemoveRows();
 }
+
+// Compiled here so that this class links on its own, without the other classes of the library.
+#include "moc_ulvofilemodel.cpp"
