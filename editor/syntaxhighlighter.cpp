@@ -47,3 +47,6 @@ void SyntaxHighlighter::setFormat(int start, int count, const QVariant &format)
     if (format.userType() == QMetaType::QFont)
         QSyntaxHighlighter::setFormat(start, count, format.value<QFont>());
 }
+
+// Keeps this class's meta-object code in this object file, so linking it pulls in no other class.
+#include "moc_syntaxhighlighter.cpp"

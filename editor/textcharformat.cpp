@@ -37,3 +37,6 @@ void TextCharFormat::setForeground(const QVariant &value)
     QTextCharFormat::setForeground(QBrush(colour));
     emit foregroundChanged();
 }
+
+// Keeps this class's meta-object code in this object file, so linking it pulls in no other class.
+#include "moc_textcharformat.cpp"
