@@ -138,3 +138,8 @@ QHash<int, QByteArray> UlvoFuncTreeModel::roleNames() const
 {
     return m_roleNames;
 }
+
+// The meta-objects are compiled here rather than in the library's shared moc unit, so that
+// using the catalogue pulls in no other class's meta-object.
+#include "moc_ulvofunctreemodel.cpp"
+#include "moc_ulvofunctype.cpp"
