@@ -133,25 +133,6 @@ def square_dot(cx, cy, size):
     return rect(cx - h, cy - h, cx + h, cy + h)
 
 
-def _circle(cx, cy, r, clockwise):
-    """Eight quadratic arcs; off-curve points on the circumscribed octagon."""
-    step = math.pi / 4
-    sign = -1 if clockwise else 1
-    ops = [("moveTo", ((cx + r, cy),))]
-    for k in range(8):
-        a_off = sign * (k + 0.5) * step
-        a_on = sign * (k + 1) * step
-        ro = r / math.cos(step / 2)
-        ops.append(("qCurveTo", ((cx + ro * math.cos(a_off), cy + ro * math.sin(a_off)),
-                                 (cx + r * math.cos(a_on), cy + r * math.sin(a_on)))))
-    ops.append(("closePath", ()))
-    return Shape(ops)
-
-
-def ring(cx, cy, r, thickness):
-    return _circle(cx, cy, r, True) + _circle(cx, cy, r - thickness, False)
-
-
 def stroke(p, q, width):
     """A straight stroke of the given width from p to q, square ends."""
     (x0, y0), (x1, y1) = p, q
@@ -202,10 +183,9 @@ def row(shapes, width, gap=0, margin=20):
     return placed.centred(width)
 
 
-def sit(shape, bottom=None, top=None):
-    """Moves a shape vertically so its bottom (or top) is at the given height."""
-    _, y0, _, y1 = shape.bounds()
-    return shape.moved(0, bottom - y0 if bottom is not None else top - y1)
+def sit(shape, bottom):
+    """Moves a shape vertically so its bottom is at the given height."""
+    return shape.moved(0, bottom - shape.bounds()[1])
 
 
 # ---- the calculator glyphs ----
@@ -422,7 +402,7 @@ def build(regular_path, bold_path, output):
     fb.setupHorizontalMetrics(metrics)
 
     mapping = {code: glyph_name(code) for code in range(256)}
-    fb.setupCharacterMap(mapping)  # replaced below: format 6 for the Macintosh subtable
+    # Built by hand: FontBuilder would not write a format 6 subtable for the Macintosh platform.
     cmap = newTable("cmap")
     cmap.tableVersion = 0
     cmap.tables = []
