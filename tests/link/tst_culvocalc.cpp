@@ -74,6 +74,8 @@ private slots:
     void findsCalculatorsOnly();
     void readsDeviceInformation_data();
     void readsDeviceInformation();
+    void unexpectedDeviceAnswer_data();
+    void unexpectedDeviceAnswer();
     void silentCalculator();
     void listsFiles_data();
     void listsFiles();
@@ -83,7 +85,7 @@ private slots:
     void deleteFile();
     void renamesCalculator();
     void refusedRenameKeepsName();
-    void refusesUnframablePayload();
+    void framesOnlyWhatFits();
     void copySharesPort();
     void hostileCountAnswer_data();
     void hostileCountAnswer();
@@ -314,6 +316,39 @@ void TestCUlvoCalc::readsDeviceInformation()
     QVERIFY(spy.isEmpty());
 }
 
+void TestCUlvoCalc::unexpectedDeviceAnswer_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    calcMsg msg;
+    msg.set_type(calcMsg::SUCCESS);
+    QTest::newRow("other type") << payloadOf(msg);
+    msg.set_type(calcMsg::SEND_DEVICE_INF);
+    QTest::newRow("no device information") << payloadOf(msg);
+    QTest::newRow("garbage") << QByteArray::fromHex("ffffffff0f");
+}
+
+// The link stays constructed and open with its defaults; nothing is reported.
+void TestCUlvoCalc::unexpectedDeviceAnswer()
+{
+    QFETCH(QByteArray, payload);
+    SimulatedCalculator::Options options;
+    options.maxChunkSize = 2048;
+    SimulatedCalculator *calc = plugCalc(options);
+    QVERIFY(calc);
+    calc->replyRawOn(calcMsg::GET_DEVICE_INF, {payload});
+    CUlvoCalc link(portOf(calc));
+    QVERIFY(link.isOpen());
+    QVERIFY(link.getName().isEmpty());
+    QVERIFY(link.hardwareVersion().isEmpty());
+    QCOMPARE(link.currentChunkSize(), CUlvoCalc::defaultChunkSize);
+
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QVERIFY(link.getDeviceInf());
+    QCOMPARE(link.getName(), options.name);
+    QCOMPARE(link.currentChunkSize(), 2048);
+    QVERIFY(spy.isEmpty());
+}
+
 void TestCUlvoCalc::silentCalculator()
 {
     SimulatedCalculator *calc = plugCalc();
@@ -449,8 +484,9 @@ void TestCUlvoCalc::refusedRenameKeepsName()
     QCOMPARE(link.currentErrorType(), 0);
 }
 
-// A payload the 16-bit length cannot express is never put on the line with a cut length.
-void TestCUlvoCalc::refusesUnframablePayload()
+// A payload is framed in place; one the 16-bit length cannot express is never put on the line
+// with a cut length.
+void TestCUlvoCalc::framesOnlyWhatFits()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
@@ -458,6 +494,12 @@ void TestCUlvoCalc::refusesUnframablePayload()
     CUlvoCalc link(portOf(calc));
     calc->clearReceived();
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+
+    QByteArray data = QByteArray::fromHex("0802");
+    QVERIFY(link.TX(data));
+    QCOMPARE(data, QByteArray::fromHex("43414c4302000802"));
+    QVERIFY(link.RX(data));
+    QCOMPARE(data, filesNumPayload(1));
 
     QByteArray tooLong(65536, '\x08');
     QVERIFY(!link.TX(tooLong));
@@ -467,7 +509,7 @@ void TestCUlvoCalc::refusesUnframablePayload()
     QVERIFY(spy.isEmpty());
 
     QCOMPARE(link.getNumberOfFiles(), 1);
-    QCOMPARE(calc->received().size(), 1);
+    QCOMPARE(calc->received().size(), 2);
 }
 
 void TestCUlvoCalc::copySharesPort()
