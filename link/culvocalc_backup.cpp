@@ -1,6 +1,7 @@
 // Backup of every calculator file into one ZIP archive, and restore of such an archive.
 
 #include "link/culvocalc.h"
+#include "link/plainfilename.h"
 #include "link/ziparchive.h"
 
 #include <QDir>
@@ -71,6 +72,12 @@ std::optional<QString> CUlvoCalc::createBackup()
         }
         if (answer.finf().name().empty())
             break;
+        // Entries are extracted by other tools too: a name must not reach outside their folder.
+        const QString name = QString::fromStdString(answer.finf().name());
+        if (!isPlainFileName(name)) {
+            onError(QStringLiteral("Invalid file name: %1").arg(name));
+            return std::nullopt;
+        }
         list.append(answer.finf());
     }
     if (list.isEmpty())

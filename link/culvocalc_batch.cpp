@@ -1,6 +1,7 @@
 // Operations on several files at once, program text, and the calculator's file-name rule.
 
 #include "link/culvocalc.h"
+#include "link/plainfilename.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,15 +18,6 @@ UlvoCalc::fileInf makeFileInf(const QString &name, int size)
     inf.set_name(name.toUtf8().toStdString());
     inf.set_size(size);
     return inf;
-}
-
-// A calculator name becomes a local file name as it is; anything that could leave the
-// destination folder or is not a plain name is refused.
-bool isPlainFileName(const QString &name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-           && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-           && !name.contains(QChar(0));
 }
 
 } // namespace
@@ -102,6 +94,7 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
 {
     QList<QUrl> written;
     for (const auto &file : files) {
+        // The calculator's name becomes the local name as it is, so it must stay in destDir.
         if (!isPlainFileName(file.first)) {
             onError(QStringLiteral("Invalid file name: %1").arg(file.first));
             continue;

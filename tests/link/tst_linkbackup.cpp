@@ -214,6 +214,9 @@ void TestLinkBackup::failedBackupLeavesNoArchive_data()
     QTest::newRow("size above the limit listed")
         << QList<QByteArray>{fileInfPayload("B", CUlvoCalc::maxFileSize + 1), fileInfPayload("", 0)}
         << 0 << "Wrong data size.";
+    QTest::newRow("name leaves the folder")
+        << QList<QByteArray>{fileInfPayload("A", 5), fileInfPayload("../B", 5), fileInfPayload("", 0)}
+        << 0 << "Invalid file name: ../B";
     QTest::newRow("same name twice")
         << QList<QByteArray>{fileInfPayload("A", 5), fileInfPayload("A", 5), fileInfPayload("", 0)}
         << 0 << "Can't write backup file";
