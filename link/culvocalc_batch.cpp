@@ -4,7 +4,6 @@
 #include "link/plainfilename.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
