@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <functional>
 #include <memory>
 
 // The calculator's side of the protocol, served on a pseudo-terminal by a thread of its own.
@@ -28,7 +29,8 @@ public:
         QString pv = QStringLiteral("PV 3");
     };
 
-    explicit SimulatedCalculator(Options options = Options(), QObject *parent = nullptr);
+    explicit SimulatedCalculator(QObject *parent = nullptr);
+    explicit SimulatedCalculator(Options options, QObject *parent = nullptr);
     ~SimulatedCalculator() override;
 
     // Opens a new pty (raw mode) and starts serving it. False when no pty could be opened.
@@ -80,6 +82,12 @@ public:
 
     // Removes every script entry and option above.
     void resetScript();
+
+    // How a restart after REBOOT looks from the bus. Both run on the serving thread: `down` as the
+    // device leaves, `up` with its new line once it is back, delayMs later. Without them the
+    // device keeps its line.
+    void setRestartHandlers(std::function<void()> down, std::function<void(QString slavePath)> up,
+                            int delayMs);
 
 signals:
     // A message arrived (type as int, so it crosses threads without registration).

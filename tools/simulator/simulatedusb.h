@@ -39,6 +39,7 @@ public:
     bool replug(SimulatedCalculator *calc);
     QString portNameOf(SimulatedCalculator *calc) const;
 
+    // Applies to calculators plugged from now on.
     void setRebootDelay(int ms);
 
 signals:

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "editor/editortypes.h"
+#include "textformatprobe.h"
+
+#include <QObject>
+#include <QQmlEngine>
+#include <QtQml>
+
+// Prepares the declarative environment of the QML tests as start-up prepares the application's:
+// the registered types now, context properties once the engine exists.
+class QmlTestSetup : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void applicationAvailable()
+    {
+        registerEditorTypes();
+        qmlRegisterType<TextFormatProbe>("UlvoTest", 1, 0, "TextFormatProbe");
+    }
+
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        Q_UNUSED(engine)
+    }
+};

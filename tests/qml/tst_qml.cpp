@@ -1,0 +1,5 @@
+#include "qmltestsetup.h"
+
+#include <QtQuickTest>
+
+QUICK_TEST_MAIN_WITH_SETUP(qml, QmlTestSetup)
