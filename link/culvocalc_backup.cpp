@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QTemporaryFile>
 #include <QThread>
@@ -15,9 +16,12 @@ namespace {
 constexpr unsigned long rebootSeconds = 3;
 
 // A unique name per backup, so that two running instances never write the same archive.
-QString reserveBackupPath()
+QString reserveBackupPath(const QString &folder)
 {
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/calc-backup-XXXXXX.ubk"));
+    // An unusable temporary folder comes back as an empty path; never fall back to "/".
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return QString();
+    QTemporaryFile file(folder + QStringLiteral("/calc-backup-XXXXXX.ubk"));
     file.setAutoRemove(false);
     return file.open() ? file.fileName() : QString();
 }
@@ -83,11 +87,12 @@ std::optional<QString> CUlvoCalc::createBackup()
     if (list.isEmpty())
         return std::nullopt;
 
-    const QString path = reserveBackupPath();
+    const QString folder = QDir::tempPath();
+    const QString path = reserveBackupPath(folder);
     ZipArchive archive;
     if (path.isEmpty() || !archive.create(path)) {
-        onError(QStringLiteral("Can't create backup file: %1")
-                    .arg(path.isEmpty() ? QDir::tempPath() : path));
+        onError(QStringLiteral("Can't create backup file in the temporary folder %1")
+                    .arg(path.isEmpty() ? folder : path));
         if (!path.isEmpty())
             QFile::remove(path);
         return std::nullopt;

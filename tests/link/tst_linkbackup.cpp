@@ -242,14 +242,14 @@ void TestLinkBackup::failedBackupLeavesNoArchive()
 
 void TestLinkBackup::reportsUncreatableArchive()
 {
-    const QString missing = temp->filePath("gone");
-    qputenv("TMPDIR", QFile::encodeName(missing));
+    qputenv("TMPDIR", QFile::encodeName(temp->filePath("gone")));
     sim.calc->setFile("A", "alpha");
 
     QVERIFY(!sim.link->createBackup());
     QCOMPARE(sim.errors->size(), 1);
-    QVERIFY2(sim.errorTexts().first().startsWith("Can't create backup file: " + missing),
+    QVERIFY2(sim.errorTexts().first().startsWith("Can't create backup file"),
              qPrintable(sim.errorTexts().first()));
+    QVERIFY(backupsInTemp().isEmpty());
 }
 
 void TestLinkBackup::refusesBadArchiveBeforeClearing_data()
