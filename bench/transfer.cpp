@@ -1,6 +1,10 @@
 // Throughput of file transfer through the link to the simulated calculator, against a raw
 // stop-and-wait exchange of frames of the same sizes over a pty (no Qt, no protobuf).
 // Run by hand: umockdev-wrapper build/bench/transfer
+// Link and raw transfers alternate over several rounds; the figures are medians, and the ratio is
+// the median of each round's ratio, which keeps the load of a shared machine out of it. The raw
+// exchange is measured in both directions of the pty, since the link's download and upload use
+// different ones.
 
 #include "link/culvocalc.h"
 #include "tools/simulator/simulatedcalculator.h"
@@ -11,7 +15,9 @@
 #include <QSerialPortInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
@@ -24,6 +30,7 @@ constexpr int fileSize = 1024 * 1024;
 // What a FRAME message adds to its chunk on the line (preamble, length, message fields).
 constexpr int frameOverhead = 6 + 16;
 constexpr int answerSize = 8;
+constexpr int runs = 7;
 
 bool writeAll(int fd, const char *data, size_t n)
 {
@@ -72,21 +79,26 @@ struct Pty {
     }
 };
 
-// Moves fileSize bytes in frames of chunk bytes from `from` to `to`, each frame answered by a
-// small reply before the next is sent. Bytes per second of file content.
-double rawStopAndWait(int chunk)
+enum class Direction { Download, Upload };
+
+// Moves fileSize bytes in frames of chunk bytes across a pty, each frame answered by a small reply
+// before the next is sent. A download's frames travel from the device side (the master) to the
+// computer side (the slave), an upload's the other way. Bytes per second of file content.
+double rawStopAndWait(int chunk, Direction direction)
 {
     Pty pty;
     if (pty.master < 0)
         return 0;
+    const int sender = direction == Direction::Download ? pty.master : pty.slave;
+    const int receiver = direction == Direction::Download ? pty.slave : pty.master;
     const int frames = (fileSize + chunk - 1) / chunk;
     const size_t frameBytes = size_t(chunk + frameOverhead);
     std::thread peer([&] {
         std::vector<char> frame(frameBytes);
         const char answer[answerSize] = {'C', 'A', 'L', 'C', 2, 0, 8, 11};
         for (int i = 0; i < frames; ++i) {
-            if (!readAll(pty.slave, frame.data(), frame.size())
-                || !writeAll(pty.slave, answer, sizeof answer))
+            if (!readAll(receiver, frame.data(), frame.size())
+                || !writeAll(receiver, answer, sizeof answer))
                 return;
         }
     });
@@ -95,7 +107,7 @@ double rawStopAndWait(int chunk)
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < frames; ++i) {
-        if (!writeAll(pty.master, frame.data(), frame.size()) || !readAll(pty.master, answer, sizeof answer))
+        if (!writeAll(sender, frame.data(), frame.size()) || !readAll(sender, answer, sizeof answer))
             break;
     }
     const double seconds = timer.nsecsElapsed() / 1e9;
@@ -158,15 +170,28 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    std::printf("%-6s %-9s %14s %14s %7s\n", "chunk", "direction", "link B/s", "raw B/s", "ratio");
+    std::printf("%-6s %-9s %14s %14s %13s\n", "chunk", "direction", "link B/s", "raw B/s",
+                "median ratio");
+    const auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0.0 : v[v.size() / 2];
+    };
     for (int chunk : {512, 4096}) {
-        const LinkFigures link = linkTransfer(calc, portName, chunk);
-        const double raw = rawStopAndWait(chunk);
-        for (const auto &[direction, value] : {std::pair{"download", link.download},
-                                               std::pair{"upload", link.upload}}) {
-            std::printf("%-6d %-9s %14.0f %14.0f %7.2f\n", chunk, direction, value, raw,
-                        raw > 0 ? value / raw : 0.0);
+        // Link and raw run back to back in each round, so a round's ratio sees one machine load.
+        std::vector<double> linkDown, linkUp, rawDown, rawUp, ratioDown, ratioUp;
+        for (int run = 0; run < runs; ++run) {
+            const LinkFigures once = linkTransfer(calc, portName, chunk);
+            linkDown.push_back(once.download);
+            rawDown.push_back(rawStopAndWait(chunk, Direction::Download));
+            linkUp.push_back(once.upload);
+            rawUp.push_back(rawStopAndWait(chunk, Direction::Upload));
+            ratioDown.push_back(rawDown.back() > 0 ? linkDown.back() / rawDown.back() : 0.0);
+            ratioUp.push_back(rawUp.back() > 0 ? linkUp.back() / rawUp.back() : 0.0);
         }
+        std::printf("%-6d %-9s %14.0f %14.0f %13.2f\n", chunk, "download", median(linkDown),
+                    median(rawDown), median(ratioDown));
+        std::printf("%-6d %-9s %14.0f %14.0f %13.2f\n", chunk, "upload", median(linkUp), median(rawUp),
+                    median(ratioUp));
     }
     return 0;
 }

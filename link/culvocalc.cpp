@@ -268,7 +268,10 @@ bool CUlvoCalc::TX(QByteArray &data)
         return false;
     if (port->write(data) < 0)
         return false;
-    port->waitForBytesWritten(writeTimeoutMs);
+    // Hand the frame to the line at once; wait only for what the line could not take yet.
+    port->flush();
+    if (port->bytesToWrite() > 0)
+        port->waitForBytesWritten(writeTimeoutMs);
     return port->isOpen();
 }
 
