@@ -139,6 +139,8 @@ private:
     using SessionSlot = void (CUlvoCalcSession::*)();
 
     CUlvoWorker *selectedWorker() const;
+    // On the calculator or among the files to send, ignoring case.
+    bool isCalcNameTaken(const QString &name);
     bool isWorkerRunning(const CUlvoWorker *worker) const;
     // Refuses (with a status text) when an operation of the worker still runs.
     bool refuseWhenWorkerRunning(const CUlvoWorker *worker);
