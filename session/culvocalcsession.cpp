@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 const QString programName = QStringLiteral("Ulvo Connect");

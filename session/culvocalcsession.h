@@ -152,6 +152,7 @@ private:
     void dropWorkerAt(int index);
     void raiseWindow();
     void refillFileModel();
+    void releaseEditorWorker();
 
     int currentIndex = -1;
     QList<FileInf> selectedFiles;

@@ -8,6 +8,8 @@
 
 #include <QSaveFile>
 
+#include <utility>
+
 void CUlvoCalcSession::downloadForEdit(int row)
 {
     const FileInf file = fileModel->getFileInfAt(row);
@@ -29,7 +31,7 @@ void CUlvoCalcSession::downloadForEdit(int row)
     worker->getFileForEdit();
     disconnect(relay);
     worker->filesList.clear();
-    editorWorker = nullptr;
+    releaseEditorWorker();
 }
 
 void CUlvoCalcSession::sendFileFromEdit(QString fileName, QString fileData)
@@ -51,13 +53,21 @@ void CUlvoCalcSession::sendFileFromEdit(QString fileName, QString fileData)
         });
     editorWorker = worker;
     worker->sendFileFromEdit(fileName, fileData);
-    editorWorker = nullptr;
     disconnect(watch);
+    releaseEditorWorker();
     refillFileModel();
     if (failed)
         onStatusChange(QStringLiteral("Error: ") + failure);
     else
         onStatusChange(QStringLiteral("File '") + fileName + QStringLiteral("' successfully sent"));
+}
+
+void CUlvoCalcSession::releaseEditorWorker()
+{
+    CUlvoWorker *worker = std::exchange(editorWorker, nullptr);
+    // Dropped by a poll while it was exchanging: nobody else holds it any more.
+    if (!workers.contains(worker))
+        delete worker;
 }
 
 void CUlvoCalcSession::saveFileOnComputer(QString fileName, QString fileData)

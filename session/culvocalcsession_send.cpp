@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 bool CUlvoCalcSession::isFileExist(QString name)
 {
     return fileModel->isFileExist(name);

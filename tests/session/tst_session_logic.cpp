@@ -4,29 +4,11 @@
 #include "models/ulvocalcmodel.h"
 #include "models/ulvofilemodel.h"
 #include "session/culvocalcsession.h"
+#include "localfiles.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-// Writes a local file and returns its URL.
-QUrl writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return QUrl::fromLocalFile(path);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 class TestSessionLogic : public QObject
 {

@@ -3,6 +3,7 @@
 // and the editor bridge.
 #include "link/culvocalc.h"
 #include "sessionrig.h"
+#include "localfiles.h"
 
 using UlvoCalc::calcMsg;
 
@@ -11,20 +12,6 @@ Q_DECLARE_METATYPE(calcMsg::msgType)
 namespace {
 
 using Files = QList<QPair<QString, QByteArray>>;
-
-QUrl writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return QUrl::fromLocalFile(path);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // The main window's send dialogue: existing names asked about first, then long-name notices, then
 // the transfer. Answers are consumed in order; every question and notice is recorded.

@@ -261,34 +261,39 @@ void TestSessionTracking::twoCalculatorsRunAtOnce()
     SessionRig rig;
     SimulatedCalculator first(named(QStringLiteral("FIRST")));
     first.setFile(QStringLiteral("ONE.BIN"), pattern(2048));
+    first.setFile(QStringLiteral("GONE.TXT"), "x");
     SimulatedCalculator second(named(QStringLiteral("SECOND")));
     second.setFile(QStringLiteral("TWO.BIN"), pattern(3000));
     rig.attach(first);
     rig.attach(second);
     first.setReplyDelay(100);
     second.setReplyDelay(100);
-    QTemporaryDir dirOne;
-    QTemporaryDir dirTwo;
+    QTemporaryDir dir;
 
+    // The first calculator deletes (its file list is rewritten at the end) while the second
+    // downloads; switching the selection meanwhile reads both cached lists.
     rig.log.clear();
-    selectFiles(rig, {"ONE.BIN"});
-    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dirOne.path()));
-    QCOMPARE(rig.session->downloadFiles().size(), 1);
+    selectFiles(rig, {"GONE.TXT"});
+    rig.session->deleteSelectedFiles();
     rig.calcModel.setCurrentIndex(1);
     selectFiles(rig, {"TWO.BIN"});
-    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dirTwo.path()));
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
     QCOMPARE(rig.session->downloadFiles().size(), 1);
+    rig.calcModel.setCurrentIndex(0);
+    rig.calcModel.setCurrentIndex(1);
+    rig.calcModel.setCurrentIndex(0);
+    rig.log.removeAll("status:");
 
     QVERIFY(rig.waitIdle());
     // Busy from the first start to the last end, with both end texts in between.
     QCOMPARE(rig.log.count("idle"), 1);
     QCOMPARE(rig.log.last(), QStringLiteral("idle"));
-    const QStringList ends = rig.log.filter("status:Files successfully download");
-    QCOMPARE(ends.size(), 2);
-    QFile one(dirOne.filePath("ONE.BIN"));
-    QFile two(dirTwo.filePath("TWO.BIN"));
-    QVERIFY(one.open(QIODevice::ReadOnly) && two.open(QIODevice::ReadOnly));
-    QCOMPARE(one.readAll(), pattern(2048));
+    QCOMPARE(rig.log.filter("status:").size(), 2);
+    QVERIFY(rig.log.contains("status:Files successfully deleted"));
+    QVERIFY(rig.log.contains("status:Files successfully download on path: " + dir.path() + "/"));
+    QCOMPARE(rig.fileNames(), QStringList {"ONE.BIN"});
+    QFile two(dir.filePath("TWO.BIN"));
+    QVERIFY(two.open(QIODevice::ReadOnly));
     QCOMPARE(two.readAll(), pattern(3000));
 }
 
