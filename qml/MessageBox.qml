@@ -1,0 +1,25 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.5
+
+// The look every message dialog of the main window shares: 300 wide, centred over the window a
+// sixth of its height below the top of the content area, a wrapped body; Escape or a press
+// outside rejects it like No.
+Dialog {
+    id: box
+
+    property alias text: body.text
+    property Item window: parent
+
+    width: 300
+    x: Math.round((window.width - width) / 2)
+    y: Math.round(window.height / 6)
+    modal: true
+    focus: true
+
+    contentItem: Label {
+        id: body
+        objectName: "body"
+        wrapMode: Text.Wrap
+        font.pixelSize: 12
+    }
+}
