@@ -6,12 +6,13 @@ Dialog {
     id: dialog
 
     property var colors
-    property Item window: parent
+    // Sizes follow the main window; the position is relative to its content area (the parent).
+    property var window: ApplicationWindow.window ? ApplicationWindow.window : parent
     readonly property alias aboutText: aboutText
 
     title: "About"
     width: Math.max(300, Math.floor(Math.min(window.width, window.height) * 2 / 3))
-    x: Math.round((window.width - width) / 2)
+    x: Math.round((parent.width - width) / 2)
     y: Math.round(window.height / 6)
     modal: true
     focus: true

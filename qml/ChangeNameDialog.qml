@@ -6,14 +6,15 @@ Dialog {
     id: dialog
 
     property var colors
-    property Item window: parent
+    // Sizes follow the main window; the position is relative to its content area (the parent).
+    property var window: ApplicationWindow.window ? ApplicationWindow.window : parent
     readonly property alias newNameField: newNameField
 
     signal nameChosen(string name)
 
     title: "Enter a new device name:"
     width: 300
-    x: Math.round((window.width - width) / 2)
+    x: Math.round((parent.width - width) / 2)
     y: Math.round(window.height / 6)
     modal: true
     focus: true
@@ -23,6 +24,7 @@ Dialog {
         id: newNameField
         objectName: "newNameField"
         placeholderText: "Enter a new device name"
+        focus: true
         maximumLength: 16
         font.pixelSize: 16
         selectByMouse: true
@@ -39,6 +41,7 @@ Dialog {
         newNameField.forceActiveFocus()
         newNameField.selectAll()
     }
+    onOpened: newNameField.forceActiveFocus()
     onAccepted: {
         if (newNameField.text !== "")
             nameChosen(newNameField.text)

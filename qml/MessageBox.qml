@@ -8,10 +8,11 @@ Dialog {
     id: box
 
     property alias text: body.text
-    property Item window: parent
+    // Sizes follow the main window; the position is relative to its content area (the parent).
+    property var window: ApplicationWindow.window ? ApplicationWindow.window : parent
 
     width: 300
-    x: Math.round((window.width - width) / 2)
+    x: Math.round((parent.width - width) / 2)
     y: Math.round(window.height / 6)
     modal: true
     focus: true

@@ -138,6 +138,9 @@ ApplicationWindow {
         editor.visible = true
     }
     function sendUrls(urls) {
+        // Empty files of an earlier, abandoned send are not this send's business.
+        while (calcSession.isToCalcZeroSizeCollision())
+            calcSession.collisionToCalcZeroSizeFileName()
         calcSession.toCalcUrls(urls)
         processSendCollision()
     }
