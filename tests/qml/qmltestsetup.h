@@ -27,6 +27,9 @@ class QmlTestSetup : public QObject
 public slots:
     void applicationAvailable()
     {
+        // The file choosers keep their settings under the organisation, as in the application.
+        QCoreApplication::setOrganizationName(QStringLiteral("Ulvo"));
+        QCoreApplication::setOrganizationDomain(QStringLiteral("ulvo.example"));
         registerEditorTypes();
         qmlRegisterType<TextFormatProbe>("UlvoTest", 1, 0, "TextFormatProbe");
         // One USB double per process; it outlives every engine and every port.
