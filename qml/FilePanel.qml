@@ -89,7 +89,7 @@ Rectangle {
         }
         itemDelegate: Text {
             text: styleData.value !== undefined ? styleData.value : ""
-            color: styleData.textColor
+            color: panel.colors.textDark
             font.pixelSize: 15
             leftPadding: 10
             verticalAlignment: Text.AlignVCenter
