@@ -1,9 +1,11 @@
-#include <QCoreApplication>
-#include <QTextStream>
+#include "app/ulvostartup.h"
+
+#include <QGuiApplication>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "Ulvo Connect 2.6.1\n";
-    return 0;
+    UlvoStartup::prepareApplication();
+    QGuiApplication app(argc, argv);
+    UlvoStartup startup;
+    return startup.run();
 }

@@ -1,0 +1,81 @@
+#include "app/ulvostartup.h"
+
+#include "app/qmlclipboardadapter.h"
+#include "editor/editortypes.h"
+#include "models/ulvocalcmodel.h"
+#include "models/ulvofilemodel.h"
+#include "models/ulvofunctreemodel.h"
+#include "session/culvocalcsession.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+
+namespace {
+
+// Every text of both windows is drawn in the calculator's code font; the documents only set sizes.
+void installCodeFont()
+{
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/UlvoCodeSaverFont.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty())
+        return; // keep the platform font rather than a font of an unknown family
+    QGuiApplication::setFont(QFont(families.first(), 11, QFont::Normal, false));
+}
+
+QByteArray readCatalogue()
+{
+    QFile file(QStringLiteral(":/UlvoFunctions.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace
+
+void UlvoStartup::prepareApplication()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QCoreApplication::setApplicationName(QStringLiteral("Ulvo Connect"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.6.1"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("ulvo.example"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Ulvo"));
+}
+
+UlvoStartup::UlvoStartup()
+{
+    registerEditorTypes();
+    installCodeFont();
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.png")));
+
+    m_clipboard = std::make_unique<QmlClipboardAdapter>();
+    m_calcModel = std::make_unique<UlvoCalcModel>();
+    m_fileModel = std::make_unique<UlvoFileModel>();
+    m_session = std::make_unique<CUlvoCalcSession>(nullptr);
+    m_session->initialize(m_calcModel.get(), m_fileModel.get());
+    QByteArray catalogue = readCatalogue();
+    m_funcModel = std::make_unique<UlvoFuncTreeModel>(catalogue);
+
+    m_engine = std::make_unique<QQmlApplicationEngine>();
+    QQmlContext *context = m_engine->rootContext();
+    context->setContextProperty(QStringLiteral("calcSession"), m_session.get());
+    context->setContextProperty(QStringLiteral("calcModel"), m_calcModel.get());
+    context->setContextProperty(QStringLiteral("fileModel"), m_fileModel.get());
+    context->setContextProperty(QStringLiteral("clipboard"), m_clipboard.get());
+    context->setContextProperty(QStringLiteral("funcModel"), m_funcModel.get());
+}
+
+// Members are destroyed in reverse order of declaration: engine first, clipboard last.
+UlvoStartup::~UlvoStartup() = default;
+
+int UlvoStartup::run(const QUrl &mainDocument)
+{
+    m_engine->load(mainDocument);
+    if (m_engine->rootObjects().isEmpty())
+        return -1;
+    return QGuiApplication::exec();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QUrl>
+
+#include <memory>
+
+class CUlvoCalcSession;
+class QmlClipboardAdapter;
+class QQmlApplicationEngine;
+class UlvoCalcModel;
+class UlvoFileModel;
+class UlvoFuncTreeModel;
+
+// Everything the window documents work with, created in the order the documents rely on and
+// destroyed in reverse: the engine (and with it every window and binding) goes first, so no
+// binding ever sees a destroyed object.
+class UlvoStartup
+{
+public:
+    // Identity and high-DPI behaviour; must run before the application object exists.
+    static void prepareApplication();
+
+    // Needs the QGuiApplication. Registers the editor types, installs the code font and the
+    // window icon, creates the objects and the engine and publishes the objects to it.
+    UlvoStartup();
+    ~UlvoStartup();
+    UlvoStartup(const UlvoStartup &) = delete;
+    UlvoStartup &operator=(const UlvoStartup &) = delete;
+
+    // Loads the main document and runs the event loop: -1 when the document yields no root
+    // object, otherwise the loop's exit code.
+    int run(const QUrl &mainDocument = QUrl(QStringLiteral("qrc:/qml/main")));
+
+    QQmlApplicationEngine *engine() const { return m_engine.get(); }
+    CUlvoCalcSession *session() const { return m_session.get(); }
+
+private:
+    std::unique_ptr<QmlClipboardAdapter> m_clipboard;
+    std::unique_ptr<UlvoCalcModel> m_calcModel;
+    std::unique_ptr<UlvoFileModel> m_fileModel;
+    std::unique_ptr<CUlvoCalcSession> m_session;
+    std::unique_ptr<UlvoFuncTreeModel> m_funcModel;
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+};

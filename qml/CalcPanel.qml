@@ -1,0 +1,64 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.5
+
+// The attached calculators; the highlight always sits on the model's current row.
+Rectangle {
+    id: panel
+
+    property var colors
+    property bool busy: false
+    readonly property alias count: fileListView.count
+    readonly property alias listView: fileListView
+
+    color: colors.listRectangleBack
+
+    ScrollView {
+        anchors.fill: parent
+        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+
+        ListView {
+            id: fileListView
+            objectName: "fileListView"
+            width: panel.width
+            enabled: !panel.busy
+            model: calcModel
+            spacing: 5
+            currentIndex: calcModel.currentIndex
+            highlightFollowsCurrentItem: true
+            highlightMoveDuration: 0
+            highlightResizeDuration: 0
+            highlight: Rectangle {
+                visible: calcModel.currentIndex >= 0
+                color: panel.colors.fileListViewSelectionBackTrans
+                Rectangle {
+                    width: 10
+                    height: parent.height
+                    anchors.right: parent.right
+                    color: panel.colors.fileListViewSelectionStripe
+                }
+            }
+            delegate: Rectangle {
+                width: ListView.view.width
+                height: Math.max(50, nameText.height)
+                color: "transparent"
+                Text {
+                    id: nameText
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: parent.width - 10
+                    text: display
+                    font.pixelSize: 26
+                    leftPadding: 10
+                    color: panel.colors.textDark
+                    elide: Text.ElideRight
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: {
+                        if (calcModel.currentIndex !== index)
+                            calcModel.currentIndex = index
+                    }
+                }
+            }
+        }
+    }
+}

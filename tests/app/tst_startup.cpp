@@ -1,0 +1,77 @@
+#include "app/ulvostartup.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Runs before QTEST_MAIN creates the application object, as in the entry routine.
+    static void initMain() { UlvoStartup::prepareApplication(); }
+
+private slots:
+    void identity()
+    {
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Ulvo Connect"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.6.1"));
+        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Ulvo"));
+        QVERIFY(!QCoreApplication::organizationDomain().isEmpty());
+        QVERIFY(QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling));
+    }
+
+    void codeFontAndIcon()
+    {
+        UlvoStartup startup;
+        const QFont font = QGuiApplication::font();
+        QCOMPARE(font.pointSize(), 11);
+        QCOMPARE(font.weight(), int(QFont::Normal));
+        QVERIFY(!font.italic());
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/UlvoCodeSaverFont.ttf"));
+        QCOMPARE(font.family(), QFontDatabase::applicationFontFamilies(id).value(0));
+        QVERIFY(QGuiApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
+    }
+
+    void documentWithoutRootObjectExitsWithMinusOne_data()
+    {
+        QTest::addColumn<QUrl>("document");
+        QTest::newRow("missing") << QUrl(QStringLiteral("qrc:/qml/no-such-document"));
+        QTest::newRow("cannot create its root")
+                << QUrl::fromLocalFile(QStringLiteral(ULVO_TEST_DATA "/broken.qml"));
+    }
+
+    void documentWithoutRootObjectExitsWithMinusOne()
+    {
+        QFETCH(QUrl, document);
+        UlvoStartup startup;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        QCOMPARE(startup.run(document), -1);
+        QVERIFY(QGuiApplication::topLevelWindows().isEmpty()
+                || std::none_of(QGuiApplication::topLevelWindows().cbegin(),
+                                QGuiApplication::topLevelWindows().cend(),
+                                [](QWindow *w) { return w->isVisible(); }));
+    }
+
+    void closingTheMainWindowExitsWithZero()
+    {
+        UlvoStartup startup;
+        bool closed = false;
+        // Runs once the event loop has started, with the main window shown.
+        QTimer::singleShot(0, [&] {
+            const auto roots = startup.engine()->rootObjects();
+            auto *window = roots.isEmpty() ? nullptr : qobject_cast<QWindow *>(roots.first());
+            if (window && window->isVisible())
+                closed = window->close();
+        });
+        QCOMPARE(startup.run(), 0);
+        QVERIFY(closed);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,448 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.5
+import QtTest 1.15
+
+// The main window against the real session, driven by simulated calculators.
+TestCase {
+    id: testCase
+    name: "MainWindow"
+    when: windowShown
+
+    property var win: null
+    readonly property int pollTimeout: 6000
+    readonly property int transferTimeout: 20000
+
+    function initTestCase() {
+        verify(simulator.isValid(), "the test must run under umockdev-wrapper")
+    }
+
+    function init() {
+        var component = Qt.createComponent("qrc:/qml/main")
+        compare(component.status, Component.Ready, component.errorString())
+        win = component.createObject(null)
+        verify(win !== null)
+        tryCompare(win, "visible", true)
+        verify(testTools.activate(win))
+        calcSession.onStatusChange("")
+    }
+
+    function cleanup() {
+        simulator.unplugAll()
+        tryCompare(calcModel, "currentIndex", calcModel.currentIndex) // settle bindings
+        tryVerify(function () { return child("calcPanel").count === 0 }, pollTimeout)
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+        calcSession.error = ""
+        win.destroy()
+        win = null
+        wait(0)
+    }
+
+    function child(name) {
+        var found = findChild(win, name)
+        verify(found !== null, "no child " + name)
+        return found
+    }
+
+    function table() {
+        return child("filePanel").tableView
+    }
+
+    function statusText() {
+        return child("statusLine").text
+    }
+
+    // Plugs one calculator and waits until the window lists it with its files.
+    function plugCalculator(name, files) {
+        var index = simulator.plug(name, files)
+        verify(index >= 0)
+        tryCompare(child("calcPanel"), "count", index + 1, pollTimeout)
+        tryCompare(table(), "rowCount", Object.keys(files).length, pollTimeout)
+        verify(testTools.activate(win)) // the session raised the test's own window
+        return index
+    }
+
+    function click(name) {
+        var item = child(name)
+        mouseClick(item)
+    }
+
+    function clickButton(dialog, button) {
+        var item = dialog.standardButton(button)
+        verify(item !== null)
+        mouseClick(item)
+    }
+
+    function selectRows(rows) {
+        var t = table()
+        t.selection.clear()
+        for (var i = 0; i < rows.length; ++i)
+            t.selection.select(rows[i])
+    }
+
+    function rowOf(fileName) {
+        for (var row = 0; row < table().rowCount; ++row) {
+            if (fileModel.getName(row) === fileName)
+                return row
+        }
+        return -1
+    }
+
+    // Drives a file chooser through its QML implementation: the chosen URLs, then accept.
+    function choose(dialogName, urls) {
+        var dialog = child(dialogName)
+        tryCompare(dialog, "visible", true)
+        dialog.clearSelection()
+        for (var i = 0; i < urls.length; ++i)
+            dialog.addSelection(urls[i])
+        dialog.accept()
+    }
+
+    function test_noCalculator_data() {
+        return [
+            { tag: "send", button: "sendButton", status: "Calculator is not connected" },
+            { tag: "download", button: "downloadButton", status: "No files selected for downloading" },
+            { tag: "delete", button: "removeButton", status: "No files selected for deleting" },
+            { tag: "edit", button: "editButton", status: "No file selected for editing" },
+            { tag: "create backup", button: "createBackupButton", status: "Calculator is not connected" },
+            { tag: "restore backup", button: "restoreBackupButton", status: "Calculator is not connected" },
+        ]
+    }
+
+    function test_noCalculator(data) {
+        compare(child("calcPanel").count, 0)
+        calcSession.onStatusChange("something else")
+        click(data.button)
+        compare(statusText(), data.status)
+        compare(child("choseFileDialog").visible, false)
+        compare(child("chooseBackupDialog").visible, false)
+    }
+
+    function test_noCalculatorMenuAndContextMenu() {
+        child("changeNameItem").triggered()
+        compare(statusText(), "Calculator is not connected")
+        compare(child("changeNameDialog").visible, false)
+        compare(child("contextSend").enabled, false)
+        compare(child("contextNew").enabled, true)
+        compare(child("contextDownload").enabled, false)
+        compare(child("contextDelete").enabled, false)
+        compare(child("contextEdit").enabled, false)
+    }
+
+    function test_oneCalculatorListedWithFiles() {
+        plugCalculator("ULVO-A", { "PROG1.UCB": "Disp 1\n", "DATA.BIN": "12345" })
+        var list = child("calcPanel").listView
+        compare(list.count, 1)
+        compare(list.currentIndex, 0)
+        verify(list.highlightItem !== null)
+        verify(list.highlightItem.visible)
+        compare(list.highlightItem.y, list.currentItem.y)
+        compare(fileModel.getName(rowOf("PROG1.UCB")), "PROG1.UCB")
+        verify(rowOf("DATA.BIN") >= 0)
+        compare(child("contextSend").enabled, true)
+        compare(win.title, "Ulvo Connect 2.6.1")
+    }
+
+    function test_sendChain() {
+        var calc = plugCalculator("ULVO-S", { "PROG1.UCB": "OLD\n" })
+        var dir = testTools.makeTempDir()
+        var urls = [testTools.writeFile(dir + "/PROG1.UCB", "NEW\n"),
+                    testTools.writeFile(dir + "/averyverylongprogramname.ucb", "Disp 2\n"),
+                    testTools.writeFile(dir + "/EMPTY.TXT", "")]
+        click("sendButton")
+        compare(statusText(), "")
+        choose("choseFileDialog", urls)
+
+        var collision = child("doYouWantSendFile")
+        tryCompare(collision, "opened", true)
+        compare(collision.title, "File collision")
+        compare(collision.text, "File PROG1.UCB already exists on your calculator.\nDo you want to replace it?")
+        testTools.keyClick(win, Qt.Key_Escape) // like No
+        tryCompare(collision, "visible", false)
+
+        var warning = child("fileNameWasChangeDialog")
+        tryCompare(warning, "opened", true)
+        compare(warning.title, "Warning")
+        compare(warning.text, "The file name averyverylongprogramname.ucb exceeds the allowed limit of 14 symbols"
+                + " for a file name and 3 symbols for an extension and will be changed to AVERYVERYLONGP.ucb")
+        clickButton(warning, Dialog.Ok)
+
+        var empty = child("zeroSizeFileWontBeSent")
+        tryCompare(empty, "opened", true)
+        compare(empty.title, "Send zero-length file")
+        verify(empty.text.indexOf("EMPTY.TXT") >= 0, empty.text)
+        clickButton(empty, Dialog.Ok)
+
+        tryCompare(child("statusLine"), "text", "Files successful sent to calculator", transferTimeout)
+        tryVerify(function () { return rowOf("AVERYVERYLONGP.ucb") >= 0 }, pollTimeout)
+        compare(simulator.fileText(calc, "PROG1.UCB"), "OLD\n")
+        compare(simulator.fileText(calc, "AVERYVERYLONGP.ucb"), "Disp 2\n")
+        compare(simulator.fileNames(calc).indexOf("EMPTY.TXT"), -1)
+    }
+
+    function test_sendCollisionYesReplaces() {
+        var calc = plugCalculator("ULVO-Y", { "PROG1.UCB": "OLD\n" })
+        var dir = testTools.makeTempDir()
+        child("filePanel").urlsDropped([testTools.writeFile(dir + "/PROG1.UCB", "NEW\n")])
+        var collision = child("doYouWantSendFile")
+        tryCompare(collision, "opened", true)
+        clickButton(collision, Dialog.Yes)
+        tryCompare(child("statusLine"), "text", "Files successful sent to calculator", transferTimeout)
+        compare(simulator.fileText(calc, "PROG1.UCB"), "NEW\n")
+    }
+
+    function test_dismissedWarningAbandonsSend() {
+        var calc = plugCalculator("ULVO-W", { "KEEP.UCB": "1\n" })
+        var dir = testTools.makeTempDir()
+        child("filePanel").urlsDropped([testTools.writeFile(dir + "/averyverylongprogramname.ucb", "X\n")])
+        var warning = child("fileNameWasChangeDialog")
+        tryCompare(warning, "opened", true)
+        testTools.keyClick(win, Qt.Key_Escape)
+        tryCompare(warning, "visible", false)
+        compare(calcSession.isBusy, false)
+        compare(statusText(), "")
+
+        // A later send goes through alone: the abandoned file never reaches the calculator.
+        child("filePanel").urlsDropped([testTools.writeFile(dir + "/NEXT.UCB", "Y\n")])
+        tryCompare(child("statusLine"), "text", "Files successful sent to calculator", transferTimeout)
+        compare(simulator.fileText(calc, "NEXT.UCB"), "Y\n")
+        compare(simulator.fileNames(calc).indexOf("AVERYVERYLONGP.ucb"), -1)
+    }
+
+    function test_sendChooserCancelled() {
+        plugCalculator("ULVO-C", { "A.UCB": "1\n" })
+        click("sendButton")
+        var dialog = child("choseFileDialog")
+        tryCompare(dialog, "visible", true)
+        dialog.reject()
+        compare(statusText(), "Sending files was cancelled")
+    }
+
+    function test_downloadChainWithCollision() {
+        plugCalculator("ULVO-D", { "PROG1.UCB": "FROM CALC 1\n", "PROG2.UCB": "FROM CALC 2\n" })
+        var dir = testTools.makeTempDir()
+        testTools.writeFile(dir + "/PROG1.UCB", "ON PC\n")
+        selectRows([rowOf("PROG1.UCB"), rowOf("PROG2.UCB")])
+        click("downloadButton")
+        choose("choseFolderDialog", [testTools.urlOf(dir)])
+
+        var collision = child("doYouWantDownloadFile")
+        tryCompare(collision, "opened", true)
+        compare(collision.title, "File collision")
+        compare(collision.text, "File PROG1.UCB already exists on your PC.\nDo you want to replace it?")
+        clickButton(collision, Dialog.No)
+
+        tryVerify(function () { return statusText().indexOf("Files successfully download on path: ") === 0 },
+                  transferTimeout, statusText())
+        compare(testTools.readFile(dir + "/PROG1.UCB"), "ON PC\n")
+        compare(testTools.readFile(dir + "/PROG2.UCB"), "FROM CALC 2\n")
+        compare(table().selection.count, 2) // a download keeps the selection
+    }
+
+    function test_downloadFolderChooserCancelled() {
+        plugCalculator("ULVO-E", { "A.UCB": "1\n" })
+        selectRows([0])
+        click("downloadButton")
+        var dialog = child("choseFolderDialog")
+        tryCompare(dialog, "visible", true)
+        dialog.reject()
+        compare(statusText(), "Downloading files was cancelled")
+    }
+
+    function test_deleteThreeSelectedFiles() {
+        var calc = plugCalculator("ULVO-X", { "A.UCB": "1\n", "B.UCB": "2\n", "C.UCB": "3\n", "D.UCB": "4\n" })
+        selectRows([rowOf("A.UCB"), rowOf("B.UCB"), rowOf("D.UCB")])
+        calcSession.onStatusChange("old status")
+        testTools.keyClick(win, Qt.Key_Delete)
+        var question = child("doYouWantDeleteItDialog")
+        tryCompare(question, "opened", true)
+        compare(statusText(), "")
+        compare(question.title, "Deleting")
+        compare(question.text, "Do you want to delete next files:\nA.UCB\nB.UCB\nD.UCB?")
+        clickButton(question, Dialog.Yes)
+        compare(table().selection.count, 0)
+        tryCompare(table(), "rowCount", 1, transferTimeout)
+        compare(simulator.fileNames(calc), ["C.UCB"])
+    }
+
+    function test_deleteKeyWithoutSelectionDoesNothing() {
+        plugCalculator("ULVO-Z", { "A.UCB": "1\n" })
+        calcSession.onStatusChange("kept")
+        testTools.keyClick(win, Qt.Key_Delete)
+        compare(child("doYouWantDeleteItDialog").visible, false)
+        compare(statusText(), "kept")
+    }
+
+    function test_deviceNameDialog() {
+        var calc = plugCalculator("ULVO-N", { "A.UCB": "1\n" })
+        child("changeNameItem").triggered()
+        var dialog = child("changeNameDialog")
+        tryCompare(dialog, "opened", true)
+        var field = dialog.newNameField
+        compare(field.text, "ULVO-N")
+        compare(field.selectedText, "ULVO-N")
+        verify(field.activeFocus)
+        compare(field.maximumLength, 16)
+
+        testTools.keyClicks(win, "ABCDEFGHIJKLMNOPQ") // 17 characters replace the selection
+        compare(field.text, "ABCDEFGHIJKLMNOP")
+
+        field.selectAll()
+        testTools.keyClick(win, Qt.Key_Backspace)
+        compare(field.text, "")
+        testTools.keyClick(win, Qt.Key_Return) // empty: closes without renaming
+        tryCompare(dialog, "visible", false)
+
+        child("changeNameItem").triggered()
+        tryCompare(dialog, "opened", true)
+        testTools.keyClicks(win, "RENAMED")
+        testTools.keyClick(win, Qt.Key_Return)
+        tryCompare(dialog, "visible", false)
+        tryCompare(calcModel, "currentIndex", 0)
+        tryVerify(function () { return calcModel.getName() === "RENAMED" }, transferTimeout)
+        compare(simulator.name(calc), "RENAMED")
+        compare(simulator.receivedCount(calc, "CHANGE_NAME"), 1)
+    }
+
+    function test_backupSavedWithExtensionAppended() {
+        plugCalculator("ULVO-B", { "A.UCB": "1\n", "B.BIN": "22" })
+        var dir = testTools.makeTempDir()
+        click("createBackupButton")
+        var dialog = child("backupSaveDialog")
+        tryCompare(dialog, "visible", true, transferTimeout)
+        var temporary = win.backupFile
+        verify(testTools.exists(temporary), temporary)
+        choose("backupSaveDialog", [testTools.urlOf(dir + "/mybackup")])
+        compare(statusText(), "Backup saved on the path: " + dir + "/mybackup.ubk")
+        verify(testTools.exists(dir + "/mybackup.ubk"))
+        verify(!testTools.exists(temporary))
+    }
+
+    function test_backupWithoutFileNameRefused() {
+        plugCalculator("ULVO-F", { "A.UCB": "1\n" })
+        var dir = testTools.makeTempDir()
+        click("createBackupButton")
+        var dialog = child("backupSaveDialog")
+        tryCompare(dialog, "visible", true, transferTimeout)
+        var temporary = win.backupFile
+        choose("backupSaveDialog", [testTools.urlOf(dir + "/")])
+        compare(statusText(), "Empty file name")
+        compare(testTools.entries(dir), [])
+        verify(!testTools.exists(temporary))
+    }
+
+    function test_backupSaveCancelledRemovesArchive() {
+        plugCalculator("ULVO-G", { "A.UCB": "1\n" })
+        click("createBackupButton")
+        var dialog = child("backupSaveDialog")
+        tryCompare(dialog, "visible", true, transferTimeout)
+        var temporary = win.backupFile
+        dialog.reject()
+        verify(!testTools.exists(temporary))
+    }
+
+    function test_restoreCancelled() {
+        plugCalculator("ULVO-R", { "A.UCB": "1\n" })
+        click("restoreBackupButton")
+        var dialog = child("chooseBackupDialog")
+        tryCompare(dialog, "visible", true)
+        dialog.reject()
+        compare(statusText(), "Sending backup files was cancelled")
+    }
+
+    function test_errorBox() {
+        var box = child("errorMessageDialog")
+        calcSession.onErrorChange("first failure")
+        tryCompare(box, "opened", true)
+        compare(box.title, "Error")
+        compare(box.text, "first failure")
+        calcSession.onErrorChange("second failure")
+        compare(box.visible, true)
+        compare(box.text, "second failure")
+        clickButton(box, Dialog.Ok)
+        tryCompare(box, "visible", false)
+        compare(calcSession.error, "")
+        calcSession.onErrorChange("third failure")
+        tryCompare(box, "opened", true)
+        compare(box.text, "third failure")
+        box.close()
+        compare(calcSession.error, "")
+    }
+
+    function test_operationErrorOpensErrorBox() {
+        var calc = plugCalculator("ULVO-O", { "A.UCB": "1\n" })
+        verify(simulator.failOn(calc, "DELETE_FILE", "flash is locked"))
+        selectRows([0])
+        click("removeButton")
+        var question = child("doYouWantDeleteItDialog")
+        tryCompare(question, "opened", true)
+        clickButton(question, Dialog.Yes)
+        var box = child("errorMessageDialog")
+        tryCompare(box, "opened", true, transferTimeout)
+        verify(box.text.indexOf("flash is locked") >= 0, box.text)
+        tryVerify(function () { return statusText().indexOf("Error: ") === 0 }, transferTimeout)
+    }
+
+    function test_editorSendStatusFollowsOutcome() {
+        var calc = plugCalculator("ULVO-T", { "A.UCB": "1\n" })
+        var editor = child("editor")
+        editor.sendFile("PRG1.ucb", "Disp 1")
+        compare(editor.status, "File successfully sent to the device")
+        compare(simulator.fileText(calc, "PRG1.ucb"), "Disp 1\n")
+
+        verify(simulator.failOn(calc, "SEND_FILE", "memory full"))
+        editor.sendFile("PRG2.ucb", "Disp 2")
+        verify(editor.status !== "File successfully sent to the device", editor.status)
+        verify(calcSession.error.indexOf("memory full") >= 0, calcSession.error)
+    }
+
+    function test_editorSendWithoutCalculator() {
+        var editor = child("editor")
+        editor.sendFile("PRG1.ucb", "Disp 1")
+        compare(editor.status, "Calculator is not connected")
+        compare(statusText(), "No calculator is connected")
+    }
+
+    function test_busyDisablesToolBarListsAndTableOnly() {
+        var calc = plugCalculator("ULVO-L", { "BIG.BIN": "x".repeat(60000), "A.UCB": "1\n" })
+        simulator.setMaxChunkSize(calc, 64)
+        simulator.setReplyDelay(calc, 5)
+        selectRows([rowOf("BIG.BIN")])
+        testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier) // download into the temporary folder
+        tryCompare(calcSession, "isBusy", true, transferTimeout)
+
+        compare(child("toolBar").enabled, false)
+        compare(child("menuButton").enabled, false)
+        compare(child("calcPanel").listView.enabled, false)
+        compare(table().enabled, false)
+        compare(child("busyIndicator").visible, true)
+        compare(child("contextMenuArea").enabled, true)
+        compare(child("fileDropArea").enabled, true)
+
+        // The context menu and the shortcuts still act.
+        mouseClick(child("filePanel"), 50, 50, Qt.RightButton)
+        tryCompare(child("tableViewContextMenu"), "opened", true)
+        child("tableViewContextMenu").close()
+        testTools.keyClick(win, Qt.Key_Delete)
+        var question = child("doYouWantDeleteItDialog")
+        tryCompare(question, "opened", true)
+        clickButton(question, Dialog.No)
+
+        tryCompare(calcSession, "isBusy", false, 60000)
+        compare(child("toolBar").enabled, true)
+        compare(table().enabled, true)
+        compare(child("busyIndicator").visible, false)
+    }
+
+    function test_aboutBox() {
+        child("aboutItem").triggered()
+        var about = child("aboutDialog")
+        tryCompare(about, "opened", true)
+        compare(about.title, "About")
+        compare(about.width, Math.max(300, Math.floor(Math.min(win.width, win.height) * 2 / 3)))
+        compare(about.aboutText.text, calcSession.getInfo())
+        about.aboutText.selectAll()
+        testTools.keyClick(win, Qt.Key_Escape)
+        tryCompare(about, "visible", false)
+        compare(about.aboutText.selectedText, "")
+    }
+}
