@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/editortypes.h"
+#include "editorfixture.h"
 #include "textformatprobe.h"
 
 #include <QObject>
@@ -18,10 +19,14 @@ public slots:
     {
         registerEditorTypes();
         qmlRegisterType<TextFormatProbe>("UlvoTest", 1, 0, "TextFormatProbe");
+        m_editorFixture.applicationAvailable();
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
-        Q_UNUSED(engine)
+        m_editorFixture.qmlEngineAvailable(engine);
     }
+
+private:
+    EditorFixture m_editorFixture;
 };
