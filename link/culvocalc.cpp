@@ -1,0 +1,357 @@
+#include "link/culvocalc.h"
+
+#include <QDeadlineTimer>
+#include <QDebug>
+#include <QSerialPort>
+
+#include <algorithm>
+#include <iterator>
+#include <limits>
+
+using UlvoCalc::calcMsg;
+
+namespace {
+
+constexpr quint16 calcVendorId = 0x0483;
+constexpr quint16 calcProductId = 0x5740;
+
+// Time for the start of a reply, and for each further piece of a frame once it has begun.
+constexpr int replyStartTimeoutMs = 10000;
+constexpr int framePieceTimeoutMs = 30000;
+constexpr int writeTimeoutMs = 30000;
+
+// A FRAME message wraps the chunk in its own fields: type (2 bytes), the frame sub-message header
+// (at most 4), size and frameNum (at most 6 each for non-negative values) and the data element's
+// header (at most 4) - 22 bytes. The margin leaves room for that with slack to spare, so a frame
+// of a full chunk always fits the 16-bit length field.
+constexpr int frameMessageMargin = 64;
+constexpr int maxChunkSizeCap = FrameCodec::maxPayload - frameMessageMargin;
+
+const QString textConnectionLost = QStringLiteral("Connection error (error code: 421)");
+const QString textPortClosed = QStringLiteral("Connection error (error code: 422)");
+const QString textWriteDevice = QStringLiteral("Error write device");
+const QString textReadDevice = QStringLiteral("Error read device");
+const QString textParseMessage = QStringLiteral("Error parse message");
+
+// Default texts of the calculator's error types, indexed by errType.
+const QString &errorTypeText(int errorType)
+{
+    static const QString texts[] = {
+        QStringLiteral("Unknown error."),
+        QStringLiteral("File doesn\u2019t exist."),
+        QStringLiteral("Connection error (error code: 423)."),
+        QStringLiteral("Memory error."),
+        QStringLiteral("Unknown error."),
+        QStringLiteral("Write error."),
+        QStringLiteral("Wrong data size."),
+        QStringLiteral("Wrong frame number."),
+    };
+    static const QString none;
+    if (errorType < 0 || errorType >= int(std::size(texts)))
+        return none;
+    return texts[errorType];
+}
+
+calcMsg request(calcMsg::msgType type)
+{
+    calcMsg msg;
+    msg.set_type(type);
+    return msg;
+}
+
+} // namespace
+
+CUlvoCalc::CUlvoCalc(QObject *parent)
+    : QObject(parent)
+    , decoder(std::make_shared<FrameDecoder>())
+{
+}
+
+CUlvoCalc::CUlvoCalc(QSerialPortInfo portInfo, QObject *parent)
+    : CUlvoCalc(parent)
+{
+    initialize(portInfo);
+}
+
+CUlvoCalc::CUlvoCalc(const CUlvoCalc &other)
+    : QObject(other.parent())
+{
+    *this = other;
+}
+
+CUlvoCalc &CUlvoCalc::operator=(const CUlvoCalc &other)
+{
+    if (this == &other)
+        return *this;
+    port = other.port;
+    decoder = other.decoder;
+    errorType = other.errorType;
+    hv = other.hv;
+    fv = other.fv;
+    pv = other.pv;
+    name = other.name;
+    chunkSize = other.chunkSize;
+    return *this;
+}
+
+CUlvoCalc::~CUlvoCalc() = default;
+
+QList<QSerialPortInfo> CUlvoCalc::findCalcs()
+{
+    QList<QSerialPortInfo> calcs;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : ports) {
+        if (info.vendorIdentifier() == calcVendorId && info.productIdentifier() == calcProductId)
+            calcs.append(info);
+    }
+    return calcs;
+}
+
+bool CUlvoCalc::initialize(QSerialPortInfo portInfo)
+{
+    errorType = 0;
+    port = std::make_shared<QSerialPort>();
+    decoder = std::make_shared<FrameDecoder>();
+    // A device that went away (unplugged) keeps signalling readiness with nothing to read; close
+    // the port so later exchanges fail at once with the ordinary texts instead of spinning.
+    QSerialPort *raw = port.get();
+    QObject::connect(raw, &QSerialPort::errorOccurred, raw, [raw](QSerialPort::SerialPortError error) {
+        const bool fatal = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
+            || error == QSerialPort::WriteError;
+        if (fatal && raw->isOpen())
+            raw->close();
+    });
+    port->setPort(portInfo);
+    chunkSize = defaultChunkSize;
+    if (!port->isOpen() && !port->open(QIODevice::ReadWrite))
+        qDebug().noquote() << QStringLiteral("Port wasn't open: ") + port->errorString();
+    return getDeviceInf();
+}
+
+QString CUlvoCalc::portName()
+{
+    return port ? port->portName() : QString();
+}
+
+QString CUlvoCalc::getName()
+{
+    return name;
+}
+
+bool CUlvoCalc::isOpen() const
+{
+    return port && port->isOpen();
+}
+
+bool CUlvoCalc::getDeviceInf()
+{
+    QByteArray data = serialize(request(calcMsg::GET_DEVICE_INF));
+    if (!isOpen() || !TX(data))
+        return false;
+    calcMsg answer;
+    if (!receiveMessage(answer))
+        return false;
+    if (answer.type() != calcMsg::SEND_DEVICE_INF || !answer.has_devinf())
+        return false;
+    const UlvoCalc::deviceInf &inf = answer.devinf();
+    hv = QString::fromStdString(inf.hv());
+    fv = QString::fromStdString(inf.fv());
+    pv = QString::fromStdString(inf.pv());
+    name = QString::fromStdString(inf.name());
+    // A chunk size of nothing would make every read ask for no bytes; one too large could not be
+    // framed together with the FRAME message's own fields.
+    const int reported = inf.maxchunksize();
+    if (reported <= 0)
+        chunkSize = defaultChunkSize;
+    else
+        chunkSize = std::min(reported, maxChunkSizeCap);
+    return true;
+}
+
+bool CUlvoCalc::sendMessage(UlvoCalc::calcMsg_msgType type)
+{
+    QByteArray data = serialize(request(type));
+    if (isOpen() && TX(data))
+        return true;
+    onError(textWriteDevice);
+    return false;
+}
+
+bool CUlvoCalc::sendCommand(UlvoCalc::calcMsg_msgType type, UlvoCalc::calcMsg &response)
+{
+    if (!sendMessage(type))
+        return false;
+    QByteArray data;
+    if (!RX(data)) {
+        onError(textReadDevice);
+        return false;
+    }
+    if (!response.ParseFromArray(data.constData(), data.size())) {
+        onError(textParseMessage);
+        return false;
+    }
+    return true;
+}
+
+int CUlvoCalc::getNumberOfFiles()
+{
+    QByteArray data = serialize(request(calcMsg::GET_FILES_NUM));
+    if (!isOpen() || !TX(data))
+        return 0;
+    calcMsg answer;
+    if (!receiveMessage(answer) || answer.type() != calcMsg::SEND_FILES_NUM)
+        return 0;
+    return answer.numberoffiles();
+}
+
+QList<QPair<QString, int>> CUlvoCalc::getFilesInfo()
+{
+    QList<QPair<QString, int>> files;
+    const int count = getNumberOfFiles();
+    // A negative count is nonsense; asking for descriptors then would leave them unread on the line.
+    if (count <= 0)
+        return files;
+    QByteArray data = serialize(request(calcMsg::GET_FILES_INF));
+    if (!isOpen() || !TX(data))
+        return files;
+    for (int i = 0; i < count; ++i) {
+        calcMsg answer;
+        // A calculator that stopped answering will not answer the remaining passes either: one
+        // time-out ends the list instead of one per announced file.
+        if (!receiveMessage(answer))
+            break;
+        if (answer.type() != calcMsg::SEND_FILE_INF)
+            continue;
+        files.append({QString::fromStdString(answer.finf().name()), answer.finf().size()});
+        if (i != count - 1)
+            sendAck();
+    }
+    return files;
+}
+
+bool CUlvoCalc::delFile(UlvoCalc::fileInf inf)
+{
+    calcMsg msg = request(calcMsg::DELETE_FILE);
+    *msg.mutable_finf() = inf;
+    QByteArray data = serialize(msg);
+    if (!isOpen() || !TX(data))
+        return false;
+    calcMsg answer;
+    if (!receiveMessage(answer))
+        return false;
+    if (answer.type() == calcMsg::SUCCESS)
+        return true;
+    reportFailure(answer);
+    return false;
+}
+
+bool CUlvoCalc::setDeviceName(QString newName)
+{
+    calcMsg msg = request(calcMsg::CHANGE_NAME);
+    msg.set_devname(newName.toStdString());
+    QByteArray data = serialize(msg);
+    if (!isOpen() || !TX(data))
+        return false;
+    calcMsg answer;
+    if (!receiveMessage(answer) || answer.type() != calcMsg::SUCCESS)
+        return false;
+    name = newName;
+    return true;
+}
+
+bool CUlvoCalc::TX(QByteArray &data)
+{
+    if (!isOpen())
+        return false;
+    // The length field cannot express a longer payload; a cut length would corrupt the line.
+    if (!FrameCodec::frame(data))
+        return false;
+    if (port->write(data) < 0)
+        return false;
+    port->waitForBytesWritten(writeTimeoutMs);
+    return port->isOpen();
+}
+
+bool CUlvoCalc::RX(QByteArray &data)
+{
+    if (!isOpen()) {
+        errorType = calcMsg::CONNECTION_ERROR;
+        onError(textPortClosed);
+        return false;
+    }
+    // Noise that never contains a preamble must not hold the link either: the hunt as a whole
+    // gets the time a reply has to start.
+    const QDeadlineTimer huntDeadline(replyStartTimeoutMs);
+    for (;;) {
+        if (std::optional<QByteArray> payload = decoder->takeFrame()) {
+            data = std::move(*payload);
+            return true;
+        }
+        const bool hunting = decoder->state() == FrameDecoder::State::Hunting;
+        QByteArray bytes;
+        if (port->isOpen() && (!hunting || !huntDeadline.hasExpired())) {
+            if (port->bytesAvailable() <= 0)
+                port->waitForReadyRead(hunting ? int(huntDeadline.remainingTime()) : framePieceTimeoutMs);
+            if (port->isOpen())
+                bytes = port->read(readSize());
+        }
+        if (bytes.isEmpty()) {
+            // What was received of an unfinished frame is worthless now; start the next
+            // receive afresh.
+            decoder->clear();
+            errorType = calcMsg::CONNECTION_ERROR;
+            onError(textConnectionLost);
+            return false;
+        }
+        decoder->feed(bytes);
+    }
+}
+
+QString CUlvoCalc::msgErrorToStr(const UlvoCalc::calcMsg &msg)
+{
+    QString text = QString::fromStdString(msg.errorstr());
+    if (msg.errornum() != 0)
+        text += QStringLiteral(" (error code: ") + QString::number(msg.errornum()) + QLatin1Char(')');
+    return text;
+}
+
+void CUlvoCalc::onError(QString errorText)
+{
+    if (errorText.isEmpty())
+        errorText = errorTypeText(errorType);
+    emit errorNotify(errorText);
+}
+
+QByteArray CUlvoCalc::serialize(const google::protobuf::MessageLite &msg)
+{
+    const size_t size = msg.ByteSizeLong();
+    // Far beyond what a frame can carry: hand TX something it refuses rather than a cut message.
+    if (size > size_t(std::numeric_limits<int>::max()))
+        return QByteArray(FrameCodec::maxPayload + 1, '\0');
+    QByteArray out(int(size), Qt::Uninitialized);
+    msg.SerializeToArray(out.data(), out.size());
+    return out;
+}
+
+void CUlvoCalc::sendAck()
+{
+    QByteArray data = serialize(request(calcMsg::SUCCESS));
+    TX(data);
+}
+
+bool CUlvoCalc::receiveMessage(UlvoCalc::calcMsg &msg)
+{
+    msg.Clear();
+    QByteArray data;
+    if (!RX(data))
+        return false;
+    if (!msg.ParseFromArray(data.constData(), data.size()))
+        msg.Clear();
+    return true;
+}
+
+void CUlvoCalc::reportFailure(const UlvoCalc::calcMsg &answer)
+{
+    errorType = answer.error();
+    onError(msgErrorToStr(answer));
+}

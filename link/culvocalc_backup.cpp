@@ -1,0 +1,171 @@
+// Backup of every calculator file into one ZIP archive, and restore of such an archive.
+
+#include "link/culvocalc.h"
+#include "link/plainfilename.h"
+#include "link/ziparchive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QTemporaryFile>
+#include <QThread>
+
+namespace {
+
+constexpr unsigned long rebootSeconds = 3;
+
+// A unique name per backup, so that two running instances never write the same archive.
+QString reserveBackupPath(const QString &folder)
+{
+    // An unusable temporary folder comes back as an empty path; never fall back to "/".
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return QString();
+    QTemporaryFile file(folder + QStringLiteral("/calc-backup-XXXXXX.ubk"));
+    file.setAutoRemove(false);
+    return file.open() ? file.fileName() : QString();
+}
+
+bool isValidUtf8(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+// Checks the whole archive before the calculator is touched. Empty text when it is usable.
+QString checkBackupArchive(ZipArchive &archive, const QString &path)
+{
+    if (!archive.open(path))
+        return archive.errorString();
+    for (qint64 i = 0; i < archive.entryCount(); ++i) {
+        if (archive.isFolder(i))
+            continue;
+        const QByteArray name = archive.entryName(i);
+        if (name.isEmpty())
+            return QStringLiteral("entry %1 has no name").arg(i);
+        if (!isValidUtf8(name))
+            return QStringLiteral("entry %1 has a name that is not UTF-8").arg(i);
+        if (!archive.readEntry(i, CUlvoCalc::maxFileSize))
+            return QStringLiteral("%1: %2").arg(QString::fromUtf8(name), archive.errorString());
+    }
+    return QString();
+}
+
+} // namespace
+
+std::optional<QString> CUlvoCalc::createBackup()
+{
+    if (!sendMessage(UlvoCalc::calcMsg::GET_BACKUP_INFO))
+        return std::nullopt;
+
+    // The list comes without acknowledgements and ends with a descriptor without a name.
+    QList<UlvoCalc::fileInf> list;
+    for (;;) {
+        QByteArray payload;
+        if (!RX(payload)) {
+            onError(QStringLiteral("Error read device"));
+            return std::nullopt;
+        }
+        UlvoCalc::calcMsg answer;
+        if (!answer.ParseFromArray(payload.constData(), payload.size())) {
+            onError(QStringLiteral("Error parse message"));
+            return std::nullopt;
+        }
+        if (answer.type() != UlvoCalc::calcMsg::SEND_FILE_INF) {
+            onError(QStringLiteral("Error incorrect response"));
+            return std::nullopt;
+        }
+        if (answer.finf().name().empty())
+            break;
+        // Entries are extracted by other tools too: a name must not reach outside their folder.
+        const QString name = QString::fromStdString(answer.finf().name());
+        if (!isPlainFileName(name)) {
+            onError(QStringLiteral("Invalid file name: %1").arg(name));
+            return std::nullopt;
+        }
+        list.append(answer.finf());
+    }
+    if (list.isEmpty())
+        return std::nullopt;
+
+    const QString folder = QDir::tempPath();
+    const QString path = reserveBackupPath(folder);
+    ZipArchive archive;
+    if (path.isEmpty() || !archive.create(path)) {
+        onError(QStringLiteral("Can't create backup file in the temporary folder %1")
+                    .arg(path.isEmpty() ? folder : path));
+        if (!path.isEmpty())
+            QFile::remove(path);
+        return std::nullopt;
+    }
+    // Only a complete archive is offered: any failure removes what was begun.
+    auto fail = [this, &path](const QString &error) {
+        if (!error.isEmpty())
+            onError(error);
+        QFile::remove(path);
+        return std::nullopt;
+    };
+    for (const UlvoCalc::fileInf &inf : qAsConst(list)) {
+        // An empty file has nothing to download; it is kept as an empty entry.
+        QByteArray content;
+        if (inf.size() != 0) {
+            std::optional<QByteArray> data = getData(inf);
+            if (!data)
+                return fail(QString()); // getData has reported why
+            content = std::move(*data);
+        }
+        if (!archive.addEntry(QByteArray::fromStdString(inf.name()), content))
+            return fail(QStringLiteral("Can't write backup file"));
+    }
+    if (!archive.close())
+        return fail(QStringLiteral("Can't write backup file"));
+    return path;
+}
+
+void CUlvoCalc::restoreBackup(const QUrl &url)
+{
+    const QString path = url.toLocalFile();
+    ZipArchive archive;
+    const QString problem = checkBackupArchive(archive, path);
+    if (!problem.isEmpty()) {
+        onError(QStringLiteral("Invalid backup file: %1 (%2)").arg(path, problem));
+        return;
+    }
+
+    UlvoCalc::calcMsg answer;
+    if (!sendCommand(UlvoCalc::calcMsg::CLEAR_FILESYSTEM, answer))
+        return;
+    if (answer.type() != UlvoCalc::calcMsg::SUCCESS) {
+        onError(QStringLiteral("Can't clear filesystem"));
+        return;
+    }
+
+    for (qint64 i = 0; i < archive.entryCount(); ++i) {
+        if (archive.isFolder(i))
+            continue;
+        const std::optional<QByteArray> content = archive.readEntry(i, maxFileSize);
+        if (!content) {
+            onError(QStringLiteral("Can't read backup file: %1").arg(path));
+            break;
+        }
+        UlvoCalc::fileInf inf;
+        inf.set_name(archive.entryName(i).toStdString());
+        inf.set_size(content->size());
+        if (!sendFile(inf, *content))
+            break; // the calculator's refusal has been reported
+    }
+    archive.close();
+
+    // The calculator restarts after the clear whatever was sent.
+    if (!sendCommand(UlvoCalc::calcMsg::REBOOT, answer))
+        return;
+    if (answer.type() != UlvoCalc::calcMsg::SUCCESS) {
+        onError(QStringLiteral("Can't reboot device"));
+        return;
+    }
+    port->close();
+    if (decoder)
+        decoder->clear();
+    QThread::sleep(rebootSeconds);
+    if (!port->open(QIODevice::ReadWrite))
+        onError(QStringLiteral("Can't connect to device"));
+}

@@ -1,0 +1,173 @@
+#include "link/ziparchive.h"
+
+#include <QFile>
+#include <limits>
+#include <zip.h>
+
+namespace {
+
+constexpr zip_uint32_t deflateLevel = 6;
+
+struct FileCloser {
+    void operator()(zip_file_t *file) const { zip_fclose(file); }
+};
+using ZipFile = std::unique_ptr<zip_file_t, FileCloser>;
+
+QString errorText(int code)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    const QString text = QString::fromUtf8(zip_error_strerror(&error));
+    zip_error_fini(&error);
+    return text;
+}
+
+} // namespace
+
+void ZipArchive::Discard::operator()(zip *archive) const
+{
+    zip_discard(archive);
+}
+
+ZipArchive::ZipArchive() = default;
+ZipArchive::~ZipArchive() = default;
+
+bool ZipArchive::create(const QString &path)
+{
+    m_contents.clear();
+    int code = 0;
+    m_zip.reset(zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code));
+    if (!m_zip)
+        m_error = errorText(code);
+    return isOpen();
+}
+
+bool ZipArchive::open(const QString &path)
+{
+    m_contents.clear();
+    int code = 0;
+    m_zip.reset(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
+    if (!m_zip)
+        m_error = errorText(code);
+    return isOpen();
+}
+
+void ZipArchive::setLibraryError()
+{
+    m_error = QString::fromUtf8(zip_strerror(m_zip.get()));
+}
+
+bool ZipArchive::addEntry(const QByteArray &name, const QByteArray &content)
+{
+    if (!m_zip) {
+        m_error = QStringLiteral("Archive is not open");
+        return false;
+    }
+    if (name.isEmpty() || name.contains('\0')) {
+        m_error = QStringLiteral("Invalid entry name");
+        return false;
+    }
+    // libzip reads the buffer only when the archive is written, so it must stay alive until then.
+    m_contents.append(content);
+    const QByteArray &kept = m_contents.last();
+    zip_source_t *source = zip_source_buffer(m_zip.get(), kept.constData(), kept.size(), 0);
+    if (!source) {
+        setLibraryError();
+        return false;
+    }
+    const zip_int64_t index = zip_file_add(m_zip.get(), name.constData(), source, ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
+        setLibraryError();
+        zip_source_free(source);
+        return false;
+    }
+    if (zip_set_file_compression(m_zip.get(), index, ZIP_CM_DEFLATE, deflateLevel) < 0) {
+        setLibraryError();
+        return false;
+    }
+    return true;
+}
+
+bool ZipArchive::close()
+{
+    if (!m_zip)
+        return false;
+    if (zip_close(m_zip.get()) < 0) {
+        setLibraryError();
+        m_zip.reset();
+        m_contents.clear();
+        return false;
+    }
+    // zip_close freed the handle.
+    m_zip.release();
+    m_contents.clear();
+    return true;
+}
+
+qint64 ZipArchive::entryCount() const
+{
+    return m_zip ? zip_get_num_entries(m_zip.get(), 0) : 0;
+}
+
+QByteArray ZipArchive::entryName(qint64 index) const
+{
+    if (!m_zip)
+        return QByteArray();
+    const char *name = zip_get_name(m_zip.get(), index, ZIP_FL_ENC_RAW);
+    return name ? QByteArray(name) : QByteArray();
+}
+
+bool ZipArchive::isFolder(qint64 index) const
+{
+    return entryName(index).endsWith('/');
+}
+
+std::optional<qint64> ZipArchive::entrySize(qint64 index) const
+{
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (!m_zip || zip_stat_index(m_zip.get(), index, 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE)) {
+        m_error = QStringLiteral("Can't read entry %1").arg(index);
+        return std::nullopt;
+    }
+    if (st.size > static_cast<zip_uint64_t>(std::numeric_limits<qint64>::max())) {
+        m_error = QStringLiteral("Entry %1 is too large").arg(index);
+        return std::nullopt;
+    }
+    return static_cast<qint64>(st.size);
+}
+
+std::optional<QByteArray> ZipArchive::readEntry(qint64 index, qint64 maxSize) const
+{
+    const std::optional<qint64> size = entrySize(index);
+    if (!size)
+        return std::nullopt;
+    if (*size > maxSize || *size > std::numeric_limits<int>::max()) {
+        m_error = QStringLiteral("Entry %1 is too large").arg(index);
+        return std::nullopt;
+    }
+    ZipFile file(zip_fopen_index(m_zip.get(), index, 0));
+    if (!file) {
+        m_error = QString::fromUtf8(zip_strerror(m_zip.get()));
+        return std::nullopt;
+    }
+    QByteArray content(static_cast<int>(*size), Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < *size) {
+        const zip_int64_t n = zip_fread(file.get(), content.data() + done, *size - done);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    // Reading to the end makes the library verify the checksum; more data than recorded is damage.
+    char extra = 0;
+    const bool atEnd = done == *size && zip_fread(file.get(), &extra, 1) == 0;
+    if (!atEnd) {
+        zip_error_t *error = zip_file_get_error(file.get());
+        m_error = zip_error_code_zip(error) != ZIP_ER_OK
+                      ? QString::fromUtf8(zip_error_strerror(error))
+                      : QStringLiteral("Entry %1 is damaged").arg(index);
+        return std::nullopt;
+    }
+    return content;
+}

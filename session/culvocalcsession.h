@@ -1,0 +1,179 @@
+#pragma once
+
+#include <QDir>
+#include <QHash>
+#include <QList>
+#include <QMetaObject>
+#include <QObject>
+#include <QPair>
+#include <QSerialPortInfo>
+#include <QString>
+#include <QUrl>
+
+class CUlvoWorker;
+class QThread;
+class QTimer;
+class UlvoCalcModel;
+class UlvoFileModel;
+
+// The object the user interface drives: tracks the attached calculators (one worker each, parallel
+// to the calculator list model), follows the selection into the file list model, carries the
+// status line, the last error and the busy flag, and runs the user's operations through the
+// selected calculator's worker.
+class CUlvoCalcSession : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int maxFileNameLen READ getMaxFileNameLen CONSTANT)
+    Q_PROPERTY(int currentIndex READ getCurrentIndex WRITE setCurrentIndex NOTIFY indexChanged)
+    Q_PROPERTY(QString error READ getError WRITE setError NOTIFY errorChange)
+    Q_PROPERTY(bool isBusy READ getIsBusy WRITE setIsBusy NOTIFY isBusyChange)
+    Q_PROPERTY(QString statusLineText READ getStatusLineText WRITE setStatusLineText
+                   NOTIFY statusLineTextChange)
+
+public:
+    using FileInf = QPair<QString, int>;
+    using SendPair = QPair<QString, QString>;
+
+    static constexpr int maxFileNameLen = 18;
+    static constexpr int pollIntervalMs = 1000;
+    // How long destruction waits for a running operation thread before leaving it behind.
+    static constexpr int exitWaitMs = 10000;
+
+    explicit CUlvoCalcSession(QObject *parent = nullptr);
+    ~CUlvoCalcSession() override;
+
+    void initialize(UlvoCalcModel *calcModel, UlvoFileModel *fileModel);
+    void addCalc(QSerialPortInfo portInfo);
+    bool isFileWillBeSend(QString name);
+
+    int getMaxFileNameLen() const { return maxFileNameLen; }
+    int getCurrentIndex() const { return currentIndex; }
+    void setCurrentIndex(int index);
+    QString getError() const { return error; }
+    void setError(const QString &text);
+    bool getIsBusy() const { return isBusy; }
+    void setIsBusy(bool busy);
+    QString getStatusLineText() const { return statusLineText; }
+    void setStatusLineText(const QString &text);
+
+    // Sending files to the calculator.
+    Q_INVOKABLE bool isFileExist(QString name);
+    Q_INVOKABLE void toCalcUrls(QList<QUrl> urls);
+    Q_INVOKABLE bool isToCalcZeroSizeCollision();
+    Q_INVOKABLE bool isToCalcNameCollision();
+    Q_INVOKABLE bool isToCalcExistingCollision();
+    Q_INVOKABLE QString collisionToCalcZeroSizeFileName();
+    Q_INVOKABLE QString collisionToCalcFileName();
+    Q_INVOKABLE QString getNameToCalcCollisionOld();
+    Q_INVOKABLE QString getNameToCalcCollisionNew();
+    Q_INVOKABLE void releaseToCalcCollision(bool replace);
+    Q_INVOKABLE void sendFiles();
+
+    // Downloading files from the calculator.
+    Q_INVOKABLE void addSelected(int row);
+    Q_INVOKABLE void fromCalcUrls(bool checkCollision = false,
+                                  QUrl destFolder = QUrl::fromLocalFile(QDir::tempPath()));
+    Q_INVOKABLE bool isFromCalcCollision();
+    Q_INVOKABLE QString collisionFromCalcFileName();
+    Q_INVOKABLE void releaseFromCalcCollision(bool replace);
+    Q_INVOKABLE QList<QUrl> downloadFiles();
+    Q_INVOKABLE QString fileNameFromUrl(QUrl fileUrl);
+    Q_INVOKABLE QString fileDirFromUrl(QUrl fileUrl);
+
+    // Delete, rename, backup and restore.
+    Q_INVOKABLE void deleteSelectedFiles();
+    Q_INVOKABLE void changeCalcName(QString newName);
+    Q_INVOKABLE void createBackup();
+    Q_INVOKABLE void restoreBackup(QUrl url);
+    Q_INVOKABLE void renameBackup(QString oldName, QString newName);
+    Q_INVOKABLE void removeFile(QString name);
+
+    // Editor bridge.
+    Q_INVOKABLE void downloadForEdit(int row);
+    Q_INVOKABLE void sendFileFromEdit(QString fileName, QString fileData);
+    Q_INVOKABLE void saveFileOnComputer(QString fileName, QString fileData);
+
+    Q_INVOKABLE QString getProgramName(bool withVersion = true);
+    Q_INVOKABLE QString getInfo();
+
+signals:
+    void indexChanged(int oldIndex, int newIndex);
+    void connectNewCalc();
+    void errorChange();
+    void isBusyChange();
+    void statusLineTextChange();
+    void openEditFromCalc(QString fileName, QString fileData);
+    void backupLoaded(QString fileName);
+
+public slots:
+    void onIndexChange(int newIndex);
+    void update();
+    void onErrorChange(QString errorText);
+    void onIAmBusy();
+    void onIAmNotBusy();
+    void onStatusChange(QString newStatus);
+    void onDevNameChange();
+    void onFilesListChange();
+    void onSendFilesEnd();
+    void onDownloadFilesEnd();
+    void onDeleteSelectedFilesEnd();
+    void onRestoreBackupEnd();
+    void onChangeCalcNameEnd();
+    void onFileSend(QPair<QString, int> fInf);
+    void onFileDelete(QString fName);
+
+private slots:
+    // Bookkeeping once an operation thread has ended: drops its one-off connections, frees the
+    // worker for the next operation and deletes it when its calculator has gone meanwhile.
+    void onOperationThreadFinished();
+
+private:
+    // One threaded operation of one worker.
+    struct Operation {
+        CUlvoWorker *worker = nullptr;
+        QMetaObject::Connection relay;
+        QMetaObject::Connection refresh;
+        bool calcGone = false;
+    };
+    using WorkerSlot = void (CUlvoWorker::*)();
+    using SessionSlot = void (CUlvoCalcSession::*)();
+
+    CUlvoWorker *selectedWorker() const;
+    // On the calculator or among the files to send, ignoring case.
+    bool isCalcNameTaken(const QString &name);
+    bool isWorkerRunning(const CUlvoWorker *worker) const;
+    // Refuses (with a status text) when an operation of the worker still runs.
+    bool refuseWhenWorkerRunning(const CUlvoWorker *worker);
+    void clearPendingError();
+    // The one pattern by which every threaded operation starts; false when nothing started.
+    bool startOperation(CUlvoWorker *worker, WorkerSlot operation, SessionSlot refresh,
+                        SessionSlot endHandler, bool relayBackup);
+    void setEndStatus(const QString &successText);
+    void dropWorkerAt(int index);
+    void raiseWindow();
+    void refillFileModel();
+
+    int currentIndex = -1;
+    QList<FileInf> selectedFiles;
+    QList<SendPair> filesToSend;
+    QList<FileInf> filesToDownload;
+    QList<SendPair> existingCollisions;
+    QList<SendPair> longNameCollisions;
+    QList<FileInf> downloadCollisions;
+    QStringList zeroSizeFiles;
+    QString nameCollisionOld;
+    QString nameCollisionNew;
+    QList<CUlvoWorker *> workers;
+    UlvoCalcModel *calcModel = nullptr;
+    UlvoFileModel *fileModel = nullptr;
+    QTimer *pollTimer = nullptr;
+    QString error;
+    QString downloadFolder;
+    bool isBusy = false;
+    QString statusLineText;
+
+    // Running operation threads and the worker each one runs; a worker in an editor exchange on
+    // the main thread is kept in editorWorker meanwhile.
+    QHash<QThread *, Operation> operations;
+    CUlvoWorker *editorWorker = nullptr;
+};

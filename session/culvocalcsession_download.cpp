@@ -1,0 +1,85 @@
+// Downloading files from the calculator, and splitting local file URLs.
+
+#include "session/culvocalcsession.h"
+
+#include "link/plainfilename.h"
+#include "models/ulvofilemodel.h"
+#include "session/culvoworker.h"
+
+#include <QDir>
+
+void CUlvoCalcSession::addSelected(int row)
+{
+    const FileInf file = fileModel->getFileInfAt(row);
+    if (file.first.isEmpty() && file.second == 0)
+        return;
+    selectedFiles.append(file);
+}
+
+void CUlvoCalcSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
+{
+    downloadCollisions.clear();
+    filesToDownload.clear();
+    downloadFolder = destFolder.toLocalFile();
+    const QDir folder(downloadFolder);
+    for (const FileInf &file : qAsConst(selectedFiles)) {
+        if (checkCollision && folder.exists(file.first))
+            downloadCollisions.append(file);
+        else
+            filesToDownload.append(file);
+    }
+    selectedFiles.clear();
+}
+
+bool CUlvoCalcSession::isFromCalcCollision()
+{
+    return !downloadCollisions.isEmpty();
+}
+
+QString CUlvoCalcSession::collisionFromCalcFileName()
+{
+    if (downloadCollisions.isEmpty())
+        return QString();
+    return QUrl::fromLocalFile(downloadCollisions.first().first).fileName(QUrl::FullyDecoded);
+}
+
+void CUlvoCalcSession::releaseFromCalcCollision(bool replace)
+{
+    if (downloadCollisions.isEmpty())
+        return;
+    const FileInf collision = downloadCollisions.takeFirst();
+    if (replace)
+        filesToDownload.append(collision);
+}
+
+QList<QUrl> CUlvoCalcSession::downloadFiles()
+{
+    clearPendingError();
+    CUlvoWorker *worker = selectedWorker();
+    if (!worker || refuseWhenWorkerRunning(worker))
+        return {};
+    worker->filesList = filesToDownload;
+    worker->destFolder = downloadFolder;
+    startOperation(worker, &CUlvoWorker::getFiles, nullptr, &CUlvoCalcSession::onDownloadFilesEnd,
+                   false);
+
+    // Only files the link will write are named: it keeps the calculator name as the local name,
+    // refuses names that are no plain file name and writes nothing for an empty file.
+    QList<QUrl> urls;
+    for (const FileInf &file : qAsConst(filesToDownload)) {
+        if (file.second != 0 && isPlainFileName(file.first))
+            urls.append(QUrl::fromLocalFile(downloadFolder + QLatin1Char('/') + file.first));
+    }
+    return urls;
+}
+
+QString CUlvoCalcSession::fileNameFromUrl(QUrl fileUrl)
+{
+    return fileUrl.fileName(QUrl::FullyDecoded);
+}
+
+QString CUlvoCalcSession::fileDirFromUrl(QUrl fileUrl)
+{
+    const QString path = fileUrl.toLocalFile();
+    return path.left(path.size() - fileNameFromUrl(fileUrl).size());
+}

@@ -1,0 +1,83 @@
+// Delete, rename, backup and restore on the selected calculator, and moving the backup archive.
+
+#include "session/culvocalcsession.h"
+
+#include "session/culvoworker.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+void CUlvoCalcSession::deleteSelectedFiles()
+{
+    clearPendingError();
+    CUlvoWorker *worker = selectedWorker();
+    if (!worker || refuseWhenWorkerRunning(worker))
+        return;
+    worker->filesList = selectedFiles;
+    startOperation(worker, &CUlvoWorker::delFiles, &CUlvoCalcSession::onFilesListChange,
+                   &CUlvoCalcSession::onDeleteSelectedFilesEnd, false);
+    selectedFiles.clear();
+}
+
+void CUlvoCalcSession::changeCalcName(QString newName)
+{
+    clearPendingError();
+    CUlvoWorker *worker = selectedWorker();
+    if (workers.isEmpty() || !worker || refuseWhenWorkerRunning(worker))
+        return;
+    worker->newDeviceName = newName;
+    startOperation(worker, &CUlvoWorker::setDeviceName, &CUlvoCalcSession::onDevNameChange,
+                   &CUlvoCalcSession::onChangeCalcNameEnd, false);
+}
+
+void CUlvoCalcSession::createBackup()
+{
+    clearPendingError();
+    CUlvoWorker *worker = selectedWorker();
+    if (!worker || refuseWhenWorkerRunning(worker))
+        return;
+    startOperation(worker, &CUlvoWorker::createBackup, nullptr, nullptr, true);
+}
+
+void CUlvoCalcSession::restoreBackup(QUrl url)
+{
+    clearPendingError();
+    CUlvoWorker *worker = selectedWorker();
+    if (!worker || refuseWhenWorkerRunning(worker))
+        return;
+    worker->backupUrl = url;
+    startOperation(worker, &CUlvoWorker::restoreBackup, &CUlvoCalcSession::onFilesListChange,
+                   &CUlvoCalcSession::onRestoreBackupEnd, false);
+}
+
+void CUlvoCalcSession::renameBackup(QString oldName, QString newName)
+{
+    if (oldName.isEmpty() || !QFile::exists(oldName))
+        return;
+    if (QFileInfo(oldName) == QFileInfo(newName))
+        return;
+    // The file that stood under the new name is only set aside, so a failed move can put it
+    // back instead of losing it.
+    QString asidePath;
+    if (QFile::exists(newName)) {
+        for (int attempt = 0; attempt < 100 && asidePath.isEmpty(); ++attempt) {
+            const QString candidate = newName + QStringLiteral(".old%1").arg(attempt);
+            if (!QFile::exists(candidate) && QFile::rename(newName, candidate))
+                asidePath = candidate;
+        }
+        if (asidePath.isEmpty())
+            return; // cannot make room without deleting it: leave both files as they are
+    }
+    if (!QFile::rename(oldName, newName)) {
+        if (!asidePath.isEmpty())
+            QFile::rename(asidePath, newName);
+        return;
+    }
+    if (!asidePath.isEmpty())
+        QFile::remove(asidePath);
+}
+
+void CUlvoCalcSession::removeFile(QString name)
+{
+    QFile::remove(name);
+}

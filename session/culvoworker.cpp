@@ -1,0 +1,165 @@
+#include "session/culvoworker.h"
+
+#include "link/culvocalc.h"
+
+#include <QCoreApplication>
+#include <QMutexLocker>
+#include <QThread>
+
+namespace {
+
+// The link of one operation: opened on the operation's thread, its errors relayed by the worker
+// while it lives, released (port closed) when the operation's scope ends.
+class OperationLink
+{
+public:
+    OperationLink(const QSerialPortInfo &port, CUlvoWorker *worker)
+        : link(port, worker)
+        , relay(QObject::connect(&link, &CUlvoCalc::errorNotify, worker, &CUlvoWorker::errorNotify))
+    {
+    }
+    ~OperationLink() { QObject::disconnect(relay); }
+    CUlvoCalc *operator->() { return &link; }
+
+private:
+    CUlvoCalc link;
+    QMetaObject::Connection relay;
+};
+
+} // namespace
+
+CUlvoWorker::CUlvoWorker(QSerialPortInfo portInfo, QObject *parent)
+    : QObject(parent)
+    , port(std::move(portInfo))
+{
+    initialize();
+}
+
+CUlvoWorker::~CUlvoWorker() = default;
+
+void CUlvoWorker::initialize()
+{
+    // The first contact is not reported: a calculator that does not answer is listed anyway.
+    // When it did not answer the device information, asking for its files would only add a
+    // second full wait on the main thread.
+    CUlvoCalc link(this);
+    const bool answered = link.initialize(port);
+    setCachedName(link.getName());
+    setCachedFiles(answered ? link.getFilesInfo() : QList<FileInf>());
+}
+
+QString CUlvoWorker::getDeviceName() const
+{
+    QMutexLocker lock(&cacheMutex);
+    return deviceName;
+}
+
+QString CUlvoWorker::getPortName() const
+{
+    return port.portName();
+}
+
+QList<CUlvoWorker::FileInf> CUlvoWorker::getFilesInfo() const
+{
+    QMutexLocker lock(&cacheMutex);
+    return filesInfo;
+}
+
+void CUlvoWorker::setCachedName(const QString &name)
+{
+    QMutexLocker lock(&cacheMutex);
+    deviceName = name;
+}
+
+void CUlvoWorker::setCachedFiles(const QList<FileInf> &files)
+{
+    QMutexLocker lock(&cacheMutex);
+    filesInfo = files;
+}
+
+void CUlvoWorker::finishOperation()
+{
+    // The link is gone by now, so its port is closed before anyone learns of the end.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        moveToThread(app->thread());
+    emit finished();
+}
+
+void CUlvoWorker::sendFiles()
+{
+    {
+        OperationLink link(port, this);
+        link->genSendFilesRequest(sendFilesList);
+        setCachedFiles(link->getFilesInfo());
+    }
+    finishOperation();
+}
+
+void CUlvoWorker::getFiles()
+{
+    {
+        OperationLink link(port, this);
+        link->genGetFilesRequest(filesList, destFolder);
+    }
+    finishOperation();
+}
+
+void CUlvoWorker::delFiles()
+{
+    {
+        OperationLink link(port, this);
+        link->genDelFilesRequest(filesList);
+        setCachedFiles(link->getFilesInfo());
+    }
+    finishOperation();
+}
+
+void CUlvoWorker::setDeviceName()
+{
+    {
+        OperationLink link(port, this);
+        link->setDeviceName(newDeviceName);
+        setCachedName(link->getName());
+    }
+    finishOperation();
+}
+
+void CUlvoWorker::getFileForEdit()
+{
+    {
+        OperationLink link(port, this);
+        const QPair<QString, QString> file = link->genGetFileString(filesList.value(0));
+        emit fileForEditRecv(file.first, file.second);
+    }
+    finishOperation();
+}
+
+void CUlvoWorker::sendFileFromEdit(QString fileName, QString fileData)
+{
+    {
+        OperationLink link(port, this);
+        link->genSendFileString(fileName, fileData);
+        setCachedFiles(link->getFilesInfo());
+    }
+    finishOperation();
+}
+
+void CUlvoWorker::createBackup()
+{
+    {
+        OperationLink link(port, this);
+        if (const std::optional<QString> path = link->createBackup())
+            emit backupLoaded(*path);
+    }
+    finishOperation();
+}
+
+void CUlvoWorker::restoreBackup()
+{
+    {
+        OperationLink link(port, this);
+        link->restoreBackup(backupUrl);
+        setCachedFiles(link->getFilesInfo());
+    }
+    finishOperation();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QPair>
+#include <QSerialPortInfo>
+#include <QString>
+#include <QUrl>
+
+// One attached calculator: its port and the name and file list last read from it. Every
+// operation opens a link of its own for its one exchange and closes it again, so no port stays
+// open between operations. A threaded operation runs on the thread the session moved the worker
+// to; the worker moves itself back to the main thread before it emits finished().
+class CUlvoWorker : public QObject
+{
+    Q_OBJECT
+public:
+    using FileInf = QPair<QString, int>;
+    using SendPair = QPair<QString, QString>;
+
+    // Opens a link to the calculator at once and reads its name and file list.
+    explicit CUlvoWorker(QSerialPortInfo portInfo, QObject *parent = nullptr);
+    ~CUlvoWorker() override;
+
+    QString getDeviceName() const;
+    QString getPortName() const;
+    QList<FileInf> getFilesInfo() const;
+
+    // Inputs of the operations, written by the session while no operation of this worker runs.
+    QList<SendPair> sendFilesList;
+    QList<FileInf> filesList;
+    QString destFolder;
+    QString newDeviceName;
+    QUrl backupUrl;
+
+signals:
+    void fileForEditRecv(QString fileName, QString fileData);
+    void backupLoaded(QString fileName);
+    void finished();
+    void errorNotify(QString errorText);
+
+public slots:
+    void sendFiles();
+    void getFiles();
+    void delFiles();
+    void setDeviceName();
+    void getFileForEdit();
+    void sendFileFromEdit(QString fileName, QString fileData);
+    void createBackup();
+    void restoreBackup();
+
+private:
+    void initialize();
+    void setCachedName(const QString &name);
+    void setCachedFiles(const QList<FileInf> &files);
+    // Moves the worker back to the main thread and announces the end of the operation.
+    void finishOperation();
+
+    const QSerialPortInfo port;
+    // deviceName and filesInfo are written by an operation thread and read on the main thread.
+    mutable QMutex cacheMutex;
+    QString deviceName;
+    QList<FileInf> filesInfo;
+};

@@ -1,0 +1,78 @@
+#include "link/culvocalc.h"
+
+#include <QtTest>
+
+// The calculator's file-name rule: 14 characters of upper-case base, a dot, 3 of extension.
+class TestCalcFileName : public QObject
+{
+    Q_OBJECT
+private slots:
+    void convertsNames_data();
+    void convertsNames();
+    void asciiResultIsStable_data();
+    void asciiResultIsStable();
+    void nonAsciiResultChangesAgain();
+};
+
+void TestCalcFileName::convertsNames_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("blank removed") << "my program.txt" << "MYPROGRAM.txt";
+    QTest::newRow("no extension") << "readme" << "README";
+    QTest::newRow("inner dots removed") << "archive.tar.gz" << "ARCHIVETAR.gz";
+    QTest::newRow("leading dot") << ".profile" << "PROFILE";
+    QTest::newRow("reserved signs") << "a+b=c.txt" << "A_B_C.txt";
+    QTest::newRow("extension cut") << "data.jsonl" << "DATA.jso";
+    QTest::newRow("final dot stays") << "file." << "FILE.";
+    QTest::newRow("base cut") << "verylongprogramname.txt" << "VERYLONGPROGRA.txt";
+    QTest::newRow("only dots") << "..." << "";
+    QTest::newRow("latin-1 letter") << QString::fromUtf8("café.txt")
+                                    << QString::fromUtf8("CAF\uFFFD.txt");
+
+    // Beyond the examples: each step of the rule on its own.
+    QTest::newRow("long name without dot") << "abcdefghijklmnopq" << "ABCDEFGHIJKLMN";
+    QTest::newRow("reserved, first half") << "+\"\\*,/:" << "_______";
+    QTest::newRow("reserved, second half") << ";=<>?[]|" << "________";
+    QTest::newRow("controls and DEL removed") << QString("a\tb\x7f" "c\r.t\nx") << "ABC.tx";
+    QTest::newRow("cut at NUL") << QString::fromLatin1("ab\0cd.txt", 9) << "AB";
+    QTest::newRow("outside latin-1 becomes _") << QString::fromUtf8("π.txt") << "_.txt";
+    QTest::newRow("utf-8 read from latin-1") << QString::fromLatin1("\xc3\xa9.b") << QString::fromUtf8("\u00c9.b");
+    QTest::newRow("extension keeps case") << "Prog.Ucb" << "PROG.Ucb";
+    QTest::newRow("dots in long base") << "a.b.c.d.e.f.g.h.i.j.k.l.m.n.o.p.txt" << "ABCDEFGHIJKLMN.txt";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestCalcFileName::convertsNames()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QCOMPARE(CUlvoCalc::convertToSfn(input), expected);
+}
+
+void TestCalcFileName::asciiResultIsStable_data()
+{
+    convertsNames_data();
+}
+
+void TestCalcFileName::asciiResultIsStable()
+{
+    QFETCH(QString, input);
+    const QString once = CUlvoCalc::convertToSfn(input);
+    bool ascii = true;
+    for (QChar c : once)
+        ascii = ascii && c.unicode() < 0x80;
+    if (!ascii)
+        QSKIP("result is not pure ASCII");
+    QCOMPARE(CUlvoCalc::convertToSfn(once), once);
+}
+
+void TestCalcFileName::nonAsciiResultChangesAgain()
+{
+    const QString once = CUlvoCalc::convertToSfn(QString::fromUtf8("café.txt"));
+    QCOMPARE(CUlvoCalc::convertToSfn(once), QStringLiteral("CAF_.txt"));
+}
+
+QTEST_GUILESS_MAIN(TestCalcFileName)
+#include "tst_calcfilename.moc"

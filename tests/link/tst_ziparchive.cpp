@@ -1,0 +1,186 @@
+#include "link/ziparchive.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <zip.h>
+
+// The archive class behind backups: what it writes must be a standard ZIP, and what it reads
+// from disk is checked before use.
+class TestZipArchive : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void roundTrip();
+    void standardToolReadsArchive();
+    void foldersAreRecognised();
+    void refusesOversizedEntry();
+    void detectsDamagedEntry();
+    void refusesMissingAndNonZipFiles_data();
+    void refusesMissingAndNonZipFiles();
+    void writerWithoutCloseLeavesNothing();
+
+private:
+    QString writeSample();
+    std::unique_ptr<QTemporaryDir> dir;
+    const QByteArray text = QByteArray("PRINT 1\n").repeated(200);
+};
+
+void TestZipArchive::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+QString TestZipArchive::writeSample()
+{
+    const QString path = dir->filePath("sample.ubk");
+    ZipArchive zip;
+    if (!zip.create(path) || !zip.addEntry("PROG.ucb", text) || !zip.addEntry("EMPTY", QByteArray())
+        || !zip.addEntry(QString::fromUtf8("CAF\u00c9.txt").toUtf8(), QByteArray("\x00\x01\xff", 3))
+        || !zip.close())
+        return QString();
+    return path;
+}
+
+void TestZipArchive::roundTrip()
+{
+    const QString path = writeSample();
+    QVERIFY(!path.isEmpty());
+
+    ZipArchive zip;
+    QVERIFY2(zip.open(path), qPrintable(zip.errorString()));
+    QCOMPARE(zip.entryCount(), 3);
+    QCOMPARE(zip.entryName(0), QByteArray("PROG.ucb"));
+    QCOMPARE(zip.entryName(1), QByteArray("EMPTY"));
+    QCOMPARE(zip.entryName(2), QString::fromUtf8("CAF\u00c9.txt").toUtf8());
+    QCOMPARE(zip.readEntry(0, 1 << 20).value_or("missing"), text);
+    QCOMPARE(zip.readEntry(1, 1 << 20).value_or("missing"), QByteArray());
+    QCOMPARE(zip.readEntry(2, 1 << 20).value_or("missing"), QByteArray("\x00\x01\xff", 3));
+    QVERIFY(!zip.isFolder(0));
+
+    // Entries are deflated at level 6: a repetitive text shrinks.
+    int error = 0;
+    zip_t *raw = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    QVERIFY(raw);
+    zip_stat_t st;
+    zip_stat_index(raw, 0, 0, &st);
+    QCOMPARE(st.comp_method, zip_uint16_t(ZIP_CM_DEFLATE));
+    QVERIFY(st.comp_size < st.size);
+    zip_discard(raw);
+}
+
+void TestZipArchive::standardToolReadsArchive()
+{
+    const QString path = writeSample();
+    QVERIFY(!path.isEmpty());
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c",
+                                      "import sys, zipfile\n"
+                                      "z = zipfile.ZipFile(sys.argv[1])\n"
+                                      "assert z.testzip() is None\n"
+                                      "print('|'.join(z.namelist()))\n"
+                                      "print(len(z.read('PROG.ucb')))\n",
+                                      path});
+    QVERIFY(python.waitForFinished(30000));
+    QCOMPARE(python.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(python.readAllStandardOutput()).split('\n');
+    QCOMPARE(lines.value(0), QString::fromUtf8("PROG.ucb|EMPTY|CAF\u00c9.txt"));
+    QCOMPARE(lines.value(1).toInt(), text.size());
+}
+
+void TestZipArchive::foldersAreRecognised()
+{
+    const QString path = dir->filePath("folders.zip");
+    int error = 0;
+    zip_t *raw = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    QVERIFY(raw);
+    QVERIFY(zip_dir_add(raw, "SUB", ZIP_FL_ENC_UTF_8) >= 0);
+    zip_source_t *src = zip_source_buffer(raw, "x", 1, 0);
+    QVERIFY(zip_file_add(raw, "SUB/A", src, 0) >= 0);
+    QCOMPARE(zip_close(raw), 0);
+
+    ZipArchive zip;
+    QVERIFY(zip.open(path));
+    QCOMPARE(zip.entryCount(), 2);
+    QVERIFY(zip.isFolder(0));
+    QVERIFY(!zip.isFolder(1));
+    QCOMPARE(zip.entryName(1), QByteArray("SUB/A"));
+}
+
+void TestZipArchive::refusesOversizedEntry()
+{
+    const QString path = writeSample();
+    ZipArchive zip;
+    QVERIFY(zip.open(path));
+    QCOMPARE(zip.entrySize(0).value_or(-1), qint64(text.size()));
+    QVERIFY(!zip.readEntry(0, text.size() - 1));
+    QVERIFY(zip.readEntry(0, text.size()));
+}
+
+void TestZipArchive::detectsDamagedEntry()
+{
+    const QString path = writeSample();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    // The first entry's compressed data follows its 30-byte local header and its name.
+    const int dataStart = 30 + int(qstrlen("PROG.ucb"));
+    for (int i = dataStart + 4; i < dataStart + 12; ++i)
+        bytes[i] = char(bytes[i] ^ 0x5a);
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+
+    ZipArchive zip;
+    QVERIFY(zip.open(path));
+    QVERIFY(!zip.readEntry(0, 1 << 20));
+    QVERIFY(!zip.errorString().isEmpty());
+    QCOMPARE(zip.readEntry(1, 1 << 20).value_or("missing"), QByteArray());
+}
+
+void TestZipArchive::refusesMissingAndNonZipFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty file") << QByteArray() << true;
+    QTest::newRow("text") << QByteArray("this is not an archive\n") << true;
+    QTest::newRow("truncated header") << QByteArray("PK\x03\x04\x14\x00", 6) << true;
+}
+
+void TestZipArchive::refusesMissingAndNonZipFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, exists);
+    const QString path = dir->filePath("input.ubk");
+    if (exists) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    ZipArchive zip;
+    QVERIFY(!zip.open(path));
+    QVERIFY(!zip.errorString().isEmpty());
+    QCOMPARE(zip.entryCount(), 0);
+}
+
+void TestZipArchive::writerWithoutCloseLeavesNothing()
+{
+    const QString path = dir->filePath("abandoned.ubk");
+    {
+        ZipArchive zip;
+        QVERIFY(zip.create(path));
+        QVERIFY(zip.addEntry("A", "content"));
+    }
+    QVERIFY(!QFile::exists(path));
+
+    ZipArchive zip;
+    QVERIFY(zip.create(path));
+    QVERIFY(!zip.addEntry("", "x"));
+    QVERIFY(!zip.addEntry(QByteArray("A\0B", 3), "x"));
+}
+
+QTEST_GUILESS_MAIN(TestZipArchive)
+#include "tst_ziparchive.moc"
