@@ -27,6 +27,11 @@ public slots:
         m_editorFixture.qmlEngineAvailable(engine);
     }
 
+    void cleanupTestCase()
+    {
+        m_editorFixture.cleanupTestCase();
+    }
+
 private:
     EditorFixture m_editorFixture;
 };
