@@ -1,11 +1,48 @@
 #include "link/culvocalc.h"
+#include "tools/simulator/simulatedcalculator.h"
+#include "tools/simulator/simulatedusb.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 using UlvoCalc::calcMsg;
+using FileList = QList<QPair<QString, int>>;
 
 namespace {
+
+const QString textNoAnswer = QStringLiteral("Connection error (error code: 421)");
+// Largest chunk the link accepts: a FRAME message of a full chunk must fit the 16-bit length.
+constexpr int chunkSizeCap = 65535 - 64;
+
+QByteArray payloadOf(const calcMsg &msg)
+{
+    return QByteArray::fromStdString(msg.SerializeAsString());
+}
+
+QByteArray framed(QByteArray payload)
+{
+    FrameCodec::frame(payload);
+    return payload;
+}
+
+QByteArray filesNumPayload(int count)
+{
+    calcMsg msg;
+    msg.set_type(calcMsg::SEND_FILES_NUM);
+    msg.set_numberoffiles(count);
+    return payloadOf(msg);
+}
+
+QByteArray fileInfPayload(const QString &name, int size)
+{
+    calcMsg msg;
+    msg.set_type(calcMsg::SEND_FILE_INF);
+    msg.mutable_finf()->set_name(name.toStdString());
+    msg.mutable_finf()->set_size(size);
+    return payloadOf(msg);
+}
 
 QStringList texts(const QSignalSpy &spy)
 {
@@ -29,6 +66,47 @@ private slots:
     void linkWithoutPort();
     void unopenedPort_data();
     void unopenedPort();
+
+    // Against simulated calculators.
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+    void findsCalculatorsOnly();
+    void readsDeviceInformation_data();
+    void readsDeviceInformation();
+    void unexpectedDeviceAnswer_data();
+    void unexpectedDeviceAnswer();
+    void silentCalculator();
+    void listsFiles_data();
+    void listsFiles();
+    void lostDescriptorEndsList();
+    void descriptorWithoutFileInf();
+    void deleteFile_data();
+    void deleteFile();
+    void renamesCalculator();
+    void refusedRenameKeepsName();
+    void framesOnlyWhatFits();
+    void copySharesPort();
+    void hostileCountAnswer_data();
+    void hostileCountAnswer();
+    void negativeCountListsNothing();
+    void unparsableCommandAnswer();
+    void hostileListing_data();
+    void hostileListing();
+    void stalledFrameIsBounded();
+    void unpluggedCalculator();
+
+private:
+    // Starts and plugs a calculator that stays plugged until the end of the test function.
+    SimulatedCalculator *plugCalc(SimulatedCalculator::Options options = SimulatedCalculator::Options());
+    QString portNameOf(SimulatedCalculator *calc) const { return pluggedPorts.value(calc); }
+    QSerialPortInfo portOf(SimulatedCalculator *calc) const { return QSerialPortInfo(portNameOf(calc)); }
+
+    std::unique_ptr<SimulatedUsb> usb;
+    // The bus keeps unplugged calculators known by address, so none is destroyed before it.
+    std::vector<std::unique_ptr<SimulatedCalculator>> calcs;
+    QHash<SimulatedCalculator *, QString> pluggedPorts;
+    QStringList otherPorts;
 };
 
 void TestCUlvoCalc::failureAnswerText_data()
@@ -136,6 +214,450 @@ void TestCUlvoCalc::unopenedPort()
     QCOMPARE(texts(spy), (QStringList{QStringLiteral("Error write device"), QStringLiteral("Error write device"),
                                       QStringLiteral("Connection error (error code: 422)")}));
     QCOMPARE(link.currentErrorType(), int(calcMsg::CONNECTION_ERROR));
+}
+
+void TestCUlvoCalc::initTestCase()
+{
+    usb = std::make_unique<SimulatedUsb>();
+    QVERIFY2(usb->isValid(), "the test must run under umockdev-wrapper");
+}
+
+void TestCUlvoCalc::cleanup()
+{
+    for (const QString &port : qAsConst(pluggedPorts))
+        usb->unplug(port);
+    for (const QString &port : qAsConst(otherPorts))
+        usb->unplug(port);
+    pluggedPorts.clear();
+    otherPorts.clear();
+}
+
+void TestCUlvoCalc::cleanupTestCase()
+{
+    usb.reset();
+    calcs.clear();
+}
+
+SimulatedCalculator *TestCUlvoCalc::plugCalc(SimulatedCalculator::Options options)
+{
+    calcs.push_back(std::make_unique<SimulatedCalculator>(options));
+    SimulatedCalculator *calc = calcs.back().get();
+    const QString port = usb->plug(calc);
+    if (port.isEmpty())
+        return nullptr;
+    pluggedPorts.insert(calc, port);
+    return calc;
+}
+
+void TestCUlvoCalc::findsCalculatorsOnly()
+{
+    SimulatedCalculator *first = plugCalc();
+    QVERIFY(first);
+    const QString other = usb->plugOther(0x1234, 0x5740);
+    QVERIFY(!other.isEmpty());
+    otherPorts << other;
+    SimulatedCalculator *second = plugCalc();
+    QVERIFY(second);
+
+    QStringList expected;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : ports) {
+        const QString name = info.portName();
+        if (name == portNameOf(first) || name == portNameOf(second))
+            expected << name;
+    }
+    QCOMPARE(expected.size(), 2);
+
+    QStringList found;
+    const auto calcPorts = CUlvoCalc::findCalcs();
+    for (const QSerialPortInfo &info : calcPorts)
+        found << info.portName();
+    QCOMPARE(found, expected);
+}
+
+void TestCUlvoCalc::readsDeviceInformation_data()
+{
+    QTest::addColumn<int>("maxChunkSize");
+    QTest::addColumn<int>("chunkSize");
+    QTest::newRow("default") << 512 << 512;
+    QTest::newRow("1024") << 1024 << 1024;
+    QTest::newRow("one byte") << 1 << 1;
+    QTest::newRow("zero keeps 512") << 0 << 512;
+    QTest::newRow("negative keeps 512") << -1024 << 512;
+    QTest::newRow("at the cap") << chunkSizeCap << chunkSizeCap;
+    QTest::newRow("length limit is capped") << 65535 << chunkSizeCap;
+    QTest::newRow("beyond 16 bits is capped") << (1 << 20) << chunkSizeCap;
+}
+
+// A descriptor longer than one read proves the read size grows with the chunk size without
+// losing bytes.
+void TestCUlvoCalc::readsDeviceInformation()
+{
+    QFETCH(int, maxChunkSize);
+    QFETCH(int, chunkSize);
+    SimulatedCalculator::Options options;
+    options.name = QStringLiteral("Rechner \u00c4");
+    options.maxChunkSize = maxChunkSize;
+    SimulatedCalculator *calc = plugCalc(options);
+    QVERIFY(calc);
+    const QString longName(3000, QLatin1Char('N'));
+    calc->setFile(longName, QByteArray(7, 'x'));
+
+    CUlvoCalc link(portOf(calc));
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QVERIFY(link.isOpen());
+    QCOMPARE(link.portName(), portNameOf(calc));
+    QCOMPARE(link.getName(), options.name);
+    QCOMPARE(link.hardwareVersion(), options.hv);
+    QCOMPARE(link.firmwareVersion(), options.fv);
+    QCOMPARE(link.protocolVersion(), options.pv);
+    QCOMPARE(link.currentChunkSize(), chunkSize);
+    QCOMPARE(link.getFilesInfo(), (FileList{{longName, 7}}));
+    QVERIFY(spy.isEmpty());
+}
+
+void TestCUlvoCalc::unexpectedDeviceAnswer_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    calcMsg msg;
+    msg.set_type(calcMsg::SUCCESS);
+    QTest::newRow("other type") << payloadOf(msg);
+    msg.set_type(calcMsg::SEND_DEVICE_INF);
+    QTest::newRow("no device information") << payloadOf(msg);
+    QTest::newRow("garbage") << QByteArray::fromHex("ffffffff0f");
+}
+
+// The link stays constructed and open with its defaults; nothing is reported.
+void TestCUlvoCalc::unexpectedDeviceAnswer()
+{
+    QFETCH(QByteArray, payload);
+    SimulatedCalculator::Options options;
+    options.maxChunkSize = 2048;
+    SimulatedCalculator *calc = plugCalc(options);
+    QVERIFY(calc);
+    calc->replyRawOn(calcMsg::GET_DEVICE_INF, {payload});
+    CUlvoCalc link(portOf(calc));
+    QVERIFY(link.isOpen());
+    QVERIFY(link.getName().isEmpty());
+    QVERIFY(link.hardwareVersion().isEmpty());
+    QCOMPARE(link.currentChunkSize(), CUlvoCalc::defaultChunkSize);
+
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QVERIFY(link.getDeviceInf());
+    QCOMPARE(link.getName(), options.name);
+    QCOMPARE(link.currentChunkSize(), 2048);
+    QVERIFY(spy.isEmpty());
+}
+
+void TestCUlvoCalc::silentCalculator()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    CUlvoCalc link(portOf(calc));
+    calc->silenceOn(calcMsg::GET_FILES_NUM);
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    calcMsg response;
+    QVERIFY(!link.sendCommand(calcMsg::GET_FILES_NUM, response));
+    QCOMPARE(texts(spy), (QStringList{textNoAnswer, QStringLiteral("Error read device")}));
+    QCOMPARE(link.currentErrorType(), int(calcMsg::CONNECTION_ERROR));
+}
+
+void TestCUlvoCalc::listsFiles_data()
+{
+    QTest::addColumn<FileList>("files");
+    QTest::newRow("none") << FileList{};
+    QTest::newRow("one") << FileList{{QStringLiteral("PROG.UCB"), 12}};
+    QTest::newRow("three") << FileList{{QStringLiteral("A.TXT"), 1}, {QStringLiteral("B\u00dc.TXT"), 600},
+                                       {QStringLiteral("C.UCB"), 3}};
+}
+
+void TestCUlvoCalc::listsFiles()
+{
+    QFETCH(FileList, files);
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    for (const auto &file : files)
+        calc->setFile(file.first, QByteArray(file.second, 'd'));
+    CUlvoCalc link(portOf(calc));
+    calc->clearReceived();
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+
+    QCOMPARE(link.getFilesInfo(), files);
+    QVERIFY(spy.isEmpty());
+    QCOMPARE(calc->receivedCount(calcMsg::GET_FILES_NUM), 1);
+    QCOMPARE(calc->receivedCount(calcMsg::GET_FILES_INF), files.isEmpty() ? 0 : 1);
+    QCOMPARE(calc->receivedCount(calcMsg::SUCCESS), qMax(0, files.size() - 1));
+}
+
+void TestCUlvoCalc::lostDescriptorEndsList()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "a");
+    calc->setFile(QStringLiteral("B.TXT"), "bb");
+    calc->setFile(QStringLiteral("C.TXT"), "ccc");
+    CUlvoCalc link(portOf(calc));
+    calc->silenceOn(calcMsg::SUCCESS);
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+
+    QCOMPARE(link.getFilesInfo(), (FileList{{QStringLiteral("A.TXT"), 1}}));
+    QCOMPARE(texts(spy), QStringList{textNoAnswer});
+}
+
+void TestCUlvoCalc::descriptorWithoutFileInf()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "a");
+    CUlvoCalc link(portOf(calc));
+    calcMsg bare;
+    bare.set_type(calcMsg::SEND_FILE_INF);
+    calc->replyRawOn(calcMsg::GET_FILES_INF, {payloadOf(bare)});
+    QCOMPARE(link.getFilesInfo(), (FileList{{QString(), 0}}));
+}
+
+void TestCUlvoCalc::deleteFile_data()
+{
+    QTest::addColumn<bool>("refuse");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("errorNum");
+    QTest::addColumn<QString>("errorStr");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("confirmed") << false << 0 << 0 << QString() << QString();
+    const QStringList typeTexts{QStringLiteral("Unknown error."), QStringLiteral("File doesn\u2019t exist."),
+                                QStringLiteral("Connection error (error code: 423)."), QStringLiteral("Memory error."),
+                                QStringLiteral("Unknown error."), QStringLiteral("Write error."),
+                                QStringLiteral("Wrong data size."), QStringLiteral("Wrong frame number.")};
+    for (int type = 0; type < typeTexts.size(); ++type)
+        QTest::addRow("refused, type %d", type) << true << type << 0 << QString() << typeTexts.at(type);
+    QTest::newRow("refused, unknown type") << true << 9 << 0 << QString() << QString();
+    QTest::newRow("refused with text") << true << 1 << 0 << "Locked by program" << "Locked by program";
+    QTest::newRow("refused with number") << true << 1 << 12 << QString() << " (error code: 12)";
+    QTest::newRow("refused with both") << true << 5 << -3 << "Flash" << "Flash (error code: -3)";
+}
+
+void TestCUlvoCalc::deleteFile()
+{
+    QFETCH(bool, refuse);
+    QFETCH(int, error);
+    QFETCH(int, errorNum);
+    QFETCH(QString, errorStr);
+    QFETCH(QString, expected);
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "abc");
+    CUlvoCalc link(portOf(calc));
+    if (refuse)
+        calc->failOn(calcMsg::DELETE_FILE, SimulatedCalculator::ErrType(error), errorNum, errorStr);
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+
+    UlvoCalc::fileInf inf;
+    inf.set_name("A.TXT");
+    inf.set_size(3);
+    QCOMPARE(link.delFile(inf), !refuse);
+    QCOMPARE(calc->files().isEmpty(), !refuse);
+    QCOMPARE(texts(spy), refuse ? QStringList{expected} : QStringList{});
+    QCOMPARE(link.currentErrorType(), error);
+}
+
+void TestCUlvoCalc::renamesCalculator()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    CUlvoCalc link(portOf(calc));
+    const QString newName = QStringLiteral("Mein Rechner \u00df");
+    QVERIFY(link.setDeviceName(newName));
+    QCOMPARE(link.getName(), newName);
+    QCOMPARE(calc->name(), newName);
+}
+
+void TestCUlvoCalc::refusedRenameKeepsName()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    CUlvoCalc link(portOf(calc));
+    calc->failOn(calcMsg::CHANGE_NAME, calcMsg::WRITE_ERROR, 4, QStringLiteral("read-only"));
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QVERIFY(!link.setDeviceName(QStringLiteral("OTHER")));
+    QCOMPARE(link.getName(), QStringLiteral("ULVO"));
+    QVERIFY(spy.isEmpty());
+    QCOMPARE(link.currentErrorType(), 0);
+}
+
+// A payload is framed in place; one the 16-bit length cannot express is never put on the line
+// with a cut length.
+void TestCUlvoCalc::framesOnlyWhatFits()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "a");
+    CUlvoCalc link(portOf(calc));
+    calc->clearReceived();
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+
+    QByteArray data = QByteArray::fromHex("0802");
+    QVERIFY(link.TX(data));
+    QCOMPARE(data, QByteArray::fromHex("43414c4302000802"));
+    QVERIFY(link.RX(data));
+    QCOMPARE(data, filesNumPayload(1));
+
+    QByteArray tooLong(65536, '\x08');
+    QVERIFY(!link.TX(tooLong));
+    QCOMPARE(tooLong.size(), 65536);
+    QVERIFY(!link.setDeviceName(QString(70000, QLatin1Char('R'))));
+    QCOMPARE(link.getName(), QStringLiteral("ULVO"));
+    QVERIFY(spy.isEmpty());
+
+    QCOMPARE(link.getNumberOfFiles(), 1);
+    QCOMPARE(calc->received().size(), 2);
+}
+
+void TestCUlvoCalc::copySharesPort()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "a");
+    auto first = std::make_unique<CUlvoCalc>(portOf(calc));
+    QVERIFY(first->isOpen());
+    CUlvoCalc copy(*first);
+    CUlvoCalc assigned;
+    assigned = *first;
+    first.reset();
+
+    for (CUlvoCalc *link : {&copy, &assigned}) {
+        QVERIFY(link->isOpen());
+        QCOMPARE(link->getName(), QStringLiteral("ULVO"));
+        QCOMPARE(link->portName(), portNameOf(calc));
+        QCOMPARE(link->getNumberOfFiles(), 1);
+    }
+}
+
+// Each row replaces the answer to GET_FILES_NUM by these bytes; afterwards the link still
+// exchanges normally.
+void TestCUlvoCalc::hostileCountAnswer_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("count");
+    const QByteArray four = framed(filesNumPayload(4));
+    QTest::newRow("garbage payload") << framed(QByteArray::fromHex("ffffffff0f")) << 0;
+    QTest::newRow("invalid UTF-8 in a text") << framed(QByteArray::fromHex("080928044a02fffe")) << 0;
+    QTest::newRow("wrong answer type") << framed(fileInfPayload(QStringLiteral("X"), 4)) << 0;
+    QTest::newRow("empty payload") << framed(QByteArray()) << 0;
+    QTest::newRow("noise before the frame") << QByteArray::fromHex("00ff4341") + four << 4;
+    QTest::newRow("partial preamble before the frame") << QByteArray::fromHex("00ff43414341") + four << 4;
+    QTest::newRow("truncated frame swallows the next") << QByteArray::fromHex("43414c430a000809") + four << 0;
+}
+
+void TestCUlvoCalc::hostileCountAnswer()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, count);
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "a");
+    calc->setFile(QStringLiteral("B.TXT"), "b");
+    CUlvoCalc link(portOf(calc));
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+
+    calc->replyBytesOn(calcMsg::GET_FILES_NUM, bytes);
+    QCOMPARE(link.getNumberOfFiles(), count);
+    QCOMPARE(link.getNumberOfFiles(), 2);
+    QVERIFY(spy.isEmpty());
+}
+
+void TestCUlvoCalc::negativeCountListsNothing()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    CUlvoCalc link(portOf(calc));
+    calc->replyRawOn(calcMsg::GET_FILES_NUM, {filesNumPayload(-3)});
+    calc->clearReceived();
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QVERIFY(link.getFilesInfo().isEmpty());
+    QCOMPARE(calc->receivedCount(calcMsg::GET_FILES_INF), 0);
+    QVERIFY(spy.isEmpty());
+}
+
+void TestCUlvoCalc::unparsableCommandAnswer()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    CUlvoCalc link(portOf(calc));
+    calc->replyRawOn(calcMsg::GET_FILES_NUM, {QByteArray::fromHex("ffffffff0f")});
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    calcMsg response;
+    QVERIFY(!link.sendCommand(calcMsg::GET_FILES_NUM, response));
+    QCOMPARE(texts(spy), QStringList{QStringLiteral("Error parse message")});
+}
+
+// The listing of two files under hostile line conditions.
+void TestCUlvoCalc::hostileListing_data()
+{
+    QTest::addColumn<QByteArray>("noise");
+    QTest::addColumn<int>("splitWrites");
+    QTest::addColumn<bool>("bothInOneWrite");
+    QTest::addColumn<FileList>("expected");
+    const FileList both{{QStringLiteral("A.TXT"), 1}, {QStringLiteral("B.TXT"), 2}};
+    QTest::newRow("noise before every frame") << QByteArray::fromHex("00ff4341434143") << 0 << false << both;
+    QTest::newRow("byte by byte") << QByteArray() << 1 << false << both;
+    QTest::newRow("noise, in pieces of 3") << QByteArray("CALAC") << 3 << false << both;
+    QTest::newRow("two frames in one write") << QByteArray() << 0 << true << both;
+    QTest::newRow("second descriptor is not one")
+        << QByteArray() << 0 << true << FileList{{QStringLiteral("A.TXT"), 1}};
+}
+
+void TestCUlvoCalc::hostileListing()
+{
+    QFETCH(QByteArray, noise);
+    QFETCH(int, splitWrites);
+    QFETCH(bool, bothInOneWrite);
+    QFETCH(FileList, expected);
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "a");
+    calc->setFile(QStringLiteral("B.TXT"), "bb");
+    CUlvoCalc link(portOf(calc));
+    calc->setNoise(noise);
+    calc->setSplitWrites(splitWrites);
+    if (bothInOneWrite) {
+        const QByteArray second = expected.size() == 2 ? fileInfPayload(QStringLiteral("B.TXT"), 2)
+                                                       : filesNumPayload(9);
+        calc->replyRawOn(calcMsg::GET_FILES_INF, {fileInfPayload(QStringLiteral("A.TXT"), 1), second});
+    }
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QCOMPARE(link.getFilesInfo(), expected);
+    QVERIFY(spy.isEmpty());
+}
+
+// A frame that announces more than ever arrives gives up after one silent wait instead of
+// holding the link for ever; the next exchange starts afresh.
+void TestCUlvoCalc::stalledFrameIsBounded()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "a");
+    CUlvoCalc link(portOf(calc));
+    calc->replyBytesOn(calcMsg::GET_FILES_NUM, QByteArray::fromHex("43414c43ffff0809"));
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QCOMPARE(link.getNumberOfFiles(), 0);
+    QCOMPARE(texts(spy), QStringList{textNoAnswer});
+    QCOMPARE(link.getNumberOfFiles(), 1);
+}
+
+// A calculator that goes away mid-session closes the link's port instead of leaving it spinning.
+void TestCUlvoCalc::unpluggedCalculator()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    CUlvoCalc link(portOf(calc));
+    QVERIFY(link.isOpen());
+    usb->unplug(calc);
+    QCOMPARE(link.getNumberOfFiles(), 0);
+    QVERIFY(!link.isOpen());
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QVERIFY(link.getFilesInfo().isEmpty());
+    QVERIFY(!link.sendMessage(calcMsg::GET_FILES_NUM));
+    QCOMPARE(texts(spy), QStringList{QStringLiteral("Error write device")});
 }
 
 QTEST_GUILESS_MAIN(TestCUlvoCalc)
