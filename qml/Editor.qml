@@ -179,6 +179,9 @@ ApplicationWindow {
                 toolTip: "Save program on computer"
                 onClicked: {
                     console.log("Editor: saving file on computer")
+                    // Set on each opening: the dialog itself moves its folder while browsing.
+                    ucbSaveDialog.folder = fileDir !== "" ? localFolderUrl(fileDir)
+                                                          : (ucbSaveDialog.shortcuts.home || "file:///")
                     ucbSaveDialog.open()
                 }
             }
@@ -319,6 +322,10 @@ ApplicationWindow {
             Flickable {
                 id: textFlick
                 anchors.fill: parent
+                // A margin outside the scrolled area, so that scrolling back to the cursor at a
+                // line start shows the whole first column.
+                anchors.leftMargin: 6
+                anchors.topMargin: 4
                 clip: true
                 contentWidth: textArea.width
                 contentHeight: textArea.height
@@ -343,7 +350,6 @@ ApplicationWindow {
                     objectName: "textArea"
                     width: Math.max(implicitWidth, textFlick.width)
                     height: Math.max(implicitHeight, textFlick.height)
-                    padding: 6
                     textFormat: TextEdit.PlainText
                     wrapMode: TextEdit.NoWrap
                     focus: true
@@ -411,8 +417,6 @@ ApplicationWindow {
         defaultSuffix: "ucb"
         nameFilters: ["UlvoBasic files (*.ucb)", "Plain text (*.txt)", "All files (*)"]
         selectedNameFilter: nameFilters[0]
-        folder: fileDir !== "" ? localFolderUrl(fileDir)
-                               : (shortcuts.home ? shortcuts.home : "file:///")
         onAccepted: acceptSaveDialog()
     }
 

@@ -152,7 +152,13 @@ TestCase {
     }
 
     function test_saveStartsInTheFolderOfTheLastSave() {
+        mouseClick(named("saveLocalButton"))
+        compare(named("ucbSaveDialog").folder, named("ucbSaveDialog").shortcuts.home)
+        named("ucbSaveDialog").close()
+
         saveAs("file:///tmp/editor-save/prog.ucb", 0)
+        named("ucbSaveDialog").folder = "file:///"
+        mouseClick(named("saveLocalButton"))
         compare(named("ucbSaveDialog").folder.toString(), "file:///tmp/editor-save/")
     }
 
@@ -361,5 +367,63 @@ TestCase {
         for (var i = 0; i < textArea.length; ++i)
             colours.push(probe.highlightForeground(textArea.textDocument, i))
         compare(colours, ["#015CC5", "#8E44AD", "#27AE60", "", "#27AE60", "#8E44AD", "#015CC5", "", "#8B0000"])
+    }
+
+    function test_contextMenuCopyCutPaste() {
+        var textArea = named("textArea")
+        var menu = named("textContextMenu")
+        editor.loadFile("PRG1.ucb", "Disp \u00A8A")
+        textArea.select(0, 0)
+        mouseClick(textArea, 20, 10, Qt.RightButton)
+        tryCompare(menu, "opened", true)
+        compare(menu.itemAt(0).text, "Copy")
+        compare(menu.itemAt(0).enabled, false)
+        compare(menu.itemAt(1).text, "Cut")
+        compare(menu.itemAt(1).enabled, false)
+        menu.close()
+
+        textArea.select(5, 7)
+        mouseClick(textArea, 20, 10, Qt.RightButton)
+        tryCompare(menu, "opened", true)
+        compare(menu.itemAt(1).enabled, true)
+        mouseClick(menu.itemAt(1))
+        compare(textArea.text, "Disp ")
+        compare(editor.textModified, true)
+
+        textArea.cursorPosition = 0
+        mouseClick(textArea, 20, 10, Qt.RightButton)
+        tryCompare(menu, "opened", true)
+        compare(menu.itemAt(2).text, "Paste")
+        compare(menu.itemAt(2).enabled, true)
+        mouseClick(menu.itemAt(2))
+        compare(textArea.text, "\u00A8ADisp ")
+    }
+
+    function test_scrollingFollowsTheCursor() {
+        var textArea = named("textArea")
+        var flick = textArea.parent.parent
+        var lines = []
+        for (var i = 0; i < 200; ++i)
+            lines.push(i === 100 ? "Disp " + "(1+".repeat(200) + ")".repeat(200) : "Disp " + i)
+        editor.loadFile("LONG.ucb", lines.join("\n"))
+        verify(textArea.width > flick.width)
+        verify(textArea.height > flick.height)
+
+        textArea.cursorPosition = textArea.length
+        var cursor = textArea.cursorRectangle
+        verify(flick.contentY > 0)
+        verify(flick.contentY <= cursor.y && cursor.y + cursor.height <= flick.contentY + flick.height)
+        compare(flick.contentY, cursor.y + cursor.height - flick.height)
+
+        // The long line's end: scrolled sideways by the least amount.
+        var longLineEnd = lines.slice(0, 101).join("\n").length
+        textArea.cursorPosition = longLineEnd
+        cursor = textArea.cursorRectangle
+        compare(flick.contentX, cursor.x + cursor.width - flick.width)
+        verify(flick.contentY <= cursor.y && cursor.y + cursor.height <= flick.contentY + flick.height)
+
+        textArea.cursorPosition = 0
+        compare(flick.contentX, 0)
+        compare(flick.contentY, 0)
     }
 }
