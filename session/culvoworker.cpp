@@ -16,14 +16,23 @@ public:
     OperationLink(const QSerialPortInfo &port, CUlvoWorker *worker)
         : link(port, worker)
         , relay(QObject::connect(&link, &CUlvoCalc::errorNotify, worker, &CUlvoWorker::errorNotify))
+        , watch(QObject::connect(&link, &CUlvoCalc::errorNotify, [this] { reported = true; }))
     {
     }
-    ~OperationLink() { QObject::disconnect(relay); }
+    ~OperationLink()
+    {
+        QObject::disconnect(relay);
+        QObject::disconnect(watch);
+    }
     CUlvoCalc *operator->() { return &link; }
+    // Whether the link has reported an error during this operation.
+    bool hasReported() const { return reported; }
 
 private:
     CUlvoCalc link;
+    bool reported = false;
     QMetaObject::Connection relay;
+    QMetaObject::Connection watch;
 };
 
 } // namespace
@@ -118,7 +127,10 @@ void CUlvoWorker::setDeviceName()
 {
     {
         OperationLink link(port, this);
-        link->setDeviceName(newDeviceName);
+        // The link reports no text when the calculator merely refuses the name; a refusal must
+        // not end as a success.
+        if (!link->setDeviceName(newDeviceName) && !link.hasReported())
+            emit errorNotify(QStringLiteral("Calculator name was not changed"));
         setCachedName(link->getName());
     }
     finishOperation();

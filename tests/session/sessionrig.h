@@ -1,0 +1,73 @@
+#pragma once
+
+#include "models/ulvocalcmodel.h"
+#include "models/ulvofilemodel.h"
+#include "session/culvocalcsession.h"
+#include "tools/simulator/simulatedcalculator.h"
+#include "tools/simulator/simulatedusb.h"
+
+#include <QSignalSpy>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+// The objects start-up wires together, with simulated calculators on a simulated USB bus. The
+// session goes first on destruction; the bus outlives every port the session opened.
+struct SessionRig {
+    SimulatedUsb usb;
+    UlvoCalcModel calcModel;
+    UlvoFileModel fileModel;
+    std::unique_ptr<CUlvoCalcSession> session;
+    // What the windows see, in order: refreshes of both lists, status texts, busy changes.
+    QStringList log;
+
+    SessionRig()
+        : session(std::make_unique<CUlvoCalcSession>())
+    {
+        session->initialize(&calcModel, &fileModel);
+        QObject::connect(&fileModel, &QAbstractItemModel::rowsInserted, [this] { log << "files"; });
+        QObject::connect(&calcModel, &QAbstractItemModel::dataChanged, [this] {
+            log << "name:" + calcModel.getName();
+        });
+        QObject::connect(session.get(), &CUlvoCalcSession::statusLineTextChange, [this] {
+            log << "status:" + session->getStatusLineText();
+        });
+        QObject::connect(session.get(), &CUlvoCalcSession::isBusyChange, [this] {
+            log << (session->getIsBusy() ? "busy" : "idle");
+        });
+    }
+
+    // Plugs a calculator and lists it with one poll, as the timer would within a second.
+    QString attach(SimulatedCalculator &calc)
+    {
+        const QString port = usb.plug(&calc);
+        session->update();
+        return port;
+    }
+
+    QStringList fileNames() const
+    {
+        QStringList names;
+        for (int row = 0; row < fileModel.rowCount(); ++row)
+            names << fileModel.getName(row);
+        return names;
+    }
+
+    // Waits until the operations started since the log was last cleared have ended.
+    bool waitIdle(int timeoutMs = 10000)
+    {
+        return QTest::qWaitFor([this] {
+            return log.contains("busy") && !session->getIsBusy() && log.last() == "idle";
+        }, timeoutMs);
+    }
+};
+
+// Rows of the file model whose names are in `names`, marked for download or delete.
+inline void selectFiles(SessionRig &rig, const QStringList &names)
+{
+    for (int row = 0; row < rig.fileModel.rowCount(); ++row) {
+        if (names.contains(rig.fileModel.getName(row)))
+            rig.session->addSelected(row);
+    }
+}

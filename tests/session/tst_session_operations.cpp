@@ -1,0 +1,422 @@
+// The session's operations end to end against a simulated calculator: each threaded operation with
+// and without a failure injected, the send collision dialogue, download URLs, backup and restore,
+// and the editor bridge.
+#include "link/culvocalc.h"
+#include "sessionrig.h"
+
+using UlvoCalc::calcMsg;
+
+Q_DECLARE_METATYPE(calcMsg::msgType)
+
+namespace {
+
+using Files = QList<QPair<QString, QByteArray>>;
+
+QUrl writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return QUrl::fromLocalFile(path);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The main window's send dialogue: existing names asked about first, then long-name notices, then
+// the transfer. Answers are consumed in order; every question and notice is recorded.
+void runSendDialogue(CUlvoCalcSession &session, QList<bool> answers, QStringList &asked)
+{
+    for (;;) {
+        if (session.isToCalcExistingCollision()) {
+            asked << "replace " + session.collisionToCalcFileName();
+            session.releaseToCalcCollision(answers.takeFirst());
+        } else if (session.isToCalcNameCollision()) {
+            asked << "rename " + session.getNameToCalcCollisionOld() + " -> "
+                    + session.getNameToCalcCollisionNew();
+        } else {
+            session.sendFiles();
+            return;
+        }
+    }
+}
+
+} // namespace
+
+class TestSessionOperations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void endOfOperation_data();
+    void endOfOperation();
+    void sendDialogue_data();
+    void sendDialogue();
+    void downloadUrlsNameWrittenFiles();
+    void backupTwiceThenRestore();
+    void failedBackupEmitsNothing();
+    void relaysServeOneOperation();
+    void editorOpensProgram();
+    void editorSendReportsOutcome();
+};
+
+void TestSessionOperations::endOfOperation_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<bool>("fail");
+    QTest::addColumn<calcMsg::msgType>("failRequest");
+    QTest::addColumn<QString>("success");
+    QTest::addColumn<QString>("refresh");
+    QTest::addColumn<QString>("errorText");
+    const struct {
+        const char *operation;
+        calcMsg::msgType failRequest;
+        const char *success;
+        const char *refresh;
+        const char *errorText;
+    } rows[] = {
+        {"send", calcMsg::SEND_FILE, "Files successful sent to calculator", "files", "Disk full"},
+        {"download", calcMsg::GET_FILE, "Files successfully download on path: %1/", "", "Disk full"},
+        {"delete", calcMsg::DELETE_FILE, "Files successfully deleted", "files", "Disk full"},
+        // The calculator's refusal of a name carries no text the link passes on.
+        {"rename", calcMsg::CHANGE_NAME, "Calculator name successfully changed", "name:NEW NAME",
+         "Calculator name was not changed"},
+        {"restore", calcMsg::CLEAR_FILESYSTEM, "Backup successfully sent to calculator", "files",
+         "Can't clear filesystem"},
+    };
+    for (const auto &row : rows) {
+        QTest::addRow("%s", row.operation)
+            << row.operation << false << row.failRequest << row.success << row.refresh << QString();
+        QTest::addRow("%s failing", row.operation) << row.operation << true << row.failRequest
+                                                   << row.success << row.refresh << row.errorText;
+    }
+}
+
+void TestSessionOperations::endOfOperation()
+{
+    QFETCH(QString, operation);
+    QFETCH(bool, fail);
+    QFETCH(calcMsg::msgType, failRequest);
+    QFETCH(QString, success);
+    QFETCH(QString, refresh);
+    QFETCH(QString, errorText);
+
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), "A=1\n");
+    calc.setFile(QStringLiteral("B.TXT"), "bee");
+    rig.attach(calc);
+    calc.setRestartHandlers({}, {}, 0); // restarts keep the line: no unplug for the poll to see
+    QTemporaryDir dir;
+    QString archive = dir.filePath("backup.ubk");
+    if (operation == "restore") {
+        QSignalSpy loaded(rig.session.get(), &CUlvoCalcSession::backupLoaded);
+        rig.session->createBackup();
+        QVERIFY(loaded.wait(5000));
+        rig.session->renameBackup(loaded.first().first().toString(), archive);
+        calc.clearFiles();
+        calc.setFile(QStringLiteral("C.TXT"), "sea");
+        QVERIFY(rig.waitIdle());
+    }
+    if (fail)
+        calc.failOn(failRequest, calcMsg::WRITE_ERROR, 0, QStringLiteral("Disk full"));
+    rig.session->onErrorChange(QStringLiteral("pending"));
+    rig.log.clear();
+
+    if (operation == "send") {
+        rig.session->toCalcUrls({writeFile(dir.filePath("new.txt"), "fresh")});
+        rig.session->sendFiles();
+    } else if (operation == "download") {
+        selectFiles(rig, {"A.UCB"});
+        rig.session->fromCalcUrls(true, QUrl::fromLocalFile(dir.path()));
+        rig.session->downloadFiles();
+    } else if (operation == "delete") {
+        selectFiles(rig, {"A.UCB", "B.TXT"});
+        rig.session->deleteSelectedFiles();
+    } else if (operation == "rename") {
+        rig.session->changeCalcName(QStringLiteral("NEW NAME"));
+    } else if (operation == "restore") {
+        rig.session->restoreBackup(QUrl::fromLocalFile(archive));
+    }
+    QVERIFY(rig.waitIdle(15000));
+
+    if (fail) {
+        QVERIFY2(rig.session->getError().contains(errorText), qPrintable(rig.session->getError()));
+        QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + rig.session->getError());
+    } else {
+        QCOMPARE(rig.session->getError(), QString());
+        if (success.contains("%1"))
+            success = success.arg(dir.path());
+        QCOMPARE(rig.session->getStatusLineText(), success);
+    }
+    // The refresh comes before the end text, which comes before the busy state ends.
+    QStringList expected {"busy"};
+    if (!refresh.isEmpty())
+        expected << (fail && operation == "rename" ? "name:ULVO" : refresh);
+    expected << "status:" + rig.session->getStatusLineText() << "idle";
+    if (operation == "delete" && !fail)
+        expected.removeAll("files"); // the calculator has no file left to list
+    QCOMPARE(rig.log, expected);
+
+    const QStringList shown = rig.fileNames();
+    if (operation == "send")
+        QCOMPARE(shown, fail ? QStringList({"A.UCB", "B.TXT"}) : QStringList({"A.UCB", "B.TXT", "NEW.txt"}));
+    else if (operation == "download")
+        QCOMPARE(readFile(dir.filePath("A.UCB")), fail ? QByteArray("<missing>") : QByteArray("A=1\n"));
+    else if (operation == "delete")
+        QCOMPARE(shown, fail ? QStringList({"A.UCB"}) : QStringList());
+    else if (operation == "rename")
+        QCOMPARE(rig.calcModel.getName(), fail ? QStringLiteral("ULVO") : QStringLiteral("NEW NAME"));
+    else if (operation == "restore")
+        QCOMPARE(shown, fail ? QStringList({"C.TXT"}) : QStringList({"A.UCB", "B.TXT"}));
+}
+
+void TestSessionOperations::sendDialogue_data()
+{
+    QTest::addColumn<Files>("local");
+    QTest::addColumn<Files>("onCalc");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<Files>("expected");
+
+    const QString longName = QStringLiteral("averyveryverylongname.txt");
+    const QString converted = CUlvoCalc::convertToSfn(longName);
+    QTest::newRow("characters replaced, same length")
+        << Files {{"a+b.txt", "ab"}} << Files {} << QList<bool> {} << QStringList {}
+        << Files {{"A_B.txt", "ab"}};
+    QTest::newRow("long name")
+        << Files {{longName, "long"}} << Files {} << QList<bool> {}
+        << QStringList {"rename " + longName + " -> " + converted} << Files {{converted, "long"}};
+    QTest::newRow("long name taken, replaced")
+        << Files {{longName, "long"}} << Files {{converted, "old"}} << QList<bool> {true}
+        << QStringList {"rename " + longName + " -> " + converted, "replace " + converted}
+        << Files {{converted, "long"}};
+    QTest::newRow("same name twice, second wins")
+        << Files {{"dup.txt", "first"}, {"sub/dup.txt", "second"}} << Files {} << QList<bool> {true}
+        << QStringList {"replace DUP.txt"} << Files {{"DUP.txt", "second"}};
+    QTest::newRow("same name twice, first kept")
+        << Files {{"dup.txt", "first"}, {"sub/dup.txt", "second"}} << Files {} << QList<bool> {false}
+        << QStringList {"replace DUP.txt"} << Files {{"DUP.txt", "first"}};
+    QTest::newRow("names differing in case, both sent")
+        << Files {{"abc.txt", "lower"}, {"abc.TXT", "upper"}} << Files {} << QList<bool> {true}
+        << QStringList {"replace ABC.TXT"} << Files {{"ABC.txt", "lower"}, {"ABC.TXT", "upper"}};
+    QTest::newRow("on calculator in another case, skipped")
+        << Files {{"abc.txt", "new"}} << Files {{"ABC.TXT", "old"}} << QList<bool> {false}
+        << QStringList {"replace ABC.txt"} << Files {{"ABC.TXT", "old"}};
+    QTest::newRow("only the first collision skipped")
+        << Files {{"x.txt", "new x"}, {"y.txt", "new y"}} << Files {{"X.txt", "old x"}, {"Y.txt", "old y"}}
+        << QList<bool> {false, true} << QStringList {"replace X.txt", "replace Y.txt"}
+        << Files {{"X.txt", "old x"}, {"Y.txt", "new y"}};
+    QTest::newRow("empty file never sent")
+        << Files {{"empty.txt", ""}, {"full.txt", "f"}} << Files {} << QList<bool> {} << QStringList {}
+        << Files {{"FULL.txt", "f"}};
+}
+
+void TestSessionOperations::sendDialogue()
+{
+    QFETCH(Files, local);
+    QFETCH(Files, onCalc);
+    QFETCH(QList<bool>, answers);
+    QFETCH(QStringList, asked);
+    QFETCH(Files, expected);
+
+    SessionRig rig;
+    SimulatedCalculator calc;
+    for (const auto &file : onCalc)
+        calc.setFile(file.first, file.second);
+    rig.attach(calc);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    QList<QUrl> urls;
+    for (const auto &file : local)
+        urls << writeFile(dir.filePath(file.first), file.second);
+
+    rig.session->toCalcUrls(urls);
+    calc.clearReceived();
+    QStringList questions;
+    rig.log.clear();
+    runSendDialogue(*rig.session, answers, questions);
+    QCOMPARE(questions, asked);
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Files successful sent to calculator"));
+    QCOMPARE(calc.files(), expected);
+    QStringList names;
+    for (const auto &file : expected)
+        names << file.first;
+    QCOMPARE(rig.fileNames(), names);
+
+    // The accepted files stay until the next sorting: sending again sends them again.
+    const int sent = calc.receivedCount(calcMsg::SEND_FILE);
+    calc.clearReceived();
+    rig.log.clear();
+    rig.session->sendFiles();
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(calc.files(), expected);
+    QCOMPARE(calc.receivedCount(calcMsg::SEND_FILE), sent);
+}
+
+void TestSessionOperations::downloadUrlsNameWrittenFiles()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A#1.TXT"), "hash");
+    calc.setFile(QStringLiteral("Q?X.TXT"), "question");
+    calc.setFile(QStringLiteral("EMPTY.TXT"), "");
+    calc.setFile(QStringLiteral(".."), "dots");
+    calc.setFile(QStringLiteral("B.TXT"), "bee");
+    rig.attach(calc);
+    QTemporaryDir dir;
+    selectFiles(rig, rig.fileNames());
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+    rig.log.clear();
+    const QList<QUrl> urls = rig.session->downloadFiles();
+    QVERIFY(rig.waitIdle());
+
+    QStringList named;
+    for (const QUrl &url : urls) {
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(QFileInfo(url.toLocalFile()).absolutePath(), QFileInfo(dir.path()).absoluteFilePath());
+        named << rig.session->fileNameFromUrl(url);
+        QVERIFY2(QFile::exists(url.toLocalFile()), qPrintable(url.toString()));
+    }
+    QCOMPARE(named, (QStringList {"A#1.TXT", "Q?X.TXT", "B.TXT"}));
+    QStringList written = QDir(dir.path()).entryList(QDir::Files);
+    written.sort();
+    named.sort();
+    QCOMPARE(written, named);
+    QCOMPARE(readFile(dir.filePath("A#1.TXT")), QByteArray("hash"));
+}
+
+void TestSessionOperations::backupTwiceThenRestore()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), "A=1\n");
+    calc.setFile(QStringLiteral("B.BIN"), QByteArray(1500, 'b'));
+    rig.attach(calc);
+    calc.setRestartHandlers({}, {}, 0);
+    QTemporaryDir dir;
+    QSignalSpy loaded(rig.session.get(), &CUlvoCalcSession::backupLoaded);
+    rig.session->onStatusChange(QStringLiteral("before"));
+
+    const QString kept = dir.filePath("mine.ubk");
+    for (int run = 1; run <= 2; ++run) {
+        rig.log.clear();
+        rig.session->createBackup();
+        QVERIFY(rig.waitIdle());
+        QCOMPARE(loaded.count(), run);
+        const QString temporary = loaded.last().first().toString();
+        QVERIFY(QFile::exists(temporary));
+        // The save dialogue's Accept: move, tell, then remove the (now absent) temporary file.
+        rig.session->renameBackup(temporary, kept);
+        rig.session->removeFile(temporary);
+        QVERIFY(!QFile::exists(temporary));
+        QVERIFY(QFile::exists(kept));
+        QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("before")); // no end handler
+    }
+
+    calc.clearFiles();
+    calc.setFile(QStringLiteral("OTHER.TXT"), "x");
+    rig.log.clear();
+    rig.session->restoreBackup(QUrl::fromLocalFile(kept));
+    QVERIFY(rig.waitIdle(15000));
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Backup successfully sent to calculator"));
+    QCOMPARE(rig.fileNames(), (QStringList {"A.UCB", "B.BIN"}));
+    QCOMPARE(calc.file(QStringLiteral("B.BIN")), QByteArray(1500, 'b'));
+}
+
+void TestSessionOperations::failedBackupEmitsNothing()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), "A=1\n");
+    rig.attach(calc);
+    calc.failOn(calcMsg::GET_FILE, calcMsg::CONNECTION_ERROR, 0, QStringLiteral("Disk gone"));
+    QSignalSpy loaded(rig.session.get(), &CUlvoCalcSession::backupLoaded);
+    rig.session->onStatusChange(QStringLiteral("before"));
+    rig.log.clear();
+    rig.session->createBackup();
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(loaded.count(), 0);
+    QVERIFY(rig.session->getError().contains("Disk gone"));
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("before"));
+}
+
+void TestSessionOperations::relaysServeOneOperation()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    rig.attach(calc);
+    rig.log.clear();
+    rig.session->changeCalcName(QStringLiteral("NEW"));
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("NEW"));
+
+    // A later send refreshes the file list only; the rename's refresh is gone.
+    QTemporaryDir dir;
+    rig.session->toCalcUrls({writeFile(dir.filePath("a.txt"), "a")});
+    rig.log.clear();
+    rig.session->sendFiles();
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.log, (QStringList {"busy", "files", "status:Files successful sent to calculator", "idle"}));
+}
+
+void TestSessionOperations::editorOpensProgram()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("NOTES.TXT"), "text");
+    calc.setFile(QStringLiteral("PRG1.UCB"), "A\xB2\n");
+    rig.attach(calc);
+    rig.session->onStatusChange(QStringLiteral("before"));
+    QSignalSpy opened(rig.session.get(), &CUlvoCalcSession::openEditFromCalc);
+    QSignalSpy busy(rig.session.get(), &CUlvoCalcSession::isBusyChange);
+
+    rig.session->downloadForEdit(0);
+    QCOMPARE(rig.session->getStatusLineText(),
+             QStringLiteral("File type error. Please select UlvoBasic program file"));
+    QCOMPARE(calc.receivedCount(calcMsg::GET_FILE), 0);
+
+    rig.session->onStatusChange(QStringLiteral("before"));
+    rig.session->downloadForEdit(1);
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(opened.first(), (QVariantList {"PRG1.UCB", QStringLiteral("A\u00B2\n")}));
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("before"));
+    QCOMPARE(busy.count(), 0);
+
+    // A failed read still opens the editor, empty.
+    calc.failOn(calcMsg::GET_FILE, calcMsg::FILE_NOT_EXIST, 0, QStringLiteral("No file"));
+    rig.session->downloadForEdit(1);
+    QCOMPARE(opened.count(), 2);
+    QCOMPARE(opened.last(), (QVariantList {QString(), QString()}));
+    QVERIFY(rig.session->getError().contains("No file"));
+}
+
+void TestSessionOperations::editorSendReportsOutcome()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.TXT"), "a");
+    rig.attach(calc);
+
+    rig.session->sendFileFromEdit(QStringLiteral("PRG1.ucb"), QStringLiteral("B=2"));
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("File 'PRG1.ucb' successfully sent"));
+    QCOMPARE(rig.fileNames(), (QStringList {"A.TXT", "PRG1.ucb"}));
+    QCOMPARE(calc.file(QStringLiteral("PRG1.ucb")), QByteArray("B=2\n"));
+    QVERIFY(rig.session->isFileExist(QStringLiteral("prg1.UCB")));
+
+    // A failure is never reported as success; an earlier error alone does not fail it.
+    calc.failOn(calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR, 0, QStringLiteral("Memory full"));
+    rig.session->sendFileFromEdit(QStringLiteral("PRG2.ucb"), QStringLiteral("C=3"));
+    QVERIFY(rig.session->getError().contains("Memory full"));
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + rig.session->getError());
+    QCOMPARE(rig.fileNames(), (QStringList {"A.TXT", "PRG1.ucb"}));
+
+    rig.session->sendFileFromEdit(QStringLiteral("PRG3.ucb"), QStringLiteral("D=4"));
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("File 'PRG3.ucb' successfully sent"));
+}
+
+QTEST_MAIN(TestSessionOperations)
+#include "tst_session_operations.moc"

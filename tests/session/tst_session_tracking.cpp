@@ -1,0 +1,317 @@
+// The session as the windows drive it: calculators appearing and going, the busy state, operations
+// of one calculator refused while one runs, two calculators at once, unplugs and exit mid-operation.
+#include "sessionrig.h"
+
+#include <QElapsedTimer>
+
+using UlvoCalc::calcMsg;
+
+namespace {
+
+const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
+
+QByteArray pattern(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char('A' + i % 26);
+    return bytes;
+}
+
+SimulatedCalculator::Options named(const QString &name)
+{
+    SimulatedCalculator::Options options;
+    options.name = name;
+    return options;
+}
+
+} // namespace
+
+class TestSessionTracking : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstCalculatorIsListedBySelf();
+    void secondCalculatorKeepsSelection();
+    void unplugFollowsModelSelection();
+    void replugWithinOnePollKeepsListing();
+    void silentCalculatorIsListed();
+    void busyCalculatorRefusesSecondOperation();
+    void unplugDuringOperationEndsWithError();
+    void twoCalculatorsRunAtOnce();
+    void exitDuringOperationWaitsForIt();
+};
+
+void TestSessionTracking::firstCalculatorIsListedBySelf()
+{
+    SessionRig rig;
+    QCOMPARE(rig.session->getCurrentIndex(), -1);
+    QCOMPARE(rig.calcModel.rowCount(), 0);
+    QCOMPARE(rig.fileModel.rowCount(), 0);
+    rig.session->update();
+    QCOMPARE(rig.calcModel.rowCount(), 0);
+    QCOMPARE(rig.session->getCurrentIndex(), -1);
+
+    rig.session->onStatusChange(QStringLiteral("old text"));
+    QStringList order;
+    QObject::connect(rig.session.get(), &CUlvoCalcSession::indexChanged, [&](int from, int to) {
+        order << QStringLiteral("indexChanged(%1,%2)").arg(from).arg(to);
+    });
+    QObject::connect(rig.session.get(), &CUlvoCalcSession::connectNewCalc, [&] { order << "connectNewCalc"; });
+    SimulatedCalculator calc(named(QStringLiteral("FIRST")));
+    calc.setFile(QStringLiteral("A.UCB"), "abc");
+    calc.setFile(QStringLiteral("B.TXT"), "hello");
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!rig.usb.plug(&calc).isEmpty());
+    // Only the poll timer lists it.
+    QTRY_COMPARE_WITH_TIMEOUT(order.size(), 2, 2500);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(order, (QStringList {"indexChanged(-1,0)", "connectNewCalc"}));
+    QCOMPARE(rig.session->getCurrentIndex(), 0);
+    QCOMPARE(rig.calcModel.rowCount(), 1);
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("FIRST"));
+    QCOMPARE(rig.fileNames(), (QStringList {"A.UCB", "B.TXT"}));
+    QCOMPARE(rig.session->getStatusLineText(), QString());
+}
+
+void TestSessionTracking::secondCalculatorKeepsSelection()
+{
+    SessionRig rig;
+    SimulatedCalculator first(named(QStringLiteral("FIRST")));
+    first.setFile(QStringLiteral("ONE.TXT"), "1");
+    SimulatedCalculator second(named(QStringLiteral("SECOND")));
+    second.setFile(QStringLiteral("TWO.TXT"), "2");
+    rig.attach(first);
+    rig.session->onStatusChange(QStringLiteral("old text"));
+    QSignalSpy indexChanged(rig.session.get(), &CUlvoCalcSession::indexChanged);
+    QSignalSpy connected(rig.session.get(), &CUlvoCalcSession::connectNewCalc);
+    rig.attach(second);
+    QCOMPARE(connected.count(), 1);
+    QCOMPARE(indexChanged.count(), 1);
+    QCOMPARE(indexChanged.first(), (QVariantList {0, 0}));
+    QCOMPARE(rig.calcModel.rowCount(), 2);
+    QCOMPARE(rig.session->getCurrentIndex(), 0);
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("FIRST"));
+    QCOMPARE(rig.fileNames(), QStringList {"ONE.TXT"});
+    QCOMPARE(rig.session->getStatusLineText(), QString());
+
+    // The windows select a row through the model; the cached list shows without an exchange.
+    second.clearReceived();
+    rig.calcModel.setCurrentIndex(1);
+    QCOMPARE(rig.session->getCurrentIndex(), 1);
+    QCOMPARE(rig.fileNames(), QStringList {"TWO.TXT"});
+    QCOMPARE(second.received().size(), 0);
+}
+
+void TestSessionTracking::unplugFollowsModelSelection()
+{
+    SessionRig rig;
+    SimulatedCalculator first(named(QStringLiteral("FIRST")));
+    first.setFile(QStringLiteral("ONE.TXT"), "1");
+    SimulatedCalculator second(named(QStringLiteral("SECOND")));
+    second.setFile(QStringLiteral("TWO.TXT"), "2");
+    rig.attach(first);
+    rig.attach(second);
+
+    rig.usb.unplug(&first);
+    rig.session->update();
+    QCOMPARE(rig.calcModel.rowCount(), 1);
+    QCOMPARE(rig.session->getCurrentIndex(), 0);
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("SECOND"));
+    QCOMPARE(rig.fileNames(), QStringList {"TWO.TXT"});
+
+    rig.usb.unplug(&second);
+    rig.session->update();
+    QCOMPARE(rig.calcModel.rowCount(), 0);
+    QCOMPARE(rig.fileModel.rowCount(), 0);
+    // Nothing is selected any more whatever the index says: operations find no calculator.
+    rig.session->setError(QStringLiteral("pending"));
+    rig.session->changeCalcName(QStringLiteral("X"));
+    QCOMPARE(rig.session->getError(), QString());
+    QCOMPARE(rig.session->getIsBusy(), false);
+    QCOMPARE(rig.session->downloadFiles(), QList<QUrl>());
+}
+
+void TestSessionTracking::replugWithinOnePollKeepsListing()
+{
+    SessionRig rig;
+    SimulatedCalculator calc(named(QStringLiteral("FIRST")));
+    calc.setFile(QStringLiteral("ONE.TXT"), "1");
+    rig.attach(calc);
+    QSignalSpy indexChanged(rig.session.get(), &CUlvoCalcSession::indexChanged);
+    QSignalSpy connected(rig.session.get(), &CUlvoCalcSession::connectNewCalc);
+
+    rig.usb.unplug(&calc);
+    calc.setName(QStringLiteral("RENAMED"));
+    calc.setFile(QStringLiteral("NEW.TXT"), "2");
+    QVERIFY(rig.usb.replug(&calc));
+    rig.session->update();
+    QCOMPARE(rig.calcModel.rowCount(), 1);
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("FIRST"));
+    QCOMPARE(rig.fileNames(), QStringList {"ONE.TXT"});
+    QCOMPARE(indexChanged.count(), 0);
+    QCOMPARE(connected.count(), 0);
+}
+
+void TestSessionTracking::silentCalculatorIsListed()
+{
+    SessionRig rig;
+    // A device with the calculator's identifiers that never answers.
+    QVERIFY(!rig.usb.plugOther(SimulatedUsb::calcVendorId, SimulatedUsb::calcProductId).isEmpty());
+    QElapsedTimer clock;
+    clock.start();
+    rig.session->update();
+    // One bounded wait for the device information, not a second one for the listing.
+    QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(rig.calcModel.rowCount(), 1);
+    QCOMPARE(rig.session->getCurrentIndex(), 0);
+    QCOMPARE(rig.fileModel.rowCount(), 0);
+    QCOMPARE(rig.session->getError(), QString());
+}
+
+void TestSessionTracking::busyCalculatorRefusesSecondOperation()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), pattern(2048));
+    calc.setFile(QStringLiteral("B.TXT"), "keep me");
+    rig.attach(calc);
+    calc.setReplyDelay(100);
+    QTemporaryDir dir;
+    QSignalSpy opened(rig.session.get(), &CUlvoCalcSession::openEditFromCalc);
+    QSignalSpy backup(rig.session.get(), &CUlvoCalcSession::backupLoaded);
+
+    selectFiles(rig, {"A.UCB"});
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+    rig.log.clear();
+    QCOMPARE(rig.session->downloadFiles().size(), 1);
+
+    // Every request for the same calculator is refused with a text while the download runs;
+    // a refused threaded request still clears a pending error.
+    rig.session->setError(QStringLiteral("pending"));
+    selectFiles(rig, {"B.TXT"});
+    rig.session->deleteSelectedFiles();
+    QCOMPARE(rig.session->getError(), QString());
+    QCOMPARE(rig.session->getStatusLineText(), busyText);
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+    QCOMPARE(rig.session->downloadFiles(), QList<QUrl>());
+    rig.session->createBackup();
+    rig.session->changeCalcName(QStringLiteral("OTHER"));
+    rig.session->downloadForEdit(0);
+    rig.session->sendFileFromEdit(QStringLiteral("P.UCB"), QStringLiteral("text"));
+    QCOMPARE(rig.session->getStatusLineText(), busyText);
+
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.session->getStatusLineText(),
+             QStringLiteral("Files successfully download on path: ") + dir.path() + "/");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"A.UCB"});
+    QFile a(dir.filePath("A.UCB"));
+    QVERIFY(a.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), pattern(2048));
+    QCOMPARE(opened.count(), 0);
+    QCOMPARE(backup.count(), 0);
+    QCOMPARE(calc.receivedCount(calcMsg::DELETE_FILE), 0);
+    QCOMPARE(calc.receivedCount(calcMsg::CHANGE_NAME), 0);
+    QCOMPARE(calc.receivedCount(calcMsg::SEND_FILE), 0);
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("ULVO"));
+
+    // Once idle the calculator takes the next request.
+    calc.setReplyDelay(0);
+    rig.log.clear();
+    selectFiles(rig, {"B.TXT"});
+    rig.session->deleteSelectedFiles();
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Files successfully deleted"));
+    QCOMPARE(rig.fileNames(), QStringList {"A.UCB"});
+}
+
+void TestSessionTracking::unplugDuringOperationEndsWithError()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("BIG.BIN"), pattern(8192));
+    rig.attach(calc);
+    calc.setReplyDelay(100);
+    QTemporaryDir dir;
+    selectFiles(rig, {"BIG.BIN"});
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+    rig.log.clear();
+    rig.session->downloadFiles();
+    QTRY_VERIFY(calc.receivedCount(calcMsg::GET_FILE) == 1);
+
+    rig.usb.unplug(&calc);
+    rig.session->update();
+    QCOMPARE(rig.calcModel.rowCount(), 0);
+    QVERIFY(rig.waitIdle());
+    QVERIFY(!rig.session->getError().isEmpty());
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + rig.session->getError());
+    QVERIFY(!QFile::exists(dir.filePath("BIG.BIN")));
+
+    // The calculator comes back as a new one and works.
+    calc.setReplyDelay(0);
+    QVERIFY(rig.usb.replug(&calc));
+    rig.session->update();
+    QCOMPARE(rig.calcModel.rowCount(), 1);
+    QCOMPARE(rig.fileNames(), QStringList {"BIG.BIN"});
+}
+
+void TestSessionTracking::twoCalculatorsRunAtOnce()
+{
+    SessionRig rig;
+    SimulatedCalculator first(named(QStringLiteral("FIRST")));
+    first.setFile(QStringLiteral("ONE.BIN"), pattern(2048));
+    SimulatedCalculator second(named(QStringLiteral("SECOND")));
+    second.setFile(QStringLiteral("TWO.BIN"), pattern(3000));
+    rig.attach(first);
+    rig.attach(second);
+    first.setReplyDelay(100);
+    second.setReplyDelay(100);
+    QTemporaryDir dirOne;
+    QTemporaryDir dirTwo;
+
+    rig.log.clear();
+    selectFiles(rig, {"ONE.BIN"});
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dirOne.path()));
+    QCOMPARE(rig.session->downloadFiles().size(), 1);
+    rig.calcModel.setCurrentIndex(1);
+    selectFiles(rig, {"TWO.BIN"});
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dirTwo.path()));
+    QCOMPARE(rig.session->downloadFiles().size(), 1);
+
+    QVERIFY(rig.waitIdle());
+    // Busy from the first start to the last end, with both end texts in between.
+    QCOMPARE(rig.log.count("idle"), 1);
+    QCOMPARE(rig.log.last(), QStringLiteral("idle"));
+    const QStringList ends = rig.log.filter("status:Files successfully download");
+    QCOMPARE(ends.size(), 2);
+    QFile one(dirOne.filePath("ONE.BIN"));
+    QFile two(dirTwo.filePath("TWO.BIN"));
+    QVERIFY(one.open(QIODevice::ReadOnly) && two.open(QIODevice::ReadOnly));
+    QCOMPARE(one.readAll(), pattern(2048));
+    QCOMPARE(two.readAll(), pattern(3000));
+}
+
+void TestSessionTracking::exitDuringOperationWaitsForIt()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("ONE.BIN"), pattern(2048));
+    rig.attach(calc);
+    calc.setReplyDelay(100);
+    QTemporaryDir dir;
+    selectFiles(rig, {"ONE.BIN"});
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+    rig.session->downloadFiles();
+    QElapsedTimer clock;
+    clock.start();
+    rig.session.reset();
+    QVERIFY(clock.elapsed() < CUlvoCalcSession::exitWaitMs + 1000);
+    // The operation ran to its end before the session went.
+    QFile one(dir.filePath("ONE.BIN"));
+    QVERIFY(one.open(QIODevice::ReadOnly));
+    QCOMPARE(one.readAll(), pattern(2048));
+}
+
+QTEST_MAIN(TestSessionTracking)
+#include "tst_session_tracking.moc"
