@@ -15,10 +15,8 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 
-namespace {
-
 // Every text of both windows is drawn in the calculator's code font; the documents only set sizes.
-void installCodeFont()
+void UlvoStartup::installCodeFont()
 {
     const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/UlvoCodeSaverFont.ttf"));
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
@@ -26,6 +24,8 @@ void installCodeFont()
         return; // keep the platform font rather than a font of an unknown family
     QGuiApplication::setFont(QFont(families.first(), 11, QFont::Normal, false));
 }
+
+namespace {
 
 QByteArray readCatalogue()
 {

@@ -19,6 +19,8 @@ class UlvoStartup
 public:
     // Identity and high-DPI behaviour; must run before the application object exists.
     static void prepareApplication();
+    // Makes the calculator code font the application's default font (needs the application).
+    static void installCodeFont();
 
     // Needs the QGuiApplication. Registers the editor types, installs the code font and the
     // window icon, creates the objects and the engine and publishes the objects to it.

@@ -1,25 +1,520 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls 1.4 as Controls1
+import QtQuick.Controls.Styles 1.4 as Styles1
+import QtQuick.Dialogs 1.3 as Dialogs1
+import QtQuick.Layouts 1.3
 import QtQuick.Window 2.15
+import SyntaxHighlighter 1.0
+import "BracketColouring.js" as BracketColouring
 
-// Placeholder of the program editor window: only the interface the main window uses.
-Window {
-    id: editor
+// The UlvoBasic program editor: the function catalogue on the left, the program text on the
+// right. The text is calculator text, one character per calculator code, drawn in the
+// application's code font. Saving and sending are signalled to the main window, which hands them
+// to the session. Reads the main window's appColors, menuStyle and root geometry by name.
+ApplicationWindow {
+    id: editorWindow
 
-    property string status: ""
+    property string fileName: ""
+    property string fileDir: ""
+    property bool textModified: false
 
     signal sendFile(string fileName, string fileData)
     signal saveFile(string filePath, string fileData)
 
-    function loadFile(fileName, fileData) {
-        console.log("Editor placeholder: loadFile " + fileName)
-    }
-    function setStatus(text) {
-        status = text
-    }
+    readonly property string sendNamePattern: "^[0-9A-Za-z]{1,14}$"
 
+    width: 1200
+    height: 800
+    minimumWidth: 720
+    minimumHeight: 480
+    maximumWidth: Screen.width
+    maximumHeight: Screen.height
     visible: false
     modality: Qt.ApplicationModal
-    width: 900
-    height: 600
-    title: "UlvoBasic editor"
+    title: "UlvoBasic Editor: " + fileName + (textModified ? "*" : "")
+
+    function loadFile(file, fileText) {
+        console.log("EditorFromCalc load file: " + file)
+        fileName = file
+        fileDir = ""
+        textArea.append(fileText)
+        textModified = false
+    }
+
+    function setStatus(status) {
+        statusLine.text = status
+    }
+
+    // Replaces the selection, if any, by token at the cursor. A CR in the token is a line break.
+    function insertToken(token) {
+        if (textArea.selectionStart !== textArea.selectionEnd)
+            textArea.remove(textArea.selectionStart, textArea.selectionEnd)
+        textArea.insert(textArea.cursorPosition, token)
+    }
+
+    // The name the send dialog proposes for the current fileName.
+    function proposedSendName(name) {
+        if (name === "")
+            return "program"
+        if (name.endsWith(".ucb"))
+            return name.slice(0, -4)
+        return name
+    }
+
+    function localFolderUrl(folder) {
+        return "file://" + (folder.startsWith("/") ? "" : "/") + folder
+    }
+
+    function acceptSaveDialog() {
+        var url = ucbSaveDialog.fileUrl
+        fileName = calcSession.fileNameFromUrl(url)
+        if (fileName === "") {
+            setStatus("Empty file name")
+            return
+        }
+        // Case-sensitive on purpose: "PROG.UCB" saved as a program becomes "PROG.UCB.ucb".
+        var filterIndex = ucbSaveDialog.selectedNameFilterIndex
+        if (filterIndex === 0 && !fileName.endsWith(".ucb"))
+            fileName += ".ucb"
+        else if (filterIndex === 1 && !fileName.endsWith(".txt"))
+            fileName += ".txt"
+        fileDir = calcSession.fileDirFromUrl(url)
+        console.log("EditorFromCalc save file localy: " + fileDir + fileName)
+        saveFile(fileDir + fileName, textArea.text)
+        textModified = false
+    }
+
+    function acceptSendDialog() {
+        var name = ucbSendDialogFileName.text
+        if (name === "") {
+            setStatus("Empty file name")
+            return
+        }
+        if (!new RegExp(sendNamePattern).test(name)) {
+            setStatus("Error: file name must contain only numbers and latin letters")
+            return
+        }
+        console.log("Editor: Sending file to calculator")
+        fileName = name + ".ucb"
+        setStatus("Sending file " + fileName + "...")
+        if (calcSession.isFileExist(fileName)) {
+            doYouWantSendFileText.text = "File " + fileName
+                    + " already exists on your calculator.\nDo you want to replace it?"
+            doYouWantSendFile.open()
+            return
+        }
+        sendFile(fileName, textArea.text)
+        textModified = false
+    }
+
+    onVisibleChanged: {
+        if (visible) {
+            statusLine.text = "UlvoBasic editor ready"
+            showNormal()
+            textArea.forceActiveFocus()
+        }
+    }
+
+    onClosing: function (close) {
+        console.log("Editor onClosing event")
+        if (textArea.length > 0 && textModified) {
+            console.log("Editor closing stop")
+            quitDialog.open()
+            close.accepted = false
+            return
+        }
+        console.log("Editor closing...")
+        textArea.remove(0, textArea.length)
+        fileName = ""
+        fileDir = ""
+    }
+
+    onFileNameChanged: ucbSendDialogFileName.text = proposedSendName(fileName)
+
+    Component.onCompleted: {
+        ucbSendDialogFileName.text = proposedSendName(fileName)
+        console.log("Editor completed")
+    }
+    Component.onDestruction: console.log("Editor destroyed")
+
+    // A tool bar button: transparent, tinted while hovered or pressed, its tool tip after a rest.
+    component EditorToolButton: ToolButton {
+        property string iconSource
+        property string toolTip
+
+        implicitWidth: menuStyle.size
+        implicitHeight: menuStyle.size
+        Layout.fillHeight: true
+        icon.source: iconSource
+        icon.color: "transparent"
+        icon.width: 24
+        icon.height: 24
+        background: Rectangle {
+            color: parent.pressed ? appColors.changeNameDialogSelectionTrans
+                                  : parent.hovered ? appColors.fileListViewSelectionBackTrans
+                                                   : "transparent"
+        }
+        ToolTip.visible: hovered
+        ToolTip.delay: 1000
+        ToolTip.text: toolTip
+    }
+
+    header: ToolBar {
+        RowLayout {
+            anchors.fill: parent
+            spacing: 5
+
+            EditorToolButton {
+                id: quitButton
+                objectName: "quitButton"
+                iconSource: "qrc:/images/x2/del.png"
+                toolTip: "Close UlvoBasic editor"
+                onClicked: editorWindow.close()
+            }
+            EditorToolButton {
+                id: saveLocalButton
+                objectName: "saveLocalButton"
+                iconSource: "qrc:/images/x1/save.png"
+                toolTip: "Save program on computer"
+                onClicked: {
+                    console.log("Editor: saving file on computer")
+                    // Set on each opening: the dialog itself moves its folder while browsing.
+                    ucbSaveDialog.folder = fileDir !== "" ? localFolderUrl(fileDir)
+                                                          : (ucbSaveDialog.shortcuts.home || "file:///")
+                    ucbSaveDialog.open()
+                }
+            }
+            EditorToolButton {
+                id: saveCalcButton
+                objectName: "saveCalcButton"
+                iconSource: "qrc:/images/x1/send.png"
+                toolTip: "Send program to device"
+                onClicked: {
+                    console.log("Editor: sending file to calculator")
+                    ucbSendDialog.open()
+                }
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+        }
+    }
+
+    footer: Label {
+        id: statusLine
+        objectName: "statusLine"
+        font.pixelSize: 14
+        color: appColors.textDark
+        verticalAlignment: Text.AlignVCenter
+        topPadding: 4
+        bottomPadding: 4
+        leftPadding: 10
+        rightPadding: 10
+        background: Rectangle {
+            color: appColors.tableRowFirst
+        }
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Rectangle {
+            Layout.fillHeight: true
+            Layout.preferredWidth: editorWindow.width * 0.4
+            color: appColors.listRectangleBack
+
+            Controls1.TreeView {
+                id: funcTree
+                objectName: "funcTree"
+                anchors.fill: parent
+                model: funcModel
+                backgroundVisible: false
+                selectionMode: Controls1.SelectionMode.SingleSelection
+                // Both are read by the header to keep its title centred over the rows.
+                readonly property bool verticalScrollBarShown:
+                    flickableItem.contentHeight > flickableItem.height
+
+                Controls1.TableViewColumn {
+                    role: "name"
+                    title: "UlvoBasic Functions"
+                    movable: false
+                    resizable: false
+                    width: funcTree.viewport.width
+                }
+
+                style: Styles1.TreeViewStyle {
+                    indentation: 20
+                    backgroundColor: "transparent"
+                    alternateBackgroundColor: "transparent"
+                    branchDelegate: Item {
+                        width: 20
+                        height: 24
+                        Text {
+                            anchors.centerIn: parent
+                            visible: styleData.column === 0 && styleData.hasChildren
+                            text: styleData.isExpanded ? "\u25BC" : "\u25B6"
+                            color: appColors.textDark
+                            font.pixelSize: 12
+                        }
+                    }
+                }
+
+                itemDelegate: Text {
+                    text: styleData.value ? styleData.value.funcName : ""
+                    verticalAlignment: Text.AlignVCenter
+                    elide: styleData.elideMode
+                    font.pixelSize: 15
+                    font.bold: styleData.hasChildren
+                    color: appColors.textDark
+                }
+
+                rowDelegate: Rectangle {
+                    height: 24
+                    color: styleData.selected
+                           ? Qt.tint(appColors.tableRowSecond,
+                                     funcTree.activeFocus ? appColors.changeNameDialogSelectionTrans
+                                                          : appColors.changeNameDialogSelectionBWTrans)
+                           : appColors.tableRowSecond
+                }
+
+                headerDelegate: Rectangle {
+                    height: 24
+                    gradient: Gradient {
+                        GradientStop { position: 0.0; color: appColors.headerTableUp }
+                        GradientStop { position: 1.0; color: appColors.headerTableBottom }
+                    }
+                    border.width: 1
+                    border.color: appColors.headerTableBorder
+                    Text {
+                        anchors.fill: parent
+                        rightPadding: funcTree.verticalScrollBarShown ? 0 : 20
+                        text: styleData.value
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                        font.pixelSize: 16
+                        color: appColors.textDark
+                    }
+                }
+
+                onCurrentIndexChanged: {
+                    var node = funcModel.data(currentIndex, 257)
+                    if (node)
+                        statusLine.text = node.funcDesc
+                }
+
+                onActivated: function (index) {
+                    if (funcModel.rowCount(index) > 0)
+                        return
+                    var node = funcModel.data(index, 257)
+                    if (node)
+                        editorWindow.insertToken(node.funcName)
+                }
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            color: appColors.tableRowFirst
+
+            Flickable {
+                id: textFlick
+                anchors.fill: parent
+                // A margin outside the scrolled area, so that scrolling back to the cursor at a
+                // line start shows the whole first column.
+                anchors.leftMargin: 6
+                anchors.topMargin: 4
+                clip: true
+                contentWidth: textArea.width
+                contentHeight: textArea.height
+                boundsBehavior: Flickable.StopAtBounds
+                ScrollBar.vertical: ScrollBar {}
+                ScrollBar.horizontal: ScrollBar {}
+
+                // Scrolls the least amount that shows rect.
+                function ensureVisible(rect) {
+                    if (contentX >= rect.x)
+                        contentX = rect.x
+                    else if (contentX + width <= rect.x + rect.width)
+                        contentX = rect.x + rect.width - width
+                    if (contentY >= rect.y)
+                        contentY = rect.y
+                    else if (contentY + height <= rect.y + rect.height)
+                        contentY = rect.y + rect.height - height
+                }
+
+                TextEdit {
+                    id: textArea
+                    objectName: "textArea"
+                    width: Math.max(implicitWidth, textFlick.width)
+                    height: Math.max(implicitHeight, textFlick.height)
+                    textFormat: TextEdit.PlainText
+                    wrapMode: TextEdit.NoWrap
+                    focus: true
+                    selectByMouse: true
+                    persistentSelection: true
+                    color: appColors.textDark
+                    selectedTextColor: appColors.textDark
+                    selectionColor: activeFocus ? appColors.changeNameDialogSelectionTrans
+                                                : appColors.changeNameDialogSelectionBWTrans
+                    font.pixelSize: 14
+
+                    onTextChanged: editorWindow.textModified = true
+                    onCursorRectangleChanged: textFlick.ensureVisible(cursorRectangle)
+
+                    MouseArea {
+                        anchors.fill: parent
+                        acceptedButtons: Qt.RightButton
+                        cursorShape: Qt.IBeamCursor
+                        onClicked: textContextMenu.popup()
+                    }
+                }
+            }
+
+            Menu {
+                id: textContextMenu
+                objectName: "textContextMenu"
+                MenuItem {
+                    text: "Copy"
+                    enabled: textArea.selectedText.length > 0
+                    onTriggered: textArea.copy()
+                }
+                MenuItem {
+                    text: "Cut"
+                    enabled: textArea.selectedText.length > 0
+                    onTriggered: textArea.cut()
+                }
+                MenuItem {
+                    text: "Paste"
+                    enabled: textArea.canPaste
+                    onTriggered: textArea.paste()
+                }
+            }
+        }
+    }
+
+    SyntaxHighlighter {
+        id: syntaxHighlighter
+        objectName: "syntaxHighlighter"
+        textDocument: textArea.textDocument
+        onHighlightBlock: BracketColouring.colourBlock(syntaxHighlighter, text,
+            [bracketFormat0, bracketFormat1, bracketFormat2], bracketFormatError)
+    }
+    TextCharFormat { id: bracketFormat0; foreground: "#015CC5" }
+    TextCharFormat { id: bracketFormat1; foreground: "#8E44AD" }
+    TextCharFormat { id: bracketFormat2; foreground: "#27AE60" }
+    TextCharFormat { id: bracketFormatError; foreground: "#8B0000" }
+
+    Dialogs1.FileDialog {
+        id: ucbSaveDialog
+        objectName: "ucbSaveDialog"
+        title: "Save program"
+        selectExisting: false
+        selectMultiple: false
+        selectFolder: false
+        defaultSuffix: "ucb"
+        nameFilters: ["UlvoBasic files (*.ucb)", "Plain text (*.txt)", "All files (*)"]
+        selectedNameFilter: nameFilters[0]
+        onAccepted: acceptSaveDialog()
+    }
+
+    Dialog {
+        id: ucbSendDialog
+        objectName: "ucbSendDialog"
+        title: "Send program"
+        width: 400
+        modal: true
+        x: (root.width - width) / 2
+        y: root.height / 6
+        standardButtons: Dialog.Ok | Dialog.Cancel
+
+        onAboutToShow: {
+            ucbSendDialogFileName.forceActiveFocus()
+            ucbSendDialogFileName.selectAll()
+        }
+        onAccepted: acceptSendDialog()
+
+        RowLayout {
+            anchors.fill: parent
+
+            Label {
+                text: "Set file name: "
+            }
+            TextField {
+                id: ucbSendDialogFileName
+                objectName: "ucbSendDialogFileName"
+                placeholderText: "File name"
+                font.pixelSize: 16
+                selectByMouse: true
+                selectionColor: appColors.changeNameDialogSelectionTrans
+                Layout.preferredWidth: 100
+                Layout.preferredHeight: 50
+                Layout.fillWidth: true
+                maximumLength: calcSession.maxFileNameLen
+                validator: RegularExpressionValidator {
+                    regularExpression: new RegExp(editorWindow.sendNamePattern)
+                }
+                // Reported only while the text matches the pattern.
+                onAccepted: {
+                    if (text.length > 0)
+                        ucbSendDialog.accept()
+                    else
+                        ucbSendDialog.close()
+                }
+            }
+            Label {
+                text: ".ucb"
+            }
+        }
+    }
+
+    Dialog {
+        id: doYouWantSendFile
+        objectName: "doYouWantSendFile"
+        title: "File collision"
+        width: 300
+        modal: true
+        x: (root.width - width) / 2
+        y: root.height / 6
+        standardButtons: Dialog.Yes | Dialog.No
+
+        onAccepted: {
+            sendFile(fileName, textArea.text)
+            textModified = false
+        }
+        onRejected: setStatus("Canceling saving file " + fileName)
+
+        Label {
+            id: doYouWantSendFileText
+            objectName: "doYouWantSendFileText"
+            width: parent.width
+            wrapMode: Text.Wrap
+            font.pixelSize: 12
+        }
+    }
+
+    Dialog {
+        id: quitDialog
+        objectName: "quitDialog"
+        title: "Quit?"
+        width: 300
+        modal: true
+        x: (root.width - width) / 2
+        y: root.height / 6
+        standardButtons: Dialog.Yes | Dialog.No
+
+        onAccepted: {
+            textModified = false
+            editorWindow.close()
+        }
+
+        Label {
+            width: parent.width
+            wrapMode: Text.Wrap
+            font.pixelSize: 12
+            text: "Do you want to quit without saving?"
+        }
+    }
 }

@@ -27,11 +27,27 @@ bool QmlSimulator::isValid() const
 
 int QmlSimulator::plug(const QString &name, const QVariantMap &files)
 {
+    QList<QPair<QString, QByteArray>> contents;
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        contents.append({it.key(), it.value().toString().toLatin1()});
+    return plugWithFiles(name, contents);
+}
+
+int QmlSimulator::plugHex(const QString &name, const QVariantMap &filesHex)
+{
+    QList<QPair<QString, QByteArray>> contents;
+    for (auto it = filesHex.cbegin(); it != filesHex.cend(); ++it)
+        contents.append({it.key(), QByteArray::fromHex(it.value().toString().toLatin1())});
+    return plugWithFiles(name, contents);
+}
+
+int QmlSimulator::plugWithFiles(const QString &name, const QList<QPair<QString, QByteArray>> &files)
+{
     SimulatedCalculator::Options options;
     options.name = name;
     auto calc = std::make_unique<SimulatedCalculator>(options);
-    for (auto it = files.cbegin(); it != files.cend(); ++it)
-        calc->setFile(it.key(), it.value().toString().toLatin1());
+    for (const auto &file : files)
+        calc->setFile(file.first, file.second);
     if (m_usb->plug(calc.get()).isEmpty())
         return -1;
     m_calcs.push_back(std::move(calc));
@@ -72,6 +88,12 @@ QString QmlSimulator::fileText(int calc, const QString &name) const
 {
     SimulatedCalculator *c = calcAt(calc);
     return c ? QString::fromLatin1(c->file(name)) : QString();
+}
+
+QString QmlSimulator::fileHex(int calc, const QString &name) const
+{
+    SimulatedCalculator *c = calcAt(calc);
+    return c ? QString::fromLatin1(c->file(name).toHex().toUpper()) : QString();
 }
 
 QString QmlSimulator::name(int calc) const

@@ -25,11 +25,14 @@ public:
     Q_INVOKABLE bool isValid() const;
     // Plugs a calculator holding `files` (name -> text, one character per byte); index or -1.
     Q_INVOKABLE int plug(const QString &name, const QVariantMap &files);
+    // The same with each file's bytes given in hexadecimal, for contents that are no text.
+    Q_INVOKABLE int plugHex(const QString &name, const QVariantMap &filesHex);
     // Unplugs and forgets every calculator.
     Q_INVOKABLE void unplugAll();
     Q_INVOKABLE void unplug(int calc);
     Q_INVOKABLE QStringList fileNames(int calc) const;
     Q_INVOKABLE QString fileText(int calc, const QString &name) const;
+    Q_INVOKABLE QString fileHex(int calc, const QString &name) const;
     Q_INVOKABLE QString name(int calc) const;
     // Answers the nth message of `request` (its schema name, e.g. "GET_FILE") with FAILED.
     Q_INVOKABLE bool failOn(int calc, const QString &request, const QString &errorText, int nth = 1);
@@ -39,6 +42,7 @@ public:
 
 private:
     SimulatedCalculator *calcAt(int calc) const;
+    int plugWithFiles(const QString &name, const QList<QPair<QString, QByteArray>> &files);
 
     std::unique_ptr<SimulatedUsb> m_usb;
     std::vector<std::unique_ptr<SimulatedCalculator>> m_calcs;

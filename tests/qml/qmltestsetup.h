@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/qmlclipboardadapter.h"
+#include "app/ulvostartup.h"
 #include "editor/editortypes.h"
 #include "models/ulvocalcmodel.h"
 #include "models/ulvofilemodel.h"
@@ -31,6 +32,7 @@ public slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Ulvo"));
         QCoreApplication::setOrganizationDomain(QStringLiteral("ulvo.example"));
         registerEditorTypes();
+        UlvoStartup::installCodeFont();
         qmlRegisterType<TextFormatProbe>("UlvoTest", 1, 0, "TextFormatProbe");
         // One USB double per process; it outlives every engine and every port.
         m_simulator = std::make_unique<QmlSimulator>();

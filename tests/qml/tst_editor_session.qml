@@ -1,0 +1,122 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtTest 1.2
+
+// The editor with the session and a simulated calculator: a program opened from the calculator
+// goes back byte for byte, and the name check before sending ignores case.
+TestCase {
+    id: testCase
+    name: "EditorWithCalculator"
+    when: windowShown
+
+    // "1", store arrow, "A:", square root, "(A))"; no final line feed.
+    readonly property string programHex: "31A8413A7F28412929"
+    property int calc: -1
+
+    EditorHost { id: host }
+    property var editor: host.editor
+
+    // The main window's side of the hand-over.
+    Connections {
+        target: calcSession
+        function onOpenEditFromCalc(fileName, fileData) {
+            host.editor.loadFile(fileName, fileData)
+            host.editor.visible = true
+        }
+    }
+    Connections {
+        target: host.editor
+        function onSendFile(fileName, fileData) {
+            calcSession.sendFileFromEdit(fileName, fileData)
+            host.editor.setStatus("File successfully sent to the device")
+        }
+    }
+
+    function named(objectName) {
+        var found = findChild(editor, objectName)
+        verify(found, "no element " + objectName)
+        return found
+    }
+
+    function rowOf(fileName) {
+        for (var row = 0; row < fileModel.rowCount(); ++row) {
+            if (fileModel.getName(row) === fileName)
+                return row
+        }
+        return -1
+    }
+
+    function initTestCase() {
+        calc = simulator.plugHex("ULVO", { "PRG1.ucb": programHex, "NOTES.TXT": "414243" })
+        verify(calc >= 0, "no simulated calculator (run under umockdev-wrapper)")
+        tryVerify(function () { return rowOf("PRG1.ucb") >= 0 }, 5000)
+    }
+
+    function cleanupTestCase() {
+        simulator.unplugAll()
+        tryVerify(function () { return calcModel.rowCount() === 0 }, 5000)
+    }
+
+    function init() {
+        editor.textModified = false
+        if (editor.visible)
+            editor.close()
+        tryCompare(editor, "visible", false)
+        calcSession.downloadForEdit(rowOf("PRG1.ucb"))
+        tryCompare(editor, "visible", true)
+        waitForRendering(named("textArea"))
+    }
+
+    function openSendDialog() {
+        mouseClick(named("saveCalcButton"))
+        tryCompare(named("ucbSendDialog"), "opened", true)
+    }
+
+    function test_programGoesBackByteForByte() {
+        var textArea = named("textArea")
+        compare(editor.fileName, "PRG1.ucb")
+        compare(textArea.text, "1\u00A8A:\u007F(A))")
+        compare(editor.textModified, false)
+
+        openSendDialog()
+        compare(named("ucbSendDialogFileName").text, "PRG1")
+        mouseClick(named("ucbSendDialog").standardButton(Dialog.Ok))
+
+        var collision = named("doYouWantSendFile")
+        tryCompare(collision, "opened", true)
+        compare(named("doYouWantSendFileText").text,
+                "File PRG1.ucb already exists on your calculator.\nDo you want to replace it?")
+        mouseClick(collision.standardButton(Dialog.Yes))
+
+        compare(simulator.fileHex(calc, "PRG1.ucb"), programHex + "0A")
+        compare(named("statusLine").text, "File successfully sent to the device")
+        compare(editor.textModified, false)
+    }
+
+    function test_nameCheckIgnoresCase() {
+        var storedBefore = simulator.receivedCount(calc, "SEND_FILE")
+        var programBefore = simulator.fileHex(calc, "PRG1.ucb")
+        openSendDialog()
+        var field = named("ucbSendDialogFileName")
+        field.text = "prg1"
+        mouseClick(named("ucbSendDialog").standardButton(Dialog.Ok))
+
+        var collision = named("doYouWantSendFile")
+        tryCompare(collision, "opened", true)
+        compare(named("doYouWantSendFileText").text,
+                "File prg1.ucb already exists on your calculator.\nDo you want to replace it?")
+        mouseClick(collision.standardButton(Dialog.No))
+        compare(named("statusLine").text, "Canceling saving file prg1.ucb")
+        compare(simulator.receivedCount(calc, "SEND_FILE"), storedBefore)
+        compare(simulator.fileHex(calc, "PRG1.ucb"), programBefore)
+    }
+
+    function test_newNameSendsWithoutAsking() {
+        openSendDialog()
+        named("ucbSendDialogFileName").text = "PRG2"
+        keyClick(Qt.Key_Return)
+        compare(named("doYouWantSendFile").opened, false)
+        compare(simulator.fileHex(calc, "PRG2.ucb"), programHex + "0A")
+        verify(rowOf("PRG2.ucb") >= 0)
+    }
+}
