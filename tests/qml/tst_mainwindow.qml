@@ -382,23 +382,28 @@ TestCase {
         tryVerify(function () { return statusText().indexOf("Error: ") === 0 }, transferTimeout)
     }
 
+    // The editor shows what the main window reports in its status line.
+    function editorStatus(editor) {
+        return findChild(editor, "statusLine").text
+    }
+
     function test_editorSendStatusFollowsOutcome() {
         var calc = plugCalculator("ULVO-T", { "A.UCB": "1\n" })
         var editor = child("editor")
         editor.sendFile("PRG1.ucb", "Disp 1")
-        compare(editor.status, "File successfully sent to the device")
+        compare(editorStatus(editor), "File successfully sent to the device")
         compare(simulator.fileText(calc, "PRG1.ucb"), "Disp 1\n")
 
         verify(simulator.failOn(calc, "SEND_FILE", "memory full"))
         editor.sendFile("PRG2.ucb", "Disp 2")
-        verify(editor.status !== "File successfully sent to the device", editor.status)
+        verify(editorStatus(editor) !== "File successfully sent to the device", editorStatus(editor))
         verify(calcSession.error.indexOf("memory full") >= 0, calcSession.error)
     }
 
     function test_editorSendWithoutCalculator() {
         var editor = child("editor")
         editor.sendFile("PRG1.ucb", "Disp 1")
-        compare(editor.status, "Calculator is not connected")
+        compare(editorStatus(editor), "Calculator is not connected")
         compare(statusText(), "No calculator is connected")
     }
 
