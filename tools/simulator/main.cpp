@@ -10,6 +10,8 @@
 #include <QTextStream>
 
 #include <csignal>
+#include <cstdio>
+#include <unistd.h>
 #include <memory>
 #include <vector>
 
@@ -25,6 +27,15 @@ void forwardSignal(int sig)
 
 int main(int argc, char *argv[])
 {
+    // The testbed itself needs umockdev's view of /sys and /dev: start again under the wrapper.
+    if (!qgetenv("LD_PRELOAD").contains("umockdev-preload")) {
+        std::vector<char *> args {const_cast<char *>("umockdev-wrapper")};
+        args.insert(args.end(), argv, argv + argc);
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        std::perror("ulvo-calc-sim: cannot run umockdev-wrapper");
+        return 2;
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ulvo-calc-sim"));
     QCommandLineParser parser;
