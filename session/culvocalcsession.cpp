@@ -81,6 +81,11 @@ void CUlvoCalcSession::update()
         if (still != found.end()) {
             found.erase(still);
             ++i;
+        } else if (isWorkerRunning(workers.at(i))) {
+            // A calculator restarting at the end of a restore leaves the bus for a few seconds:
+            // its worker stays while the operation runs, which either finds the calculator back or
+            // ends with an error, and a later poll drops a calculator that is really gone.
+            ++i;
         } else {
             dropWorkerAt(i);
         }

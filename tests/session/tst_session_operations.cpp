@@ -43,6 +43,7 @@ private slots:
     void sendDialogue();
     void downloadUrlsNameWrittenFiles();
     void backupTwiceThenRestore();
+    void restoreSurvivesRebootOffTheBus();
     void failedBackupEmitsNothing();
     void relaysServeOneOperation();
     void editorOpensProgram();
@@ -312,6 +313,42 @@ void TestSessionOperations::backupTwiceThenRestore()
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Backup successfully sent to calculator"));
     QCOMPARE(rig.fileNames(), (QStringList {"A.UCB", "B.BIN"}));
     QCOMPARE(calc.file(QStringLiteral("B.BIN")), QByteArray(1500, 'b'));
+}
+
+// The calculator leaves the bus while it restarts at the end of a restore, and the polls go on
+// meanwhile: the running restore keeps its worker, finds the calculator back on the same port and
+// lists its new files; the calculator is not listed a second time.
+void TestSessionOperations::restoreSurvivesRebootOffTheBus()
+{
+    SessionRig rig;
+    rig.usb.setRebootDelay(1500);
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), "A=1\n");
+    rig.attach(calc);
+    QSignalSpy loaded(rig.session.get(), &CUlvoCalcSession::backupLoaded);
+    rig.log.clear();
+    rig.session->createBackup();
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(loaded.count(), 1);
+    const QString archive = loaded.last().first().toString();
+
+    calc.setFile(QStringLiteral("LATER.TXT"), "x");
+    QSignalSpy rebooted(&calc, &SimulatedCalculator::rebootRequested);
+    QSignalSpy added(rig.session.get(), &CUlvoCalcSession::connectNewCalc);
+    rig.log.clear();
+    rig.session->restoreBackup(QUrl::fromLocalFile(archive));
+    QVERIFY(rebooted.wait(10000));
+    // Poll while the calculator is off the bus, as the timer does.
+    QTRY_VERIFY_WITH_TIMEOUT(CUlvoCalc::findCalcs().isEmpty(), 2000);
+    rig.session->update();
+    QVERIFY(rig.waitIdle(15000));
+    rig.session->update();
+    QCOMPARE(added.count(), 0);
+    QCOMPARE(rig.calcModel.rowCount(), 1);
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("ULVO"));
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Backup successfully sent to calculator"));
+    QCOMPARE(rig.fileNames(), QStringList {"A.UCB"});
+    QFile::remove(archive);
 }
 
 void TestSessionOperations::failedBackupEmitsNothing()
