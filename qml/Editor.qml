@@ -81,8 +81,10 @@ ApplicationWindow {
             fileName += ".txt"
         fileDir = calcSession.fileDirFromUrl(url)
         console.log("EditorFromCalc save file localy: " + fileDir + fileName)
-        saveFile(fileDir + fileName, textArea.text)
+        // Cleared before the hand-over: the receiver marks the text modified again when the
+        // save fails, so closing still asks.
         textModified = false
+        saveFile(fileDir + fileName, textArea.text)
     }
 
     function acceptSendDialog() {
@@ -104,8 +106,8 @@ ApplicationWindow {
             doYouWantSendFile.open()
             return
         }
-        sendFile(fileName, textArea.text)
         textModified = false
+        sendFile(fileName, textArea.text)
     }
 
     onVisibleChanged: {
@@ -481,8 +483,8 @@ ApplicationWindow {
         standardButtons: Dialog.Yes | Dialog.No
 
         onAccepted: {
-            sendFile(fileName, textArea.text)
             textModified = false
+            sendFile(fileName, textArea.text)
         }
         onRejected: setStatus("Canceling saving file " + fileName)
 

@@ -364,20 +364,27 @@ ApplicationWindow {
             if (!root.calcConnected) {
                 calcSession.onStatusChange("No calculator is connected")
                 editor.setStatus("Calculator is not connected")
+                editor.textModified = true
                 return
             }
             var errorsBefore = root.errorReports
             calcSession.sendFileFromEdit(fileName, fileData)
             // A failed send has reported its error (and opened the error box) during the call.
-            if (root.errorReports === errorsBefore)
+            if (root.errorReports === errorsBefore) {
                 editor.setStatus("File successfully sent to the device")
-            else
+            } else {
                 editor.setStatus("File was not sent: " + calcSession.error)
+                editor.textModified = true // the text is kept nowhere else yet
+            }
         }
         onSaveFile: function (filePath, fileData) {
             console.log("onSaveFile invoked(fileName: " + filePath + ")")
-            calcSession.saveFileOnComputer(filePath, fileData)
-            editor.setStatus("File successfully saved")
+            if (calcSession.saveFileOnComputer(filePath, fileData)) {
+                editor.setStatus("File successfully saved")
+            } else {
+                editor.setStatus(calcSession.statusLineText)
+                editor.textModified = true // the text is kept nowhere else yet
+            }
         }
     }
 

@@ -91,7 +91,8 @@ public:
     // Editor bridge.
     Q_INVOKABLE void downloadForEdit(int row);
     Q_INVOKABLE void sendFileFromEdit(QString fileName, QString fileData);
-    Q_INVOKABLE void saveFileOnComputer(QString fileName, QString fileData);
+    // True when the file was written; a failure is also reported in the status line.
+    Q_INVOKABLE bool saveFileOnComputer(QString fileName, QString fileData);
 
     Q_INVOKABLE QString getProgramName(bool withVersion = true);
     Q_INVOKABLE QString getInfo();

@@ -70,7 +70,7 @@ void CUlvoCalcSession::releaseEditorWorker()
         delete worker;
 }
 
-void CUlvoCalcSession::saveFileOnComputer(QString fileName, QString fileData)
+bool CUlvoCalcSession::saveFileOnComputer(QString fileName, QString fileData)
 {
     QByteArray bytes = fileData.toLatin1();
     if (!bytes.endsWith('\n'))
@@ -80,5 +80,7 @@ void CUlvoCalcSession::saveFileOnComputer(QString fileName, QString fileData)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(bytes) != bytes.size()
         || !file.commit()) {
         onStatusChange(QStringLiteral("Error: Can't save file: ") + fileName);
+        return false;
     }
+    return true;
 }

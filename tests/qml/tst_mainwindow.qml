@@ -402,9 +402,27 @@ TestCase {
 
     function test_editorSendWithoutCalculator() {
         var editor = child("editor")
+        editor.textModified = false
         editor.sendFile("PRG1.ucb", "Disp 1")
         compare(editorStatus(editor), "Calculator is not connected")
         compare(statusText(), "No calculator is connected")
+        verify(editor.textModified, "unsent text must still count as modified")
+    }
+
+    // Closing after a save or send that failed must still ask: the text is kept nowhere else.
+    function test_editorSaveOutcomeKeepsModifiedFlag() {
+        var editor = child("editor")
+        var dir = testTools.makeTempDir()
+        editor.textModified = false
+        editor.saveFile(dir + "/PRG1.ucb", "Disp 1")
+        compare(editorStatus(editor), "File successfully saved")
+        verify(!editor.textModified)
+        compare(testTools.readFile(dir + "/PRG1.ucb"), "Disp 1\n")
+
+        editor.saveFile(dir + "/no-such-folder/PRG1.ucb", "Disp 2")
+        compare(editorStatus(editor), "Error: Can't save file: " + dir + "/no-such-folder/PRG1.ucb")
+        verify(editor.textModified)
+        editor.textModified = false
     }
 
     function test_busyDisablesToolBarListsAndTableOnly() {

@@ -298,21 +298,21 @@ void TestSessionLogic::saveFileOnComputer()
     QFETCH(QByteArray, bytes);
     const QString path = dir->filePath("PRG.ucb");
     writeFile(path, "a much longer earlier content that must go");
-    session->saveFileOnComputer(path, text);
+    QVERIFY(session->saveFileOnComputer(path, text));
     QCOMPARE(readFile(path), bytes);
 }
 
 void TestSessionLogic::saveFileFailureIsReported()
 {
     const QString path = dir->filePath("missing-folder/PRG.ucb");
-    session->saveFileOnComputer(path, QStringLiteral("A=1"));
+    QVERIFY(!session->saveFileOnComputer(path, QStringLiteral("A=1")));
     QVERIFY(!QFile::exists(path));
     QCOMPARE(session->getStatusLineText(), QStringLiteral("Error: Can't save file: ") + path);
 
     // A folder standing where the file should go is left alone.
     const QString folder = dir->filePath("PRG2.ucb");
     QVERIFY(QDir().mkpath(folder + "/inner"));
-    session->saveFileOnComputer(folder, QStringLiteral("A=1"));
+    QVERIFY(!session->saveFileOnComputer(folder, QStringLiteral("A=1")));
     QVERIFY(QFileInfo(folder + "/inner").isDir());
     QVERIFY(session->getStatusLineText().startsWith("Error: "));
 }
