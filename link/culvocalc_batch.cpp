@@ -98,7 +98,10 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
             onError(QStringLiteral("Invalid file name: %1").arg(file.first));
             continue;
         }
-        const std::optional<QByteArray> content = getData(makeFileInf(file.first, file.second));
+        // An empty calculator file needs no exchange: it arrives as an empty local file.
+        const std::optional<QByteArray> content = file.second == 0
+            ? std::optional<QByteArray>(QByteArray())
+            : getData(makeFileInf(file.first, file.second));
         if (!content)
             continue;
         // Only a complete download replaces the local file.

@@ -67,7 +67,7 @@ QList<QUrl> CUlvoCalcSession::downloadFiles()
     // refuses names that are no plain file name and writes nothing for an empty file.
     QList<QUrl> urls;
     for (const FileInf &file : qAsConst(filesToDownload)) {
-        if (file.second != 0 && isPlainFileName(file.first))
+        if (isPlainFileName(file.first))
             urls.append(QUrl::fromLocalFile(downloadFolder + QLatin1Char('/') + file.first));
     }
     return urls;

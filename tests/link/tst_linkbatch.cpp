@@ -17,7 +17,7 @@ private slots:
     void sendsUnderCalculatorName();
 
     void downloadsIntoFolder();
-    void emptyFileGivesNoLocalFile();
+    void emptyFileGivesEmptyLocalFileWithoutExchange();
     void overwritesExistingFile();
     void failedDownloadKeepsExistingFile_data();
     void failedDownloadKeepsExistingFile();
@@ -106,11 +106,16 @@ void TestLinkBatch::downloadsIntoFolder()
     QVERIFY(sim.errors->isEmpty());
 }
 
-void TestLinkBatch::emptyFileGivesNoLocalFile()
+void TestLinkBatch::emptyFileGivesEmptyLocalFileWithoutExchange()
 {
     sim.calc->setFile("EMPTY", QByteArray());
-    QVERIFY(sim.link->genGetFilesRequest({{"EMPTY", 0}}, dir->path()).isEmpty());
-    QVERIFY(!QFile::exists(dir->filePath("EMPTY")));
+    writeLocal("EMPTY", "old content");
+    sim.calc->clearReceived();
+    const QList<QUrl> urls = sim.link->genGetFilesRequest({{"EMPTY", 0}}, dir->path());
+    QCOMPARE(urls, QList<QUrl> {QUrl::fromLocalFile(dir->filePath("EMPTY"))});
+    QVERIFY(QFile::exists(dir->filePath("EMPTY")));
+    QCOMPARE(QFileInfo(dir->filePath("EMPTY")).size(), 0);
+    QVERIFY(sim.calc->received().isEmpty());
     QVERIFY(sim.errors->isEmpty());
 }
 

@@ -269,7 +269,7 @@ void TestSessionOperations::downloadUrlsNameWrittenFiles()
         named << rig.session->fileNameFromUrl(url);
         QVERIFY2(QFile::exists(url.toLocalFile()), qPrintable(url.toString()));
     }
-    QCOMPARE(named, (QStringList {"A#1.TXT", "Q?X.TXT", "B.TXT"}));
+    QCOMPARE(named, (QStringList {"A#1.TXT", "Q?X.TXT", "EMPTY.TXT", "B.TXT"}));
     QStringList written = QDir(dir.path()).entryList(QDir::Files);
     written.sort();
     named.sort();
