@@ -48,6 +48,13 @@ struct Exchange {
     bool uploadStored = false;
 };
 
+// The calculator's file system ignores case in names, as the application assumes when it asks
+// whether to replace a file.
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 QByteArray serialize(const calcMsg &msg)
 {
     QByteArray bytes(static_cast<int>(msg.ByteSizeLong()), Qt::Uninitialized);
@@ -190,7 +197,7 @@ bool SimulatedCalculator::removeFile(const QString &name)
 {
     std::lock_guard lock(d->mutex);
     for (int i = 0; i < d->files.size(); ++i) {
-        if (d->files.at(i).first == name) {
+        if (sameName(d->files.at(i).first, name)) {
             d->files.removeAt(i);
             return true;
         }
@@ -214,7 +221,7 @@ QByteArray SimulatedCalculator::file(const QString &name) const
 {
     std::lock_guard lock(d->mutex);
     for (const auto &f : d->files) {
-        if (f.first == name)
+        if (sameName(f.first, name))
             return f.second;
     }
     return QByteArray();
@@ -574,7 +581,7 @@ void SimulatedCalculator::Private::handle(const calcMsg &msg)
         {
             std::lock_guard lock(mutex);
             for (const auto &f : files) {
-                if (f.first == fname) {
+                if (sameName(f.first, fname)) {
                     found = true;
                     content = f.second;
                 }
@@ -657,7 +664,7 @@ void SimulatedCalculator::Private::handle(const calcMsg &msg)
         {
             std::lock_guard lock(mutex);
             for (int i = 0; i < files.size(); ++i) {
-                if (files.at(i).first == fname) {
+                if (sameName(files.at(i).first, fname)) {
                     files.removeAt(i);
                     removed = true;
                     break;
@@ -766,8 +773,8 @@ void SimulatedCalculator::Private::storeFile(const QString &name, const QByteArr
 {
     // Caller holds the mutex.
     for (auto &f : files) {
-        if (f.first == name) {
-            f.second = content;
+        if (sameName(f.first, name)) {
+            f = {name, content}; // a replaced file takes the name it was stored under
             return;
         }
     }
