@@ -7,16 +7,20 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 void CUlvoCalcSession::deleteSelectedFiles()
 {
     clearPendingError();
+    // The marks serve this one request, refused or not: left behind they would join the files
+    // of the next delete.
+    const QList<FileInf> files = std::exchange(selectedFiles, {});
     CUlvoWorker *worker = selectedWorker();
     if (!worker || refuseWhenWorkerRunning(worker))
         return;
-    worker->filesList = selectedFiles;
+    worker->filesList = files;
     startOperation(worker, &CUlvoWorker::delFiles, &CUlvoCalcSession::onFilesListChange,
                    &CUlvoCalcSession::onDeleteSelectedFilesEnd, false);
-    selectedFiles.clear();
 }
 
 void CUlvoCalcSession::changeCalcName(QString newName)

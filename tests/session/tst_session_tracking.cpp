@@ -191,11 +191,15 @@ void TestSessionTracking::busyCalculatorRefusesSecondOperation()
     // a refused threaded request still clears a pending error.
     rig.session->setError(QStringLiteral("pending"));
     selectFiles(rig, {"B.TXT"});
-    rig.session->deleteSelectedFiles();
-    QCOMPARE(rig.session->getError(), QString());
-    QCOMPARE(rig.session->getStatusLineText(), busyText);
     rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
     QCOMPARE(rig.session->downloadFiles(), QList<QUrl>());
+    QCOMPARE(rig.session->getError(), QString());
+    QCOMPARE(rig.session->getStatusLineText(), busyText);
+    // The delete shortcut stays active while busy; its refused selection must not ride along
+    // with the next delete.
+    selectFiles(rig, {"A.UCB"});
+    rig.session->deleteSelectedFiles();
+    QCOMPARE(rig.session->getStatusLineText(), busyText);
     rig.session->createBackup();
     rig.session->changeCalcName(QStringLiteral("OTHER"));
     rig.session->downloadForEdit(0);
@@ -224,6 +228,7 @@ void TestSessionTracking::busyCalculatorRefusesSecondOperation()
     QVERIFY(rig.waitIdle());
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Files successfully deleted"));
     QCOMPARE(rig.fileNames(), QStringList {"A.UCB"});
+    QCOMPARE(calc.receivedCount(calcMsg::DELETE_FILE), 1);
 }
 
 void TestSessionTracking::unplugDuringOperationEndsWithError()
