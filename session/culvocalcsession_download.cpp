@@ -63,8 +63,8 @@ QList<QUrl> CUlvoCalcSession::downloadFiles()
     startOperation(worker, &CUlvoWorker::getFiles, nullptr, &CUlvoCalcSession::onDownloadFilesEnd,
                    false);
 
-    // Only files the link will write are named: it keeps the calculator name as the local name,
-    // refuses names that are no plain file name and writes nothing for an empty file.
+    // Only files the link will write are named: it keeps the calculator name as the local name
+    // and refuses names that are no plain file name; an empty calculator file arrives empty.
     QList<QUrl> urls;
     for (const FileInf &file : qAsConst(filesToDownload)) {
         if (isPlainFileName(file.first))

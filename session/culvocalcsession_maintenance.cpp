@@ -58,12 +58,14 @@ void CUlvoCalcSession::renameBackup(QString oldName, QString newName)
 {
     if (oldName.isEmpty() || !QFile::exists(oldName))
         return;
-    if (QFileInfo(oldName) == QFileInfo(newName))
+    const QFileInfo target(newName);
+    // Only a file is replaced; a folder of that name is no place for the archive.
+    if (target == QFileInfo(oldName) || target.isDir())
         return;
     // The file that stood under the new name is only set aside, so a failed move can put it
     // back instead of losing it.
     QString asidePath;
-    if (QFile::exists(newName)) {
+    if (target.exists()) {
         for (int attempt = 0; attempt < 100 && asidePath.isEmpty(); ++attempt) {
             const QString candidate = newName + QStringLiteral(".old%1").arg(attempt);
             if (!QFile::exists(candidate) && QFile::rename(newName, candidate))

@@ -267,6 +267,16 @@ void TestSessionLogic::renameBackupKeepsOrReplaces()
     session->removeFile(archive);
     session->removeFile(target);
     QVERIFY(!QFile::exists(target));
+
+    // A folder of the chosen name is no file to replace: it keeps its name and content.
+    const QString folder = dir->filePath("folder.ubk");
+    QVERIFY(QDir().mkpath(folder));
+    writeFile(folder + "/inside.txt", "keep");
+    writeFile(archive, "new archive");
+    session->renameBackup(archive, folder);
+    QCOMPARE(readFile(folder + "/inside.txt"), QByteArray("keep"));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             (QStringList {"calc-backup.ubk", "folder.ubk"}));
 }
 
 void TestSessionLogic::renameBackupFailureRestoresDestination()
