@@ -251,8 +251,9 @@ bool CUlvoCalcSession::refuseWhenWorkerRunning(const CUlvoWorker *worker)
     return true;
 }
 
-bool CUlvoCalcSession::startOperation(CUlvoWorker *worker, WorkerSlot operation,
-                                      SessionSlot refresh, SessionSlot endHandler, bool relayBackup)
+void CUlvoCalcSession::startOperation(CUlvoWorker *worker, WorkerSlot operation,
+                                      SessionSlot refresh, SessionSlot endHandler,
+                                      bool relayBackup)
 {
     auto *thread = new QThread;
     Operation &running = operations[thread];
@@ -273,7 +274,6 @@ bool CUlvoCalcSession::startOperation(CUlvoWorker *worker, WorkerSlot operation,
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
 
     thread->start(QThread::InheritPriority);
-    return true;
 }
 
 void CUlvoCalcSession::onOperationThreadFinished()

@@ -146,8 +146,8 @@ private:
     // Refuses (with a status text) when an operation of the worker still runs.
     bool refuseWhenWorkerRunning(const CUlvoWorker *worker);
     void clearPendingError();
-    // The one pattern by which every threaded operation starts; false when nothing started.
-    bool startOperation(CUlvoWorker *worker, WorkerSlot operation, SessionSlot refresh,
+    // The one pattern by which every threaded operation starts, once its guard has passed.
+    void startOperation(CUlvoWorker *worker, WorkerSlot operation, SessionSlot refresh,
                         SessionSlot endHandler, bool relayBackup);
     void setEndStatus(const QString &successText);
     void dropWorkerAt(int index);
