@@ -85,7 +85,8 @@ public:
     Q_INVOKABLE void changeCalcName(QString newName);
     Q_INVOKABLE void createBackup();
     Q_INVOKABLE void restoreBackup(QUrl url);
-    Q_INVOKABLE void renameBackup(QString oldName, QString newName);
+    // True when the archive now stands under newName; the window can tell a failed move apart.
+    Q_INVOKABLE bool renameBackup(QString oldName, QString newName);
     Q_INVOKABLE void removeFile(QString name);
 
     // Editor bridge.

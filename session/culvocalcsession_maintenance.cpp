@@ -54,14 +54,16 @@ void CUlvoCalcSession::restoreBackup(QUrl url)
                    &CUlvoCalcSession::onRestoreBackupEnd, false);
 }
 
-void CUlvoCalcSession::renameBackup(QString oldName, QString newName)
+bool CUlvoCalcSession::renameBackup(QString oldName, QString newName)
 {
     if (oldName.isEmpty() || !QFile::exists(oldName))
-        return;
+        return false;
     const QFileInfo target(newName);
+    if (target == QFileInfo(oldName))
+        return true;
     // Only a file is replaced; a folder of that name is no place for the archive.
-    if (target == QFileInfo(oldName) || target.isDir())
-        return;
+    if (target.isDir())
+        return false;
     // The file that stood under the new name is only set aside, so a failed move can put it
     // back instead of losing it.
     QString asidePath;
@@ -72,15 +74,16 @@ void CUlvoCalcSession::renameBackup(QString oldName, QString newName)
                 asidePath = candidate;
         }
         if (asidePath.isEmpty())
-            return; // cannot make room without deleting it: leave both files as they are
+            return false; // cannot make room without deleting it: leave both files as they are
     }
     if (!QFile::rename(oldName, newName)) {
         if (!asidePath.isEmpty())
             QFile::rename(asidePath, newName);
-        return;
+        return false;
     }
     if (!asidePath.isEmpty())
         QFile::remove(asidePath);
+    return true;
 }
 
 void CUlvoCalcSession::removeFile(QString name)

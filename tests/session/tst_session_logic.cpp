@@ -255,14 +255,14 @@ void TestSessionLogic::renameBackupKeepsOrReplaces()
     const QString target = dir->filePath("mine.ubk");
     writeFile(archive, "new archive");
     writeFile(target, "old archive");
-    session->renameBackup(archive, target);
+    QVERIFY(session->renameBackup(archive, target));
     QCOMPARE(readFile(target), QByteArray("new archive"));
     QVERIFY(!QFile::exists(archive));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList {"mine.ubk"});
 
     // No archive: the destination stays as it is; removeFile of a missing file is harmless.
-    session->renameBackup(archive, target);
-    session->renameBackup(QString(), target);
+    QVERIFY(!session->renameBackup(archive, target));
+    QVERIFY(!session->renameBackup(QString(), target));
     QCOMPARE(readFile(target), QByteArray("new archive"));
     session->removeFile(archive);
     session->removeFile(target);
@@ -273,7 +273,7 @@ void TestSessionLogic::renameBackupKeepsOrReplaces()
     QVERIFY(QDir().mkpath(folder));
     writeFile(folder + "/inside.txt", "keep");
     writeFile(archive, "new archive");
-    session->renameBackup(archive, folder);
+    QVERIFY(!session->renameBackup(archive, folder));
     QCOMPARE(readFile(folder + "/inside.txt"), QByteArray("keep"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              (QStringList {"calc-backup.ubk", "folder.ubk"}));
@@ -286,7 +286,7 @@ void TestSessionLogic::renameBackupFailureRestoresDestination()
     QVERIFY(QDir().mkpath(source));
     const QString target = source + "/keep.ubk";
     writeFile(target, "precious");
-    session->renameBackup(source, target);
+    QVERIFY(!session->renameBackup(source, target));
     QCOMPARE(readFile(target), QByteArray("precious"));
     QCOMPARE(QDir(source).entryList(QDir::Files), QStringList {"keep.ubk"});
 }
