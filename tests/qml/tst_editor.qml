@@ -151,15 +151,24 @@ TestCase {
         compare(editor.textModified, false)
     }
 
-    function test_saveStartsInTheFolderOfTheLastSave() {
+    function test_saveStartsInTheFolderOfTheLastSave_data() {
+        return [
+            { tag: "plain folder", folder: "/tmp/editor-save/" },
+            // Characters that end or escape a URL path must stay part of the folder name.
+            { tag: "folder with URL characters", folder: "/tmp/editor save #2? 100%/\u00E9/" },
+        ]
+    }
+
+    function test_saveStartsInTheFolderOfTheLastSave(data) {
         mouseClick(named("saveLocalButton"))
         compare(named("ucbSaveDialog").folder, named("ucbSaveDialog").shortcuts.home)
         named("ucbSaveDialog").close()
 
-        saveAs("file:///tmp/editor-save/prog.ucb", 0)
+        saveAs(testTools.urlOf(data.folder + "prog.ucb"), 0)
+        compare(editor.fileDir, data.folder)
         named("ucbSaveDialog").folder = "file:///"
         mouseClick(named("saveLocalButton"))
-        compare(named("ucbSaveDialog").folder.toString(), "file:///tmp/editor-save/")
+        compare(named("ucbSaveDialog").folder.toString(), testTools.urlOf(data.folder).toString())
     }
 
     // Opens the send dialog and presses Ok, or Return in the name field.
