@@ -19,6 +19,16 @@ TestCase {
     SignalSpy { id: sendSpy; target: host.editor; signalName: "sendFile" }
     SignalSpy { id: saveSpy; target: host.editor; signalName: "saveFile" }
 
+    // Stands in for a main window whose save or send failed: it marks the text modified again
+    // during the hand-over, and the editor must not clear the flag after it.
+    Connections {
+        id: failingReceiver
+        target: host.editor
+        enabled: false
+        function onSaveFile(filePath, fileData) { host.editor.textModified = true }
+        function onSendFile(fileName, fileData) { host.editor.textModified = true }
+    }
+
     function named(objectName) {
         var found = findChild(editor, objectName)
         verify(found, "no element " + objectName)
@@ -38,6 +48,10 @@ TestCase {
         waitForRendering(named("textArea"))
         sendSpy.clear()
         saveSpy.clear()
+    }
+
+    function cleanup() {
+        failingReceiver.enabled = false
     }
 
     function typeText(text) {
@@ -240,6 +254,30 @@ TestCase {
         compare(sendSpy.signalArguments[0][1], "xDisp \u00A8(1)")
         compare(editor.textModified, false)
         compare(editor.title, "UlvoBasic Editor: PRG1.ucb")
+    }
+
+    function test_failedHandOverKeepsTheTextModified_data() {
+        return [
+            { tag: "save", save: true, fileName: "prog.ucb" },
+            { tag: "send", save: false, fileName: "program.ucb" },
+        ]
+    }
+
+    function test_failedHandOverKeepsTheTextModified(data) {
+        typeText("Disp 1")
+        failingReceiver.enabled = true
+        if (data.save)
+            saveAs("file:///tmp/editor-save/prog.ucb", 0)
+        else
+            send(false)
+        compare(saveSpy.count + sendSpy.count, 1)
+        compare(editor.textModified, true)
+        compare(editor.title, "UlvoBasic Editor: " + data.fileName + "*")
+
+        // The text is kept nowhere else, so closing still asks.
+        editor.close()
+        tryCompare(named("quitDialog"), "opened", true)
+        compare(editor.visible, true)
     }
 
     function test_sendWithEmptyField() {
