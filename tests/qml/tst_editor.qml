@@ -407,6 +407,65 @@ TestCase {
         compare(named("statusLine").text, data.status)
     }
 
+    function test_textsTheUserSees_data() {
+        return [
+            { tag: "save dialog", element: "ucbSaveDialog", property: "title", value: "Save program" },
+            { tag: "send dialog", element: "ucbSendDialog", property: "title", value: "Send program" },
+            { tag: "name field", element: "ucbSendDialogFileName", property: "placeholderText", value: "File name" },
+            { tag: "collision dialog", element: "doYouWantSendFile", property: "title", value: "File collision" },
+            { tag: "quit dialog", element: "quitDialog", property: "title", value: "Quit?" },
+            { tag: "quit question", element: "quitDialog", property: "contentChildren", value: "Do you want to quit without saving?" },
+            { tag: "close tip", element: "quitButton", property: "ToolTip", value: "Close UlvoBasic editor" },
+            { tag: "save tip", element: "saveLocalButton", property: "ToolTip", value: "Save program on computer" },
+            { tag: "send tip", element: "saveCalcButton", property: "ToolTip", value: "Send program to device" },
+        ]
+    }
+
+    function test_textsTheUserSees(data) {
+        var element = named(data.element)
+        if (data.property === "ToolTip")
+            compare(element.toolTip, data.value)
+        else if (data.property === "contentChildren")
+            compare(element.contentChildren[0].text, data.value)
+        else
+            compare(element[data.property], data.value)
+    }
+
+    // The texts the tree's rows show: cell text -> bold, and the branch marks.
+    function catalogueRowTexts() {
+        var tree = named("funcTree")
+        waitForRendering(tree)
+        var shown = { cells: {}, marks: [] }
+        var pending = [tree]
+        while (pending.length > 0) {
+            var item = pending.pop()
+            if (item.text !== undefined && item.font !== undefined && item.visible) {
+                if (item.text === "\u25BC" || item.text === "\u25B6")
+                    shown.marks.push(item.text)
+                else
+                    shown.cells[item.text] = item.font.bold
+            }
+            for (var i = 0; i < item.children.length; ++i)
+                pending.push(item.children[i])
+        }
+        return shown
+    }
+
+    // Categories are bold and carry a branch mark that follows their state; leaves are plain.
+    function test_catalogueRows() {
+        catalogueNode(["Keypad"])
+        var collapsed = catalogueRowTexts()
+        compare(collapsed.cells["Keypad\r"], true)
+        compare(collapsed.cells["StatPlots\r"], true)
+        compare(collapsed.marks.length, 13)
+        compare(collapsed.marks.indexOf("\u25BC"), -1)
+
+        catalogueNode(["Keypad", "sin("])
+        var expanded = catalogueRowTexts()
+        compare(expanded.cells["sin("], false)
+        verify(expanded.marks.indexOf("\u25BC") >= 0, "no mark of the expanded category")
+    }
+
     function test_bracketsColouredByDepth() {
         var textArea = named("textArea")
         editor.loadFile("PRG1.ucb", "{[(\u00A8)]}\n)")
