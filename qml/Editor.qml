@@ -62,8 +62,10 @@ ApplicationWindow {
         return name
     }
 
+    // Encoded, so that a "#", "?" or "%" in a folder name stays part of the path.
     function localFolderUrl(folder) {
-        return "file://" + (folder.startsWith("/") ? "" : "/") + folder
+        var path = encodeURI(folder).replace(/#/g, "%23").replace(/\?/g, "%3F")
+        return "file://" + (folder.startsWith("/") ? "" : "/") + path
     }
 
     function acceptSaveDialog() {

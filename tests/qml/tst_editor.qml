@@ -19,6 +19,16 @@ TestCase {
     SignalSpy { id: sendSpy; target: host.editor; signalName: "sendFile" }
     SignalSpy { id: saveSpy; target: host.editor; signalName: "saveFile" }
 
+    // Stands in for a main window whose save or send failed: it marks the text modified again
+    // during the hand-over, and the editor must not clear the flag after it.
+    Connections {
+        id: failingReceiver
+        target: host.editor
+        enabled: false
+        function onSaveFile(filePath, fileData) { host.editor.textModified = true }
+        function onSendFile(fileName, fileData) { host.editor.textModified = true }
+    }
+
     function named(objectName) {
         var found = findChild(editor, objectName)
         verify(found, "no element " + objectName)
@@ -38,6 +48,10 @@ TestCase {
         waitForRendering(named("textArea"))
         sendSpy.clear()
         saveSpy.clear()
+    }
+
+    function cleanup() {
+        failingReceiver.enabled = false
     }
 
     function typeText(text) {
@@ -151,15 +165,24 @@ TestCase {
         compare(editor.textModified, false)
     }
 
-    function test_saveStartsInTheFolderOfTheLastSave() {
+    function test_saveStartsInTheFolderOfTheLastSave_data() {
+        return [
+            { tag: "plain folder", folder: "/tmp/editor-save/" },
+            // Characters that end or escape a URL path must stay part of the folder name.
+            { tag: "folder with URL characters", folder: "/tmp/editor save #2? 100%/\u00E9/" },
+        ]
+    }
+
+    function test_saveStartsInTheFolderOfTheLastSave(data) {
         mouseClick(named("saveLocalButton"))
         compare(named("ucbSaveDialog").folder, named("ucbSaveDialog").shortcuts.home)
         named("ucbSaveDialog").close()
 
-        saveAs("file:///tmp/editor-save/prog.ucb", 0)
+        saveAs(testTools.urlOf(data.folder + "prog.ucb"), 0)
+        compare(editor.fileDir, data.folder)
         named("ucbSaveDialog").folder = "file:///"
         mouseClick(named("saveLocalButton"))
-        compare(named("ucbSaveDialog").folder.toString(), "file:///tmp/editor-save/")
+        compare(named("ucbSaveDialog").folder.toString(), testTools.urlOf(data.folder).toString())
     }
 
     // Opens the send dialog and presses Ok, or Return in the name field.
@@ -231,6 +254,30 @@ TestCase {
         compare(sendSpy.signalArguments[0][1], "xDisp \u00A8(1)")
         compare(editor.textModified, false)
         compare(editor.title, "UlvoBasic Editor: PRG1.ucb")
+    }
+
+    function test_failedHandOverKeepsTheTextModified_data() {
+        return [
+            { tag: "save", save: true, fileName: "prog.ucb" },
+            { tag: "send", save: false, fileName: "program.ucb" },
+        ]
+    }
+
+    function test_failedHandOverKeepsTheTextModified(data) {
+        typeText("Disp 1")
+        failingReceiver.enabled = true
+        if (data.save)
+            saveAs("file:///tmp/editor-save/prog.ucb", 0)
+        else
+            send(false)
+        compare(saveSpy.count + sendSpy.count, 1)
+        compare(editor.textModified, true)
+        compare(editor.title, "UlvoBasic Editor: " + data.fileName + "*")
+
+        // The text is kept nowhere else, so closing still asks.
+        editor.close()
+        tryCompare(named("quitDialog"), "opened", true)
+        compare(editor.visible, true)
     }
 
     function test_sendWithEmptyField() {
@@ -358,6 +405,65 @@ TestCase {
     function test_currentNodeDescriptionOnTheStatusLine(data) {
         clickNode(data.path)
         compare(named("statusLine").text, data.status)
+    }
+
+    function test_textsTheUserSees_data() {
+        return [
+            { tag: "save dialog", element: "ucbSaveDialog", property: "title", value: "Save program" },
+            { tag: "send dialog", element: "ucbSendDialog", property: "title", value: "Send program" },
+            { tag: "name field", element: "ucbSendDialogFileName", property: "placeholderText", value: "File name" },
+            { tag: "collision dialog", element: "doYouWantSendFile", property: "title", value: "File collision" },
+            { tag: "quit dialog", element: "quitDialog", property: "title", value: "Quit?" },
+            { tag: "quit question", element: "quitDialog", property: "contentChildren", value: "Do you want to quit without saving?" },
+            { tag: "close tip", element: "quitButton", property: "ToolTip", value: "Close UlvoBasic editor" },
+            { tag: "save tip", element: "saveLocalButton", property: "ToolTip", value: "Save program on computer" },
+            { tag: "send tip", element: "saveCalcButton", property: "ToolTip", value: "Send program to device" },
+        ]
+    }
+
+    function test_textsTheUserSees(data) {
+        var element = named(data.element)
+        if (data.property === "ToolTip")
+            compare(element.toolTip, data.value)
+        else if (data.property === "contentChildren")
+            compare(element.contentChildren[0].text, data.value)
+        else
+            compare(element[data.property], data.value)
+    }
+
+    // The texts the tree's rows show: cell text -> bold, and the branch marks.
+    function catalogueRowTexts() {
+        var tree = named("funcTree")
+        waitForRendering(tree)
+        var shown = { cells: {}, marks: [] }
+        var pending = [tree]
+        while (pending.length > 0) {
+            var item = pending.pop()
+            if (item.text !== undefined && item.font !== undefined && item.visible) {
+                if (item.text === "\u25BC" || item.text === "\u25B6")
+                    shown.marks.push(item.text)
+                else
+                    shown.cells[item.text] = item.font.bold
+            }
+            for (var i = 0; i < item.children.length; ++i)
+                pending.push(item.children[i])
+        }
+        return shown
+    }
+
+    // Categories are bold and carry a branch mark that follows their state; leaves are plain.
+    function test_catalogueRows() {
+        catalogueNode(["Keypad"])
+        var collapsed = catalogueRowTexts()
+        compare(collapsed.cells["Keypad\r"], true)
+        compare(collapsed.cells["StatPlots\r"], true)
+        compare(collapsed.marks.length, 13)
+        compare(collapsed.marks.indexOf("\u25BC"), -1)
+
+        catalogueNode(["Keypad", "sin("])
+        var expanded = catalogueRowTexts()
+        compare(expanded.cells["sin("], false)
+        verify(expanded.marks.indexOf("\u25BC") >= 0, "no mark of the expanded category")
     }
 
     function test_bracketsColouredByDepth() {

@@ -28,6 +28,11 @@ TestCase {
         target: host.editor
         function onSendFile(fileName, fileData) {
             calcSession.sendFileFromEdit(fileName, fileData)
+            if (calcSession.error !== "") {
+                host.editor.setStatus("File was not sent: " + calcSession.error)
+                host.editor.textModified = true
+                return
+            }
             host.editor.setStatus("File successfully sent to the device")
         }
     }
@@ -109,6 +114,27 @@ TestCase {
         compare(named("statusLine").text, "Canceling saving file prg1.ucb")
         compare(simulator.receivedCount(calc, "SEND_FILE"), storedBefore)
         compare(simulator.fileHex(calc, "PRG1.ucb"), programBefore)
+    }
+
+    // Replacing a file whose send then fails: the text still counts as modified.
+    function test_failedReplaceKeepsTheTextModified() {
+        var programBefore = simulator.fileHex(calc, "PRG1.ucb")
+        named("textArea").cursorPosition = 0
+        named("textArea").forceActiveFocus()
+        keyClick("2")
+        verify(simulator.failOn(calc, "SEND_FILE", "memory full"))
+        openSendDialog()
+        mouseClick(named("ucbSendDialog").standardButton(Dialog.Ok))
+        var collision = named("doYouWantSendFile")
+        tryCompare(collision, "opened", true)
+        mouseClick(collision.standardButton(Dialog.Yes))
+
+        verify(calcSession.error.indexOf("memory full") >= 0, calcSession.error)
+        calcSession.error = ""
+        compare(editor.textModified, true)
+        compare(editor.title, "UlvoBasic Editor: PRG1.ucb*")
+        compare(simulator.fileHex(calc, "PRG1.ucb"), programBefore)
+        editor.textModified = false
     }
 
     function test_newNameSendsWithoutAsking() {
