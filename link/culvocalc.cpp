@@ -208,8 +208,9 @@ QList<QPair<QString, int>> CUlvoCalc::getFilesInfo()
 {
     QList<QPair<QString, int>> files;
     const int count = getNumberOfFiles();
-    // A negative count is nonsense; asking for descriptors then would leave them unread on the line.
-    if (count <= 0)
+    // A negative count is nonsense, and a huge one would hold the link for as long as the
+    // calculator cares to answer; asking for descriptors then would leave them unread on the line.
+    if (count <= 0 || count > maxFileCount)
         return files;
     QByteArray data = serialize(request(calcMsg::GET_FILES_INF));
     if (!isOpen() || !TX(data))

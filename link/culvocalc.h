@@ -23,6 +23,8 @@ class CUlvoCalc : public QObject
 public:
     // Largest file the link agrees to hold in memory; larger listed sizes are refused up front.
     static constexpr int maxFileSize = 64 * 1024 * 1024;
+    // Most files a calculator may list; a longer list is refused rather than read for ever.
+    static constexpr int maxFileCount = 65535;
     static constexpr int defaultChunkSize = 512;
 
     explicit CUlvoCalc(QObject *parent = nullptr);

@@ -44,6 +44,9 @@ QString checkBackupArchive(ZipArchive &archive, const QString &path)
             return QStringLiteral("entry %1 has no name").arg(i);
         if (!isValidUtf8(name))
             return QStringLiteral("entry %1 has a name that is not UTF-8").arg(i);
+        // A longer name could not even be announced to the calculator.
+        if (name.size() > maxFileNameBytes)
+            return QStringLiteral("entry %1 has a name longer than %2 bytes").arg(i).arg(maxFileNameBytes);
         if (!archive.readEntry(i, CUlvoCalc::maxFileSize))
             return QStringLiteral("%1: %2").arg(QString::fromUtf8(name), archive.errorString());
     }
@@ -80,6 +83,11 @@ std::optional<QString> CUlvoCalc::createBackup()
         const QString name = QString::fromStdString(answer.finf().name());
         if (!isPlainFileName(name)) {
             onError(QStringLiteral("Invalid file name: %1").arg(name));
+            return std::nullopt;
+        }
+        // The list comes unpaced: without a bound a calculator could fill memory for ever.
+        if (list.size() == maxFileCount) {
+            onError(QStringLiteral("Error incorrect response"));
             return std::nullopt;
         }
         list.append(answer.finf());

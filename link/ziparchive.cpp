@@ -1,6 +1,7 @@
 #include "link/ziparchive.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <limits>
 #include <zip.h>
 
@@ -34,7 +35,14 @@ ZipArchive::~ZipArchive() = default;
 
 bool ZipArchive::create(const QString &path)
 {
-    m_contents.clear();
+    m_zip.reset();
+    m_staging = std::make_unique<QTemporaryDir>();
+    m_staged = 0;
+    if (!m_staging->isValid()) {
+        m_error = m_staging->errorString();
+        m_staging.reset();
+        return false;
+    }
     int code = 0;
     m_zip.reset(zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code));
     if (!m_zip)
@@ -44,7 +52,7 @@ bool ZipArchive::create(const QString &path)
 
 bool ZipArchive::open(const QString &path)
 {
-    m_contents.clear();
+    m_staging.reset();
     int code = 0;
     m_zip.reset(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
     if (!m_zip)
@@ -67,10 +75,20 @@ bool ZipArchive::addEntry(const QByteArray &name, const QByteArray &content)
         m_error = QStringLiteral("Invalid entry name");
         return false;
     }
-    // libzip reads the buffer only when the archive is written, so it must stay alive until then.
-    m_contents.append(content);
-    const QByteArray &kept = m_contents.last();
-    zip_source_t *source = zip_source_buffer(m_zip.get(), kept.constData(), kept.size(), 0);
+    if (!m_staging) {
+        m_error = QStringLiteral("Archive is not open for writing");
+        return false;
+    }
+    // libzip reads the content only when the archive is written: park it on disk until then.
+    const QString staged = m_staging->filePath(QString::number(m_staged++));
+    QFile file(staged);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.flush()) {
+        m_error = file.errorString();
+        return false;
+    }
+    file.close();
+    zip_source_t *source = zip_source_file(m_zip.get(), QFile::encodeName(staged).constData(), 0,
+                                           content.size());
     if (!source) {
         setLibraryError();
         return false;
@@ -95,12 +113,12 @@ bool ZipArchive::close()
     if (zip_close(m_zip.get()) < 0) {
         setLibraryError();
         m_zip.reset();
-        m_contents.clear();
+        m_staging.reset();
         return false;
     }
     // zip_close freed the handle.
     m_zip.release();
-    m_contents.clear();
+    m_staging.reset();
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 #include <memory>
+
+class QTemporaryDir;
 #include <optional>
 
 struct zip;
@@ -26,7 +28,8 @@ public:
     bool open(const QString &path);
     bool isOpen() const { return m_zip != nullptr; }
 
-    // Adds a file entry. The content is kept alive here until close().
+    // Adds a file entry. The content waits in a temporary file until close(), so an archive of
+    // many large entries never has to fit in memory.
     bool addEntry(const QByteArray &name, const QByteArray &content);
     // Writes a created archive (or releases a read one). False when writing failed.
     bool close();
@@ -51,6 +54,7 @@ private:
     void setLibraryError();
 
     std::unique_ptr<zip, Discard> m_zip;
-    QList<QByteArray> m_contents;
+    std::unique_ptr<QTemporaryDir> m_staging;
+    int m_staged = 0;
     mutable QString m_error;
 };

@@ -89,7 +89,8 @@ private slots:
     void copySharesPort();
     void hostileCountAnswer_data();
     void hostileCountAnswer();
-    void negativeCountListsNothing();
+    void nonsenseCountListsNothing_data();
+    void nonsenseCountListsNothing();
     void unparsableCommandAnswer();
     void hostileListing_data();
     void hostileListing();
@@ -565,12 +566,20 @@ void TestCUlvoCalc::hostileCountAnswer()
     QVERIFY(spy.isEmpty());
 }
 
-void TestCUlvoCalc::negativeCountListsNothing()
+void TestCUlvoCalc::nonsenseCountListsNothing_data()
 {
+    QTest::addColumn<int>("count");
+    QTest::newRow("negative") << -3;
+    QTest::newRow("more than a calculator holds") << CUlvoCalc::maxFileCount + 1;
+}
+
+void TestCUlvoCalc::nonsenseCountListsNothing()
+{
+    QFETCH(int, count);
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     CUlvoCalc link(portOf(calc));
-    calc->replyRawOn(calcMsg::GET_FILES_NUM, {filesNumPayload(-3)});
+    calc->replyRawOn(calcMsg::GET_FILES_NUM, {filesNumPayload(count)});
     calc->clearReceived();
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QVERIFY(link.getFilesInfo().isEmpty());

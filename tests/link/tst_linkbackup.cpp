@@ -217,6 +217,13 @@ void TestLinkBackup::failedBackupLeavesNoArchive_data()
     QTest::newRow("name leaves the folder")
         << QList<QByteArray>{fileInfPayload("A", 5), fileInfPayload("../B", 5), fileInfPayload("", 0)}
         << 0 << "Invalid file name: ../B";
+    QTest::newRow("name longer than a file name")
+        << QList<QByteArray>{fileInfPayload(QByteArray(256, 'N'), 5), fileInfPayload("", 0)} << 0
+        << "Invalid file name: " + QString(256, 'N');
+    QList<QByteArray> endless;
+    for (int i = 0; i <= CUlvoCalc::maxFileCount; ++i)
+        endless.append(fileInfPayload("F" + QByteArray::number(i), 1));
+    QTest::newRow("list without end") << endless << 0 << "Error incorrect response";
     QTest::newRow("same name twice")
         << QList<QByteArray>{fileInfPayload("A", 5), fileInfPayload("A", 5), fileInfPayload("", 0)}
         << 0 << "Can't write backup file";
@@ -261,6 +268,7 @@ void TestLinkBackup::refusesBadArchiveBeforeClearing_data()
     QTest::newRow("entry without name") << "unnamed";
     QTest::newRow("name not UTF-8") << "latin1";
     QTest::newRow("entry above the size limit") << "huge";
+    QTest::newRow("name longer than a file name") << "long";
 }
 
 void TestLinkBackup::refusesBadArchiveBeforeClearing()
@@ -284,6 +292,8 @@ void TestLinkBackup::refusesBadArchiveBeforeClearing()
         QVERIFY(writeZip(path, {{"A", "alpha"}, {"", "nameless"}}));
     } else if (kind == "latin1") {
         QVERIFY(writeZip(path, {{"A", "alpha"}, {"CAF\xc9", "x"}}));
+    } else if (kind == "long") {
+        QVERIFY(writeZip(path, {{"A", "alpha"}, {QByteArray(256, 'L'), "x"}}));
     } else if (kind == "huge") {
         QVERIFY(writeZip(path, {{"A", "alpha"}, {"BIG", QByteArray(CUlvoCalc::maxFileSize + 1, '\0')}}));
     }

@@ -171,6 +171,7 @@ void TestLinkBatch::checksCalculatorNames_data()
     QTest::newRow("sub folder") << "SUB/A" << false;
     QTest::newRow("backslash") << "..\\ESCAPE" << false;
     QTest::newRow("NUL") << QString::fromLatin1("A\0B", 3) << false;
+    QTest::newRow("longer than a file name") << QString(128, QChar(0xC9)) << false;
     // Not URLs: these signs belong to the name.
     QTest::newRow("number sign") << "#A.ucb" << true;
     QTest::newRow("question mark") << "WHAT?.txt" << true;

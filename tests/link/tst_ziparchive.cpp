@@ -166,15 +166,38 @@ void TestZipArchive::refusesMissingAndNonZipFiles()
     QCOMPARE(zip.entryCount(), 0);
 }
 
+// Entries wait on disk in the temporary folder until the archive is written; whether it is
+// written or abandoned, nothing of them may stay there.
 void TestZipArchive::writerWithoutCloseLeavesNothing()
 {
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    QVERIFY(QDir(dir->path()).mkdir("tmp"));
+    qputenv("TMPDIR", QFile::encodeName(dir->filePath("tmp")));
     const QString path = dir->filePath("abandoned.ubk");
     {
         ZipArchive zip;
         QVERIFY(zip.create(path));
         QVERIFY(zip.addEntry("A", "content"));
+        QVERIFY(!QDir(dir->filePath("tmp")).isEmpty());
     }
     QVERIFY(!QFile::exists(path));
+    QVERIFY(QDir(dir->filePath("tmp")).isEmpty());
+    {
+        ZipArchive zip;
+        QVERIFY(zip.create(path));
+        QVERIFY(zip.addEntry("A", text));
+        QVERIFY(zip.addEntry("B", QByteArray()));
+        QVERIFY(zip.close());
+    }
+    QVERIFY(QDir(dir->filePath("tmp")).isEmpty());
+    if (oldTemp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTemp);
+    ZipArchive written;
+    QVERIFY(written.open(path));
+    QCOMPARE(written.readEntry(0, text.size()).value_or("missing"), text);
+    QCOMPARE(written.readEntry(1, 10).value_or("missing"), QByteArray());
 
     ZipArchive zip;
     QVERIFY(zip.create(path));
