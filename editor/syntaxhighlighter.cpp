@@ -30,6 +30,17 @@ void SyntaxHighlighter::highlightBlock(const QString &text)
     emit highlightBlock(QVariant(text));
 }
 
+QString SyntaxHighlighter::calculatorText() const
+{
+    const QTextDocument *doc = document();
+    if (!doc)
+        return QString();
+    QString text = doc->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
 void SyntaxHighlighter::setFormat(int start, int count, const QVariant &format)
 {
     if (const auto *charFormat = qobject_cast<TextCharFormat *>(format.value<QObject *>())) {

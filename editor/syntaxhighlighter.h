@@ -24,6 +24,11 @@ public:
     // TextCharFormat object, a colour (as foreground) or a font; anything else changes nothing.
     Q_INVOKABLE void setFormat(int start, int count, const QVariant &format);
 
+    // The attached document's text exactly as it holds it, lines joined by "\n". A text area's
+    // own text turns U+00A0 into a blank, but in calculator text it is a symbol of its own
+    // (code 0xA0) that must be saved and sent as it is. Empty without a document.
+    Q_INVOKABLE QString calculatorText() const;
+
 signals:
     void textDocumentChanged();
     void highlightBlock(QVariant text);

@@ -86,7 +86,7 @@ ApplicationWindow {
         // Cleared before the hand-over: the receiver marks the text modified again when the
         // save fails, so closing still asks.
         textModified = false
-        saveFile(fileDir + fileName, textArea.text)
+        saveFile(fileDir + fileName, syntaxHighlighter.calculatorText())
     }
 
     function acceptSendDialog() {
@@ -109,7 +109,7 @@ ApplicationWindow {
             return
         }
         textModified = false
-        sendFile(fileName, textArea.text)
+        sendFile(fileName, syntaxHighlighter.calculatorText())
     }
 
     onVisibleChanged: {
@@ -486,7 +486,7 @@ ApplicationWindow {
 
         onAccepted: {
             textModified = false
-            sendFile(fileName, textArea.text)
+            sendFile(fileName, syntaxHighlighter.calculatorText())
         }
         onRejected: setStatus("Canceling saving file " + fileName)
 

@@ -27,6 +27,8 @@ public:
         Q_ASSERT(m_item);
     }
 
+    QQuickItem *item() const { return m_item.get(); }
+
     QQuickTextDocument *textDocument() const
     {
         return m_item->property("textDocument").value<QQuickTextDocument *>();
@@ -50,6 +52,7 @@ private slots:
     void setFormatChoosesByValue_data();
     void setFormatChoosesByValue();
     void setFormatOutsideHighlightingIsHarmless();
+    void calculatorTextKeepsEveryCode();
 
 private:
     QQmlEngine m_engine;
@@ -188,6 +191,22 @@ void TestSyntaxHighlighter::setFormatOutsideHighlightingIsHarmless()
 
     highlighter.setFormat(0, 1, QStringLiteral("#8B0000"));
     QVERIFY(doc.firstBlock().layout()->formats().isEmpty());
+}
+
+// Code 0xA0 is a calculator symbol; the text area's own text would hand it on as a blank.
+void TestSyntaxHighlighter::calculatorTextKeepsEveryCode()
+{
+    TextArea area(m_engine);
+    SyntaxHighlighter highlighter;
+    QCOMPARE(highlighter.calculatorText(), QString());
+    QString text;
+    for (int code = 0x20; code <= 0xFF; ++code)
+        text += QChar(code);
+    text += QStringLiteral("\nA\u00a0B\n\n");
+    area.item()->setProperty("text", text);
+    highlighter.setTextDocument(area.textDocument());
+    QCOMPARE(highlighter.calculatorText(), text);
+    QVERIFY(!area.item()->property("text").toString().contains(QChar(0xA0)));
 }
 
 QTEST_MAIN(TestSyntaxHighlighter)
