@@ -395,9 +395,34 @@ TestCase {
         compare(simulator.fileText(calc, "PRG1.ucb"), "Disp 1\n")
 
         verify(simulator.failOn(calc, "SEND_FILE", "memory full"))
+        editor.textModified = false
         editor.sendFile("PRG2.ucb", "Disp 2")
         verify(editorStatus(editor) !== "File successfully sent to the device", editorStatus(editor))
         verify(calcSession.error.indexOf("memory full") >= 0, calcSession.error)
+        verify(editor.textModified, "unsent text must still count as modified")
+        editor.textModified = false
+    }
+
+    // The context menu's "New" stays usable while the calculator works on a transfer; a send
+    // from the editor is then refused, and must not be reported as sent.
+    function test_editorSendRefusedWhileCalculatorBusy() {
+        var calc = plugCalculator("ULVO-U", { "BIG.BIN": "x".repeat(60000) })
+        simulator.setMaxChunkSize(calc, 64)
+        simulator.setReplyDelay(calc, 5)
+        selectRows([0])
+        testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier) // download into the temporary folder
+        tryCompare(calcSession, "isBusy", true, transferTimeout)
+
+        var editor = child("editor")
+        editor.textModified = false
+        editor.sendFile("PRG1.ucb", "Disp 1")
+        verify(editorStatus(editor) !== "File successfully sent to the device", editorStatus(editor))
+        compare(editorStatus(editor), statusText())
+        verify(editor.textModified, "unsent text must still count as modified")
+        editor.textModified = false
+
+        tryCompare(calcSession, "isBusy", false, 60000)
+        compare(simulator.fileNames(calc).indexOf("PRG1.ucb"), -1)
     }
 
     function test_editorSendWithoutCalculator() {
