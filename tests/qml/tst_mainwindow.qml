@@ -142,6 +142,85 @@ TestCase {
         compare(win.title, "Ulvo Connect 2.6.1")
     }
 
+    // The highlight sits on the model's selection, however the selection moved.
+    function verifyHighlightOn(row) {
+        var list = child("calcPanel").listView
+        tryCompare(list, "currentIndex", row)
+        verify(list.highlightItem !== null && list.highlightItem.visible)
+        tryCompare(list.highlightItem, "y", list.currentItem.y)
+    }
+
+    function test_secondCalculatorClickedAndUnplugged() {
+        plugCalculator("ULVO-P", { "ONE.UCB": "1\n", "TWO.UCB": "2\n" })
+        var second = simulator.plug("ULVO-Q", { "THREE.UCB": "3\n" })
+        tryCompare(child("calcPanel"), "count", 2, pollTimeout)
+        verify(testTools.activate(win))
+        verifyHighlightOn(0)
+        selectRows([0, 1])
+
+        var list = child("calcPanel").listView
+        mouseClick(list.itemAtIndex(1))
+        compare(calcModel.currentIndex, 1)
+        compare(table().selection.count, 0)
+        tryCompare(table(), "rowCount", 1, pollTimeout)
+        compare(fileModel.getName(0), "THREE.UCB")
+        verifyHighlightOn(1)
+
+        simulator.unplug(second)
+        tryCompare(child("calcPanel"), "count", 1, pollTimeout)
+        compare(calcModel.currentIndex, 0)
+        verifyHighlightOn(0)
+        tryCompare(table(), "rowCount", 2, pollTimeout)
+
+        simulator.unplugAll()
+        tryCompare(child("calcPanel"), "count", 0, pollTimeout)
+        verify(list.highlightItem === null || !list.highlightItem.visible
+               || list.highlightItem.height === 0, "a highlight without a calculator")
+        compare(table().rowCount, 0)
+    }
+
+    function test_copyAndPasteShortcuts() {
+        var calc = plugCalculator("ULVO-K", { "PROG1.UCB": "FROM CALC\n", "DATA.BIN": "12" })
+        var dir = testTools.makeTempDir()
+
+        // Copy: the clipboard holds the URLs at once; nothing is asked.
+        selectRows([rowOf("PROG1.UCB")])
+        testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier)
+        var urls = clipboard.getUrls()
+        compare(urls.length, 1)
+        verify(String(urls[0]).endsWith("/PROG1.UCB"), String(urls[0]))
+        compare(child("doYouWantDownloadFile").visible, false)
+        tryVerify(function () { return statusText().indexOf("Files successfully download on path: ") === 0 },
+                  transferTimeout, statusText())
+        compare(testTools.readFile(urls[0].toString().replace("file://", "")), "FROM CALC\n")
+        tryCompare(calcSession, "isBusy", false, transferTimeout) // the operation has ended
+
+        // Copy with nothing selected still replaces the clipboard, with no URLs.
+        clipboard.setUrls([testTools.writeFile(dir + "/OTHER.UCB", "x\n")])
+        selectRows([])
+        calcSession.onStatusChange("")
+        testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier)
+        compare(clipboard.getUrls().length, 0)
+        tryVerify(function () { return statusText().indexOf("Files successfully download on path: ") === 0 },
+                  transferTimeout, statusText())
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+
+        // Paste sends the files on the clipboard.
+        clipboard.setUrls([testTools.writeFile(dir + "/PASTED.UCB", "Disp 3\n")])
+        testTools.keyClick(win, Qt.Key_V, Qt.ControlModifier)
+        tryCompare(child("statusLine"), "text", "Files successful sent to calculator", transferTimeout)
+        compare(simulator.fileText(calc, "PASTED.UCB"), "Disp 3\n")
+    }
+
+    function test_pasteWithoutCalculatorDoesNothing() {
+        var dir = testTools.makeTempDir()
+        clipboard.setUrls([testTools.writeFile(dir + "/averyverylongprogramname.ucb", "X\n")])
+        calcSession.onStatusChange("kept")
+        testTools.keyClick(win, Qt.Key_V, Qt.ControlModifier)
+        compare(child("fileNameWasChangeDialog").visible, false)
+        compare(statusText(), "kept")
+    }
+
     function test_sendChain() {
         var calc = plugCalculator("ULVO-S", { "PROG1.UCB": "OLD\n" })
         var dir = testTools.makeTempDir()
