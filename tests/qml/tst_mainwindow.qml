@@ -343,6 +343,68 @@ TestCase {
         compare(simulator.fileNames(calc), ["C.UCB"])
     }
 
+    function test_rightClickKeepsSelectionAndCurrentRow() {
+        plugCalculator("ULVO-M", { "A.UCB": "1\n", "B.UCB": "2\n", "C.UCB": "3\n" })
+        var t = table()
+        selectRows([0])
+        t.currentRow = 0
+        mouseClick(child("filePanel"), 60, 24 + 2 * 20 + 10, Qt.RightButton) // on the third row
+        var menu = child("tableViewContextMenu")
+        tryCompare(menu, "opened", true)
+        compare(t.selection.count, 1)
+        verify(t.selection.contains(0))
+        compare(t.currentRow, 0)
+
+        child("contextDelete").triggered()
+        menu.close()
+        var question = child("doYouWantDeleteItDialog")
+        tryCompare(question, "opened", true)
+        compare(question.text, "Do you want to delete next files:\n" + fileModel.getName(0) + "?")
+        clickButton(question, Dialog.No)
+        compare(t.selection.count, 1)
+    }
+
+    function test_editOpensCurrentRowAlone_data() {
+        return [
+            { tag: "tool button", via: "button" },
+            { tag: "context menu", via: "menu" },
+        ]
+    }
+
+    function test_editOpensCurrentRowAlone(data) {
+        plugCalculator("ULVO-H", { "PRG1.UCB": "Disp 1", "PRG2.UCB": "Disp 2", "DATA.BIN": "12" })
+        var t = table()
+        var editor = child("editor")
+        selectRows([rowOf("PRG1.UCB"), rowOf("DATA.BIN")])
+        t.currentRow = rowOf("PRG2.UCB")
+        if (data.via === "button")
+            click("editButton")
+        else
+            child("contextEdit").triggered()
+        tryCompare(editor, "visible", true)
+        compare(editor.fileName, "PRG2.UCB")
+        compare(t.selection.count, 1)
+        verify(t.selection.contains(rowOf("PRG2.UCB")))
+        editor.textModified = false
+        editor.close()
+        tryCompare(editor, "visible", false)
+    }
+
+    function test_restoreStartsOnChoice() {
+        var calc = plugCalculator("ULVO-I", { "A.UCB": "1\n" })
+        var dir = testTools.makeTempDir()
+        click("createBackupButton")
+        tryCompare(child("backupSaveDialog"), "visible", true, transferTimeout)
+        choose("backupSaveDialog", [testTools.urlOf(dir + "/saved.ubk")])
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+        verify(testTools.exists(dir + "/saved.ubk"))
+
+        click("restoreBackupButton")
+        choose("chooseBackupDialog", [testTools.urlOf(dir + "/saved.ubk")])
+        tryCompare(child("statusLine"), "text", "Backup successfully sent to calculator", transferTimeout)
+        compare(simulator.fileText(calc, "A.UCB"), "1\n")
+    }
+
     function test_deleteKeyWithoutSelectionDoesNothing() {
         plugCalculator("ULVO-Z", { "A.UCB": "1\n" })
         calcSession.onStatusChange("kept")
