@@ -180,15 +180,15 @@ TestCase {
     }
 
     function test_copyAndPasteShortcuts() {
-        var calc = plugCalculator("ULVO-K", { "PROG1.UCB": "FROM CALC\n", "DATA.BIN": "12" })
+        var calc = plugCalculator("ULVO-K", { "CLIPCOPY.UCB": "FROM CALC\n", "DATA.BIN": "12" })
         var dir = testTools.makeTempDir()
 
         // Copy: the clipboard holds the URLs at once; nothing is asked.
-        selectRows([rowOf("PROG1.UCB")])
+        selectRows([rowOf("CLIPCOPY.UCB")])
         testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier)
         var urls = clipboard.getUrls()
         compare(urls.length, 1)
-        verify(String(urls[0]).endsWith("/PROG1.UCB"), String(urls[0]))
+        verify(String(urls[0]).endsWith("/CLIPCOPY.UCB"), String(urls[0]))
         compare(child("doYouWantDownloadFile").visible, false)
         tryVerify(function () { return statusText().indexOf("Files successfully download on path: ") === 0 },
                   transferTimeout, statusText())
