@@ -369,11 +369,16 @@ ApplicationWindow {
             }
             var errorsBefore = root.errorReports
             calcSession.sendFileFromEdit(fileName, fileData)
-            // A failed send has reported its error (and opened the error box) during the call.
-            if (root.errorReports === errorsBefore) {
+            // A failed send has reported its error (and opened the error box) during the call;
+            // a refused one (calculator busy, none selected) only says why on the status line.
+            var sent = root.errorReports === errorsBefore
+                    && calcSession.statusLineText === "File '" + fileName + "' successfully sent"
+            if (sent) {
                 editor.setStatus("File successfully sent to the device")
             } else {
-                editor.setStatus("File was not sent: " + calcSession.error)
+                editor.setStatus(root.errorReports !== errorsBefore
+                                 ? "File was not sent: " + calcSession.error
+                                 : calcSession.statusLineText)
                 editor.textModified = true // the text is kept nowhere else yet
             }
         }

@@ -142,6 +142,85 @@ TestCase {
         compare(win.title, "Ulvo Connect 2.6.1")
     }
 
+    // The highlight sits on the model's selection, however the selection moved.
+    function verifyHighlightOn(row) {
+        var list = child("calcPanel").listView
+        tryCompare(list, "currentIndex", row)
+        verify(list.highlightItem !== null && list.highlightItem.visible)
+        tryCompare(list.highlightItem, "y", list.currentItem.y)
+    }
+
+    function test_secondCalculatorClickedAndUnplugged() {
+        plugCalculator("ULVO-P", { "ONE.UCB": "1\n", "TWO.UCB": "2\n" })
+        var second = simulator.plug("ULVO-Q", { "THREE.UCB": "3\n" })
+        tryCompare(child("calcPanel"), "count", 2, pollTimeout)
+        verify(testTools.activate(win))
+        verifyHighlightOn(0)
+        selectRows([0, 1])
+
+        var list = child("calcPanel").listView
+        mouseClick(list.itemAtIndex(1))
+        compare(calcModel.currentIndex, 1)
+        compare(table().selection.count, 0)
+        tryCompare(table(), "rowCount", 1, pollTimeout)
+        compare(fileModel.getName(0), "THREE.UCB")
+        verifyHighlightOn(1)
+
+        simulator.unplug(second)
+        tryCompare(child("calcPanel"), "count", 1, pollTimeout)
+        compare(calcModel.currentIndex, 0)
+        verifyHighlightOn(0)
+        tryCompare(table(), "rowCount", 2, pollTimeout)
+
+        simulator.unplugAll()
+        tryCompare(child("calcPanel"), "count", 0, pollTimeout)
+        verify(list.highlightItem === null || !list.highlightItem.visible
+               || list.highlightItem.height === 0, "a highlight without a calculator")
+        compare(table().rowCount, 0)
+    }
+
+    function test_copyAndPasteShortcuts() {
+        var calc = plugCalculator("ULVO-K", { "CLIPCOPY.UCB": "FROM CALC\n", "DATA.BIN": "12" })
+        var dir = testTools.makeTempDir()
+
+        // Copy: the clipboard holds the URLs at once; nothing is asked.
+        selectRows([rowOf("CLIPCOPY.UCB")])
+        testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier)
+        var urls = clipboard.getUrls()
+        compare(urls.length, 1)
+        verify(String(urls[0]).endsWith("/CLIPCOPY.UCB"), String(urls[0]))
+        compare(child("doYouWantDownloadFile").visible, false)
+        tryVerify(function () { return statusText().indexOf("Files successfully download on path: ") === 0 },
+                  transferTimeout, statusText())
+        compare(testTools.readFile(urls[0].toString().replace("file://", "")), "FROM CALC\n")
+        tryCompare(calcSession, "isBusy", false, transferTimeout) // the operation has ended
+
+        // Copy with nothing selected still replaces the clipboard, with no URLs.
+        clipboard.setUrls([testTools.writeFile(dir + "/OTHER.UCB", "x\n")])
+        selectRows([])
+        calcSession.onStatusChange("")
+        testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier)
+        compare(clipboard.getUrls().length, 0)
+        tryVerify(function () { return statusText().indexOf("Files successfully download on path: ") === 0 },
+                  transferTimeout, statusText())
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+
+        // Paste sends the files on the clipboard.
+        clipboard.setUrls([testTools.writeFile(dir + "/PASTED.UCB", "Disp 3\n")])
+        testTools.keyClick(win, Qt.Key_V, Qt.ControlModifier)
+        tryCompare(child("statusLine"), "text", "Files successful sent to calculator", transferTimeout)
+        compare(simulator.fileText(calc, "PASTED.UCB"), "Disp 3\n")
+    }
+
+    function test_pasteWithoutCalculatorDoesNothing() {
+        var dir = testTools.makeTempDir()
+        clipboard.setUrls([testTools.writeFile(dir + "/averyverylongprogramname.ucb", "X\n")])
+        calcSession.onStatusChange("kept")
+        testTools.keyClick(win, Qt.Key_V, Qt.ControlModifier)
+        compare(child("fileNameWasChangeDialog").visible, false)
+        compare(statusText(), "kept")
+    }
+
     function test_sendChain() {
         var calc = plugCalculator("ULVO-S", { "PROG1.UCB": "OLD\n" })
         var dir = testTools.makeTempDir()
@@ -262,6 +341,68 @@ TestCase {
         compare(table().selection.count, 0)
         tryCompare(table(), "rowCount", 1, transferTimeout)
         compare(simulator.fileNames(calc), ["C.UCB"])
+    }
+
+    function test_rightClickKeepsSelectionAndCurrentRow() {
+        plugCalculator("ULVO-M", { "A.UCB": "1\n", "B.UCB": "2\n", "C.UCB": "3\n" })
+        var t = table()
+        selectRows([0])
+        t.currentRow = 0
+        mouseClick(child("filePanel"), 60, 24 + 2 * 20 + 10, Qt.RightButton) // on the third row
+        var menu = child("tableViewContextMenu")
+        tryCompare(menu, "opened", true)
+        compare(t.selection.count, 1)
+        verify(t.selection.contains(0))
+        compare(t.currentRow, 0)
+
+        child("contextDelete").triggered()
+        menu.close()
+        var question = child("doYouWantDeleteItDialog")
+        tryCompare(question, "opened", true)
+        compare(question.text, "Do you want to delete next files:\n" + fileModel.getName(0) + "?")
+        clickButton(question, Dialog.No)
+        compare(t.selection.count, 1)
+    }
+
+    function test_editOpensCurrentRowAlone_data() {
+        return [
+            { tag: "tool button", via: "button" },
+            { tag: "context menu", via: "menu" },
+        ]
+    }
+
+    function test_editOpensCurrentRowAlone(data) {
+        plugCalculator("ULVO-H", { "PRG1.UCB": "Disp 1", "PRG2.UCB": "Disp 2", "DATA.BIN": "12" })
+        var t = table()
+        var editor = child("editor")
+        selectRows([rowOf("PRG1.UCB"), rowOf("DATA.BIN")])
+        t.currentRow = rowOf("PRG2.UCB")
+        if (data.via === "button")
+            click("editButton")
+        else
+            child("contextEdit").triggered()
+        tryCompare(editor, "visible", true)
+        compare(editor.fileName, "PRG2.UCB")
+        compare(t.selection.count, 1)
+        verify(t.selection.contains(rowOf("PRG2.UCB")))
+        editor.textModified = false
+        editor.close()
+        tryCompare(editor, "visible", false)
+    }
+
+    function test_restoreStartsOnChoice() {
+        var calc = plugCalculator("ULVO-I", { "A.UCB": "1\n" })
+        var dir = testTools.makeTempDir()
+        click("createBackupButton")
+        tryCompare(child("backupSaveDialog"), "visible", true, transferTimeout)
+        choose("backupSaveDialog", [testTools.urlOf(dir + "/saved.ubk")])
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+        verify(testTools.exists(dir + "/saved.ubk"))
+
+        click("restoreBackupButton")
+        choose("chooseBackupDialog", [testTools.urlOf(dir + "/saved.ubk")])
+        tryCompare(child("statusLine"), "text", "Backup successfully sent to calculator", transferTimeout)
+        compare(simulator.fileText(calc, "A.UCB"), "1\n")
     }
 
     function test_deleteKeyWithoutSelectionDoesNothing() {
@@ -395,9 +536,34 @@ TestCase {
         compare(simulator.fileText(calc, "PRG1.ucb"), "Disp 1\n")
 
         verify(simulator.failOn(calc, "SEND_FILE", "memory full"))
+        editor.textModified = false
         editor.sendFile("PRG2.ucb", "Disp 2")
         verify(editorStatus(editor) !== "File successfully sent to the device", editorStatus(editor))
         verify(calcSession.error.indexOf("memory full") >= 0, calcSession.error)
+        verify(editor.textModified, "unsent text must still count as modified")
+        editor.textModified = false
+    }
+
+    // The context menu's "New" stays usable while the calculator works on a transfer; a send
+    // from the editor is then refused, and must not be reported as sent.
+    function test_editorSendRefusedWhileCalculatorBusy() {
+        var calc = plugCalculator("ULVO-U", { "BIG.BIN": "x".repeat(60000) })
+        simulator.setMaxChunkSize(calc, 64)
+        simulator.setReplyDelay(calc, 5)
+        selectRows([0])
+        testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier) // download into the temporary folder
+        tryCompare(calcSession, "isBusy", true, transferTimeout)
+
+        var editor = child("editor")
+        editor.textModified = false
+        editor.sendFile("PRG1.ucb", "Disp 1")
+        verify(editorStatus(editor) !== "File successfully sent to the device", editorStatus(editor))
+        compare(editorStatus(editor), statusText())
+        verify(editor.textModified, "unsent text must still count as modified")
+        editor.textModified = false
+
+        tryCompare(calcSession, "isBusy", false, 60000)
+        compare(simulator.fileNames(calc).indexOf("PRG1.ucb"), -1)
     }
 
     function test_editorSendWithoutCalculator() {
