@@ -534,7 +534,12 @@ ApplicationWindow {
             if (!name.endsWith(".ubk"))
                 name += ".ubk"
             var path = calcSession.fileDirFromUrl(fileUrl) + name
-            calcSession.renameBackup(root.backupFile, path)
+            if (!calcSession.renameBackup(root.backupFile, path)) {
+                // Keep the archive where it is: it is the only copy of the backup.
+                root.setStatus("Error: Can't save backup on the path: " + path
+                               + " (the backup stays in " + root.backupFile + ")")
+                return
+            }
             root.setStatus("Backup saved on the path: " + path)
             calcSession.removeFile(root.backupFile)
         }

@@ -458,6 +458,21 @@ TestCase {
         verify(!testTools.exists(temporary))
     }
 
+    // A backup that cannot be moved where the user chose is kept, and the status says where.
+    function test_backupSaveFailureKeepsArchive() {
+        plugCalculator("ULVO-K", { "A.UCB": "1\n" })
+        var dir = testTools.makeTempDir()
+        click("createBackupButton")
+        var dialog = child("backupSaveDialog")
+        tryCompare(dialog, "visible", true, transferTimeout)
+        var temporary = win.backupFile
+        choose("backupSaveDialog", [testTools.urlOf(dir + "/missing/mybackup")])
+        compare(statusText(), "Error: Can't save backup on the path: " + dir + "/missing/mybackup.ubk"
+                + " (the backup stays in " + temporary + ")")
+        verify(testTools.exists(temporary), temporary)
+        calcSession.removeFile(temporary)
+    }
+
     function test_backupWithoutFileNameRefused() {
         plugCalculator("ULVO-F", { "A.UCB": "1\n" })
         var dir = testTools.makeTempDir()
