@@ -45,8 +45,6 @@ CUlvoCalcSession::~CUlvoCalcSession()
             continue;
         }
         delete thread;
-        if (operation.calcGone)
-            delete operation.worker;
     }
     qDeleteAll(workers);
 }
@@ -96,17 +94,9 @@ void CUlvoCalcSession::update()
 
 void CUlvoCalcSession::dropWorkerAt(int index)
 {
+    // Only idle workers are dropped (see update), so nothing else holds this one.
     CUlvoWorker *worker = workers.takeAt(index);
     calcModel->deleteAt(index);
-    // A worker whose operation still runs is deleted once that operation has ended.
-    for (Operation &operation : operations) {
-        if (operation.worker == worker) {
-            operation.calcGone = true;
-            return;
-        }
-    }
-    if (worker == editorWorker)
-        return;
     delete worker;
 }
 
@@ -286,8 +276,6 @@ void CUlvoCalcSession::onOperationThreadFinished()
     // was queued before the thread's own.
     disconnect(operation.relay);
     disconnect(operation.refresh);
-    if (operation.calcGone)
-        delete operation.worker;
 }
 
 void CUlvoCalcSession::setEndStatus(const QString &successText)

@@ -125,8 +125,8 @@ public slots:
     void onFileDelete(QString fName);
 
 private slots:
-    // Bookkeeping once an operation thread has ended: drops its one-off connections, frees the
-    // worker for the next operation and deletes it when its calculator has gone meanwhile.
+    // Bookkeeping once an operation thread has ended: drops its one-off connections and frees the
+    // worker for the next operation (a later poll drops it if its calculator has gone).
     void onOperationThreadFinished();
 
 private:
@@ -135,7 +135,6 @@ private:
         CUlvoWorker *worker = nullptr;
         QMetaObject::Connection relay;
         QMetaObject::Connection refresh;
-        bool calcGone = false;
     };
     using WorkerSlot = void (CUlvoWorker::*)();
     using SessionSlot = void (CUlvoCalcSession::*)();
@@ -154,7 +153,6 @@ private:
     void dropWorkerAt(int index);
     void raiseWindow();
     void refillFileModel();
-    void releaseEditorWorker();
 
     int currentIndex = -1;
     QList<FileInf> selectedFiles;

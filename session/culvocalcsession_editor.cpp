@@ -8,7 +8,6 @@
 
 #include <QSaveFile>
 
-#include <utility>
 
 void CUlvoCalcSession::downloadForEdit(int row)
 {
@@ -31,7 +30,7 @@ void CUlvoCalcSession::downloadForEdit(int row)
     worker->getFileForEdit();
     disconnect(relay);
     worker->filesList.clear();
-    releaseEditorWorker();
+    editorWorker = nullptr;
 }
 
 void CUlvoCalcSession::sendFileFromEdit(QString fileName, QString fileData)
@@ -54,20 +53,12 @@ void CUlvoCalcSession::sendFileFromEdit(QString fileName, QString fileData)
     editorWorker = worker;
     worker->sendFileFromEdit(fileName, fileData);
     disconnect(watch);
-    releaseEditorWorker();
+    editorWorker = nullptr;
     refillFileModel();
     if (failed)
         onStatusChange(QStringLiteral("Error: ") + failure);
     else
         onStatusChange(QStringLiteral("File '") + fileName + QStringLiteral("' successfully sent"));
-}
-
-void CUlvoCalcSession::releaseEditorWorker()
-{
-    CUlvoWorker *worker = std::exchange(editorWorker, nullptr);
-    // Dropped by a poll while it was exchanging: nobody else holds it any more.
-    if (!workers.contains(worker))
-        delete worker;
 }
 
 bool CUlvoCalcSession::saveFileOnComputer(QString fileName, QString fileData)
