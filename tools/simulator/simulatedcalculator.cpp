@@ -35,6 +35,15 @@ struct ScriptEntry {
     QByteArray bytes;
 };
 
+ScriptEntry scriptEntry(int type, int nth, ScriptAction action)
+{
+    ScriptEntry e;
+    e.type = type;
+    e.remaining = nth;
+    e.action = action;
+    return e;
+}
+
 // What the device is in the middle of: paced exchanges remember their position here.
 struct Exchange {
     enum Kind { Idle, Listing, Downloading, Uploading } kind = Idle;
@@ -107,6 +116,11 @@ struct SimulatedCalculator::Private {
     void handle(const calcMsg &msg);
     void answer(const calcMsg &msg, bool paced);
     bool applyScript(const calcMsg &msg);
+    void addScript(const ScriptEntry &entry)
+    {
+        std::lock_guard lock(mutex);
+        script.append(entry);
+    }
     void writeFrames(const QList<QByteArray> &payloads);
     void writeBytes(const QByteArray &bytes);
     void reply(const calcMsg &msg) { writeFrames({serialize(msg)}); }
@@ -283,47 +297,30 @@ void SimulatedCalculator::clearReceived()
 void SimulatedCalculator::failOn(MsgType request, ErrType error, int errorNum, const QString &errorStr,
                                  int nth)
 {
-    ScriptEntry e;
-    e.type = request;
-    e.remaining = nth;
-    e.action = ScriptAction::Fail;
+    ScriptEntry e = scriptEntry(request, nth, ScriptAction::Fail);
     e.error = error;
     e.errorNum = errorNum;
     e.errorStr = errorStr;
-    std::lock_guard lock(d->mutex);
-    d->script.append(e);
+    d->addScript(e);
 }
 
 void SimulatedCalculator::silenceOn(MsgType request, int nth)
 {
-    ScriptEntry e;
-    e.type = request;
-    e.remaining = nth;
-    e.action = ScriptAction::Silence;
-    std::lock_guard lock(d->mutex);
-    d->script.append(e);
+    d->addScript(scriptEntry(request, nth, ScriptAction::Silence));
 }
 
 void SimulatedCalculator::replyRawOn(MsgType request, const QList<QByteArray> &payloads, int nth)
 {
-    ScriptEntry e;
-    e.type = request;
-    e.remaining = nth;
-    e.action = ScriptAction::RawPayloads;
+    ScriptEntry e = scriptEntry(request, nth, ScriptAction::RawPayloads);
     e.payloads = payloads;
-    std::lock_guard lock(d->mutex);
-    d->script.append(e);
+    d->addScript(e);
 }
 
 void SimulatedCalculator::replyBytesOn(MsgType request, const QByteArray &bytes, int nth)
 {
-    ScriptEntry e;
-    e.type = request;
-    e.remaining = nth;
-    e.action = ScriptAction::RawBytes;
+    ScriptEntry e = scriptEntry(request, nth, ScriptAction::RawBytes);
     e.bytes = bytes;
-    std::lock_guard lock(d->mutex);
-    d->script.append(e);
+    d->addScript(e);
 }
 
 void SimulatedCalculator::setReplyDelay(int ms)

@@ -11,6 +11,7 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include <atomic>
 #include <mutex>
 #include <pty.h>
 #include <termios.h>
@@ -52,14 +53,14 @@ struct SimulatedUsb::Private {
     // Guards the testbed and the device table: a calculator restarts on its own serving thread.
     mutable std::recursive_mutex mutex;
     QHash<QString, Device> devices;
-    int nextIndex = 0;
     int rebootDelayMs = 2700;
 
     QString uniqueName()
     {
-        // Distinct per process: Qt's port lock files live outside any test sandbox.
-        const int base = (static_cast<int>(getpid()) % 2000) * 8;
-        return QStringLiteral("ttyACM%1").arg(base + nextIndex++);
+        // Distinct per process however many devices it plugs: Qt's port lock files live outside
+        // any test sandbox, and tests started together have neighbouring process ids.
+        static std::atomic<int> nextIndex {0};
+        return QStringLiteral("ttyACM%1p%2").arg(getpid()).arg(nextIndex++);
     }
     void keepDiscoveryLocal()
     {

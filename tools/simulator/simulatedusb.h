@@ -25,7 +25,7 @@ public:
     // Folder of the testbed (the value children need in UMOCKDEV_DIR).
     QString rootDir() const;
 
-    // Starts the calculator (if needed) and plugs it; returns its port name (e.g. "ttyACM3"),
+    // Starts the calculator (if needed) and plugs it; returns its port name (e.g. "ttyACM4242p3"),
     // empty on failure. An empty ttyName picks a name unique to this process. The calculator is
     // not owned. After it answers REBOOT it is unplugged and plugged again under the same name
     // rebootDelayMs later.
