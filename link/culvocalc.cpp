@@ -1,5 +1,7 @@
 #include "link/culvocalc.h"
 
+#include "link/calcusbids.h"
+
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QSerialPort>
@@ -11,9 +13,6 @@
 using UlvoCalc::calcMsg;
 
 namespace {
-
-constexpr quint16 calcVendorId = 0x0483;
-constexpr quint16 calcProductId = 0x5740;
 
 // Time for the start of a reply, and for each further piece of a frame once it has begun.
 constexpr int replyStartTimeoutMs = 10000;
@@ -101,7 +100,7 @@ QList<QSerialPortInfo> CUlvoCalc::findCalcs()
     QList<QSerialPortInfo> calcs;
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : ports) {
-        if (info.vendorIdentifier() == calcVendorId && info.productIdentifier() == calcProductId)
+        if (info.vendorIdentifier() == CalcUsbIds::vendorId && info.productIdentifier() == CalcUsbIds::productId)
             calcs.append(info);
     }
     return calcs;

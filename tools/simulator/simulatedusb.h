@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/calcusbids.h"
+
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -15,8 +17,8 @@ class SimulatedUsb : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr quint16 calcVendorId = 0x0483;
-    static constexpr quint16 calcProductId = 0x5740;
+    static constexpr quint16 calcVendorId = CalcUsbIds::vendorId;
+    static constexpr quint16 calcProductId = CalcUsbIds::productId;
 
     explicit SimulatedUsb(QObject *parent = nullptr);
     ~SimulatedUsb() override;
