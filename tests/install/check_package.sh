@@ -2,9 +2,9 @@
 # Builds the Debian package with CPack into a temporary folder and checks its name, control
 # fields, Depends (the libraries found by shlibdeps and the QML modules), its files and the
 # maintainer script that reloads the udev rules. Files installed by other parts are tolerated.
-# Usage: check_package.sh BUILD_DIR APP_ID VERSION
+# Usage: check_package.sh BUILD_DIR APP_ID VERSION IDS_HEADER
 set -euo pipefail
-build=$1 app_id=$2 version=$3
+build=$1 app_id=$2 version=$3 ids_header=$4
 source "$(dirname "$0")/checks.sh"
 
 out=$(mktemp -d)
@@ -44,6 +44,9 @@ control=$out/control
 dpkg-deb -e "$deb" "$control"
 [[ -x $control/postinst ]] || fail "no executable postinst"
 grep -q 'udevadm control --reload-rules' "$control/postinst" || fail "postinst does not reload the udev rules"
+vendor=$(usb_id "$ids_header" vendorId) product=$(usb_id "$ids_header" productId)
+grep -qF -- "--attr-match=idVendor=$vendor --attr-match=idProduct=$product" "$control/postinst" ||
+  fail "postinst does not replay the plug-in of $vendor:$product"
 # Installing where udev does not run (a chroot, a container) must not fail.
 sh -n "$control/postinst" || fail "postinst is not valid sh"
 report
