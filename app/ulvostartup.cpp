@@ -6,6 +6,7 @@
 #include "models/ulvofilemodel.h"
 #include "models/ulvofunctreemodel.h"
 #include "session/culvocalcsession.h"
+#include "ulvobuildinfo.h"
 
 #include <QFile>
 #include <QFont>
@@ -41,9 +42,10 @@ void UlvoStartup::prepareApplication()
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QCoreApplication::setApplicationName(QStringLiteral("Ulvo Connect"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.6.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ULVO_VERSION));
     QCoreApplication::setOrganizationDomain(QStringLiteral("ulvo.example"));
     QCoreApplication::setOrganizationName(QStringLiteral("Ulvo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ULVO_APP_ID)); // Wayland finds the icon by it
 }
 
 UlvoStartup::UlvoStartup()

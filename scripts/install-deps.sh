@@ -11,6 +11,7 @@ packages=(
   protobuf-compiler libprotobuf-dev libzip-dev umockdev libumockdev-dev
   xvfb xauth xdotool libgl1-mesa-dri imagemagick unzip
   python3 python3-fonttools fonts-dejavu-core librsvg2-bin
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "models/ulvocalcmodel.h"
 #include "models/ulvofilemodel.h"
 #include "session/culvoworker.h"
+#include "ulvobuildinfo.h"
 
 #include <QDeadlineTimer>
 #include <QGuiApplication>
@@ -16,7 +17,7 @@
 namespace {
 
 const QString programName = QStringLiteral("Ulvo Connect");
-const QString programVersion = QStringLiteral("2.6.1");
+const QString programVersion = QStringLiteral(ULVO_VERSION);
 const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
 
 } // namespace
