@@ -130,7 +130,7 @@ void GetTask::run(CUlvoCalc &link, TaskContext &context)
         done += file.second;
     }
     context.setCurrentFile(QString());
-    context.outcome.summary = countText("downloaded", written, names.size());
+    context.outcome.summary = countText("Downloaded", written, names.size());
 }
 
 PutTask::PutTask(QList<SendPlan::SendPair> files, bool force)
@@ -177,7 +177,7 @@ void PutTask::run(CUlvoCalc &link, TaskContext &context)
         done += QFileInfo(file.first).size();
     }
     context.setCurrentFile(QString());
-    context.outcome.summary = countText("sent", sent, files.size());
+    context.outcome.summary = countText("Sent", sent, files.size());
 }
 
 RemoveTask::RemoveTask(QStringList names)
@@ -210,7 +210,7 @@ void RemoveTask::run(CUlvoCalc &link, TaskContext &context)
             context.fail(file.first + QStringLiteral(": not deleted"));
     }
     context.setCurrentFile(QString());
-    context.outcome.summary = countText("deleted", deleted, names.size());
+    context.outcome.summary = countText("Deleted", deleted, names.size());
 }
 
 RenameTask::RenameTask(QString newName)
@@ -226,7 +226,7 @@ void RenameTask::run(CUlvoCalc &link, TaskContext &context)
             context.fail(QStringLiteral("The calculator kept its name %1").arg(oldName));
         return;
     }
-    context.outcome.summary = QStringLiteral("renamed %1 to %2").arg(oldName, link.getName());
+    context.outcome.summary = QStringLiteral("Renamed %1 to %2").arg(oldName, link.getName());
 }
 
 BackupTask::BackupTask(QString path)

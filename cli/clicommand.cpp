@@ -183,7 +183,7 @@ int reportOutcomes(const QList<TaskOutcome> &outcomes, bool many, bool quiet)
         if (many) {
             QString line = outcome.calcLabel() + QStringLiteral(": ") + (outcome.ok ? QStringLiteral("ok") : QStringLiteral("FAILED"));
             if (!outcome.summary.isEmpty())
-                line += QStringLiteral(", ") + outcome.summary;
+                line += QStringLiteral(". ") + outcome.summary;
             printOut(line);
         } else if (!quiet && !outcome.summary.isEmpty()) {
             printOut(outcome.summary);

@@ -304,7 +304,7 @@ void TestCli::putAllGoesOnWhenOneCalculatorRefuses()
         if (line.startsWith(refusingPort))
             QVERIFY2(line.contains("DESK-2: FAILED"), qPrintable(line));
         else
-            QVERIFY2(line.contains(": ok, sent 1 file"), qPrintable(line));
+            QVERIFY2(line.contains(": ok. Sent 1 file"), qPrintable(line));
     }
     QVERIFY2(run.err.contains(refusingPort + " DESK-2: LESSON.ucb: Memory error."), qPrintable(run.err));
     for (const auto &calc : calcs)
@@ -327,7 +327,7 @@ void TestCli::rmAndRename()
     const ToolRun rename = tool({"rename", "MATHS 7B"});
     QCOMPARE(rename.exitCode, 0);
     QCOMPARE(calc->name(), QStringLiteral("MATHS 7B"));
-    QVERIFY(rename.out.contains("renamed ULVO to MATHS 7B"));
+    QVERIFY(rename.out.contains("Renamed ULVO to MATHS 7B"));
 }
 
 void TestCli::backupWritesOneArchivePerCalculator()
