@@ -238,9 +238,16 @@ void BackupTask::run(CUlvoCalc &link, TaskContext &context)
 {
     context.startFile(0, 0, QStringLiteral("backup"), 0, 0);
     const std::optional<QString> archive = link.createBackup();
-    if (!archive || archive->isEmpty()) {
+    if (archive && archive->isEmpty()) {
         if (context.outcome.ok)
-            context.fail(QStringLiteral("The calculator has no files to back up"));
+            context.fail(QStringLiteral("Can't write backup file"));
+        return;
+    }
+    if (!archive) {
+        // Without a text the calculator simply has no files: there is nothing to lose, and a
+        // nightly backup of a cleared calculator is no failure. No archive is written.
+        if (context.outcome.ok)
+            context.outcome.summary = QStringLiteral("Nothing to back up: the calculator has no files");
         return;
     }
     const bool saved = copyComplete(*archive, path);

@@ -334,10 +334,14 @@ void TestCli::backupWritesOneArchivePerCalculator()
 {
     attach(QStringLiteral("DESK-1"), {{"A.UCB", "first"}, {"B.BIN", QByteArray(5000, 'b')}});
     attach(QStringLiteral("DESK-2"), {{"C.UCB", "second"}});
+    // A cleared calculator has nothing to lose: no archive, and no failure of the whole run.
+    attach(QStringLiteral("DESK-3"));
     QVERIFY(QDir(work->path()).mkdir("saved"));
 
     const ToolRun run = tool({"backup", "--all", "-o", "saved"});
     QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains("DESK-3: ok. Nothing to back up"), qPrintable(run.out));
+    QCOMPARE(QDir(path("saved")).entryList(QDir::Files).size(), 2);
     const QString date = QDate::currentDate().toString(Qt::ISODate);
     const struct {
         QString name;
