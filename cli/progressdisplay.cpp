@@ -30,8 +30,8 @@ QString ProgressDisplay::describe(const FileProgress &progress)
     if (progress.bytesTotal > 0) {
         const QLocale c = QLocale::c();
         text += QStringLiteral("  %1 of %2 (%3%)")
-                    .arg(c.formattedDataSize(progress.bytesDone, 1, QLocale::DataSizeTraditionalFormat),
-                         c.formattedDataSize(progress.bytesTotal, 1, QLocale::DataSizeTraditionalFormat))
+                    .arg(c.formattedDataSize(progress.bytesDone, 1, QLocale::DataSizeIecFormat),
+                         c.formattedDataSize(progress.bytesTotal, 1, QLocale::DataSizeIecFormat))
                     .arg(progress.bytesDone * 100 / progress.bytesTotal);
     }
     return text;
