@@ -15,7 +15,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <memory>
+#include <pty.h>
+#include <unistd.h>
 #include <vector>
 
 using UlvoCalc::calcMsg;
@@ -52,10 +55,13 @@ private slots:
     void rmAndRename();
     void backupWritesOneArchivePerCalculator();
     void restoreNeedsYesAndAnIntactArchive();
+    void progressOnlyOnATerminal_data();
+    void progressOnlyOnATerminal();
 
 private:
     SimulatedCalculator *attach(const QString &name, const QList<QPair<QString, QByteArray>> &files = {});
-    ToolRun tool(const QStringList &arguments);
+    // stderrFile: a file (a terminal) that takes the tool's standard error instead of a pipe.
+    ToolRun tool(const QStringList &arguments, const QString &stderrFile = QString());
     QString path(const QString &name) const { return work->filePath(name); }
 
     std::unique_ptr<SimulatedUsb> usb;
@@ -96,9 +102,11 @@ SimulatedCalculator *TestCli::attach(const QString &name, const QList<QPair<QStr
     return calc;
 }
 
-ToolRun TestCli::tool(const QStringList &arguments)
+ToolRun TestCli::tool(const QStringList &arguments, const QString &stderrFile)
 {
     QProcess process;
+    if (!stderrFile.isEmpty())
+        process.setStandardErrorFile(stderrFile, QIODevice::Append);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("UMOCKDEV_DIR"), usb->rootDir());
     process.setProcessEnvironment(env);
@@ -273,6 +281,7 @@ void TestCli::putConvertsNamesAndKeepsCalculatorFiles()
     const ToolRun forced = tool({"put", "keep.ucb", "--force", "--quiet"});
     QCOMPARE(forced.exitCode, 0);
     QVERIFY(forced.out.isEmpty());
+    QVERIFY(forced.err.isEmpty());
     QCOMPARE(calc->file("KEEP.ucb"), QByteArray("from the computer"));
 
     // Local problems stop the command before any calculator is touched.
@@ -395,6 +404,51 @@ void TestCli::restoreNeedsYesAndAnIntactArchive()
     QCOMPARE(calc->files().size(), 2);
     QCOMPARE(calc->file("NEW1.UCB"), QByteArray("one"));
     QCOMPARE(calc->file("NEW2.BIN"), QByteArray(2000, 'n'));
+}
+
+void TestCli::progressOnlyOnATerminal_data()
+{
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<bool>("quiet");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("terminal") << true << false << true;
+    QTest::newRow("terminal, quiet") << true << true << false;
+    QTest::newRow("pipe") << false << false << false;
+}
+
+void TestCli::progressOnlyOnATerminal()
+{
+    QFETCH(bool, terminal);
+    QFETCH(bool, quiet);
+    QFETCH(bool, shown);
+    attach(QStringLiteral("ULVO"));
+    writeFile(path("data.bin"), QByteArray(4000, 'd'));
+    int master = -1;
+    int slave = -1;
+    char slaveName[256] = {};
+    QCOMPARE(openpty(&master, &slave, slaveName, nullptr, nullptr), 0);
+    const auto closeBoth = qScopeGuard([&] {
+        ::close(master);
+        ::close(slave);
+    });
+
+    QStringList arguments {"put", "data.bin"};
+    if (quiet)
+        arguments << "--quiet";
+    const ToolRun run = tool(arguments, terminal ? QString::fromLocal8Bit(slaveName) : QString());
+    QCOMPARE(run.exitCode, 0);
+    QByteArray seen = terminal ? QByteArray() : run.err.toUtf8();
+    if (terminal) {
+        ::fcntl(master, F_SETFL, O_NONBLOCK);
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
+            seen.append(buffer, int(n));
+    }
+    QVERIFY2(seen.contains("[1/1] DATA.bin  0 bytes of 3.9 KiB (0%)") == shown, seen.toPercentEncoding().constData());
+    // What was drawn is wiped, so only results stay on the screen.
+    QCOMPARE(seen.endsWith("\r\x1b[K"), shown);
+    if (!shown)
+        QVERIFY2(seen.isEmpty(), seen.constData());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
