@@ -218,90 +218,109 @@ int runList(const CliOptions &o)
     return allOk ? CliExit::success : CliExit::failure;
 }
 
-int runOnSelection(const CliOptions &o)
+QString outputFolder(const CliOptions &o)
 {
-    // Everything local is checked first: a mistake found later would leave work half done.
-    LocalPlan send;
+    return QDir(o.outputDir.isEmpty() ? QDir::currentPath() : o.outputDir).absolutePath();
+}
+
+// What the command needs on this computer, checked before any calculator is touched: a mistake
+// found later would leave work half done. Prints what is wrong; false then.
+bool checkLocalInputs(const CliOptions &o, LocalPlan &send)
+{
+    QStringList errors;
     const QString &command = o.command;
     if (command == QLatin1String("put")) {
         send = planSend(o.arguments);
-        for (const QString &error : qAsConst(send.errors))
-            printError(error);
-        if (!send.errors.isEmpty())
-            return CliExit::failure;
+        errors = send.errors;
     } else if (command == QLatin1String("get") || (command == QLatin1String("backup") && o.arguments.isEmpty())) {
-        const QString folder = o.outputDir.isEmpty() ? QDir::currentPath() : o.outputDir;
-        const QString error = folderError(folder);
-        if (!error.isEmpty()) {
-            printError(error);
-            return CliExit::failure;
-        }
+        errors << folderError(outputFolder(o));
     } else if (command == QLatin1String("backup")) {
-        const QString error = folderError(QFileInfo(o.arguments.constFirst()).absolutePath());
-        if (!error.isEmpty()) {
-            printError(error);
-            return CliExit::failure;
-        }
-    } else if (command == QLatin1String("restore")) {
-        if (!QFileInfo(o.arguments.constFirst()).isFile()) {
-            printError(QStringLiteral("Can't read file: %1").arg(o.arguments.constFirst()));
-            return CliExit::failure;
+        errors << folderError(QFileInfo(o.arguments.constFirst()).absolutePath());
+    } else if (command == QLatin1String("restore") && !QFileInfo(o.arguments.constFirst()).isFile()) {
+        errors << QStringLiteral("Can't read file: %1").arg(o.arguments.constFirst());
+    }
+    errors.removeAll(QString());
+    for (const QString &error : qAsConst(errors))
+        printError(error);
+    return errors.isEmpty();
+}
+
+// Where each selected calculator's backup goes; empty when one of them would replace a file
+// without --force (printed).
+QStringList planBackups(const CliOptions &o, const QList<QSerialPortInfo> &ports)
+{
+    const QStringList paths = backupPaths(o, o.arguments.isEmpty() ? describeCalcs(ports) : QList<TaskOutcome> {});
+    bool taken = false;
+    for (const QString &path : paths) {
+        if (!o.force && QFileInfo::exists(path)) {
+            printError(QStringLiteral("File %1 already exists (use --force to replace it)").arg(path));
+            taken = true;
         }
     }
+    return taken ? QStringList() : paths;
+}
 
+TaskFactory taskFactory(const CliOptions &o, const LocalPlan &send, const QStringList &backups)
+{
+    const QString &command = o.command;
+    if (command == QLatin1String("get")) {
+        return [names = o.arguments, folder = outputFolder(o), force = o.force](int) {
+            return std::make_unique<GetTask>(names, folder, force);
+        };
+    }
+    if (command == QLatin1String("put")) {
+        return [files = send.files, force = o.force](int) { return std::make_unique<PutTask>(files, force); };
+    }
+    if (command == QLatin1String("rm"))
+        return [names = o.arguments](int) { return std::make_unique<RemoveTask>(names); };
+    if (command == QLatin1String("rename"))
+        return [name = o.arguments.constFirst()](int) { return std::make_unique<RenameTask>(name); };
+    if (command == QLatin1String("restore")) {
+        return [path = QFileInfo(o.arguments.constFirst()).absoluteFilePath()](int) {
+            return std::make_unique<RestoreTask>(path);
+        };
+    }
+    return [backups](int index) { return std::make_unique<BackupTask>(backups.at(index)); };
+}
+
+int runLs(const CliOptions &o, const QList<QSerialPortInfo> &ports)
+{
+    const TaskOutcome outcome = runOnCalcs(ports, [](int) { return std::make_unique<ListFilesTask>(); }).constFirst();
+    for (const QString &error : outcome.errors)
+        printError(error);
+    if (!outcome.ok)
+        return CliExit::failure;
+    if (o.json)
+        printJson(outcome.json);
+    else
+        printFileTable(outcome.json.toArray());
+    return CliExit::success;
+}
+
+int runOnSelection(const CliOptions &o)
+{
+    LocalPlan send;
+    if (!checkLocalInputs(o, send))
+        return CliExit::failure;
     const CalcSelection selection = selectCalcs(o.calc, o.all);
     if (!selection.error.isEmpty()) {
         printError(selection.error);
         return selection.exitCode;
     }
-    const bool many = o.all;
+    if (o.command == QLatin1String("ls"))
+        return runLs(o, selection.ports);
 
-    if (command == QLatin1String("ls")) {
-        const TaskOutcome outcome = runOnCalcs(selection.ports, [](int) { return std::make_unique<ListFilesTask>(); }).constFirst();
-        for (const QString &error : outcome.errors)
-            printError(error);
-        if (!outcome.ok)
+    QStringList backups;
+    if (o.command == QLatin1String("backup")) {
+        backups = planBackups(o, selection.ports);
+        if (backups.isEmpty())
             return CliExit::failure;
-        if (o.json)
-            printJson(outcome.json);
-        else
-            printFileTable(outcome.json.toArray());
-        return CliExit::success;
     }
-
-    TaskFactory factory;
-    const QString folder = o.outputDir.isEmpty() ? QDir::currentPath() : o.outputDir;
-    if (command == QLatin1String("get")) {
-        factory = [&](int) { return std::make_unique<GetTask>(o.arguments, QDir(folder).absolutePath(), o.force); };
-    } else if (command == QLatin1String("put")) {
-        if (!o.quiet) {
-            for (const QString &notice : qAsConst(send.notices))
-                printOut(notice);
-        }
-        factory = [&](int) { return std::make_unique<PutTask>(send.files, o.force); };
-    } else if (command == QLatin1String("rm")) {
-        factory = [&](int) { return std::make_unique<RemoveTask>(o.arguments); };
-    } else if (command == QLatin1String("rename")) {
-        factory = [&](int) { return std::make_unique<RenameTask>(o.arguments.constFirst()); };
-    } else if (command == QLatin1String("restore")) {
-        const QString path = QFileInfo(o.arguments.constFirst()).absoluteFilePath();
-        factory = [path](int) { return std::make_unique<RestoreTask>(path); };
-    } else if (command == QLatin1String("backup")) {
-        const QStringList paths = backupPaths(o, o.arguments.isEmpty() ? describeCalcs(selection.ports) : QList<TaskOutcome> {});
-        if (!o.force) {
-            bool taken = false;
-            for (const QString &path : paths) {
-                if (QFileInfo::exists(path)) {
-                    printError(QStringLiteral("File %1 already exists (use --force to replace it)").arg(path));
-                    taken = true;
-                }
-            }
-            if (taken)
-                return CliExit::failure;
-        }
-        factory = [paths](int index) { return std::make_unique<BackupTask>(paths.at(index)); };
+    if (!o.quiet) {
+        for (const QString &notice : qAsConst(send.notices))
+            printOut(notice);
     }
-    return reportOutcomes(runWithProgress(selection.ports, factory, o.quiet), many, o.quiet);
+    return reportOutcomes(runWithProgress(selection.ports, taskFactory(o, send, backups), o.quiet), o.all, o.quiet);
 }
 
 } // namespace
