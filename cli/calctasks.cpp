@@ -145,6 +145,8 @@ void PutTask::run(CUlvoCalc &link, TaskContext &context)
     if (!context.outcome.ok)
         return;
     QList<SendPlan::SendPair> batch;
+    // A file that --force lets take another's place in the batch counts once.
+    int refused = 0;
     for (const SendPlan::SendPair &file : files) {
         const bool onCalc = isOnCalc(calcFiles, file.second);
         const bool inBatch = SendPlan::isInBatch(file.second, batch);
@@ -152,12 +154,13 @@ void PutTask::run(CUlvoCalc &link, TaskContext &context)
             batch.append(file);
         else if (force)
             SendPlan::placeReplacement(batch, file);
-        else if (onCalc)
-            context.fail(QStringLiteral("File %1 already exists on the calculator (use --force to replace it)")
-                             .arg(file.second));
-        else
-            context.fail(QStringLiteral("%1: another file of this command is sent as %2 (use --force to send this one instead)")
-                             .arg(file.first, file.second));
+        else {
+            ++refused;
+            context.fail(onCalc ? QStringLiteral("File %1 already exists on the calculator (use --force to replace it)")
+                                      .arg(file.second)
+                                : QStringLiteral("%1: another file of this command is sent as %2 (use --force to send this one instead)")
+                                      .arg(file.first, file.second));
+        }
     }
 
     qint64 total = 0;
@@ -177,7 +180,7 @@ void PutTask::run(CUlvoCalc &link, TaskContext &context)
         done += QFileInfo(file.first).size();
     }
     context.setCurrentFile(QString());
-    context.outcome.summary = countText("Sent", sent, files.size());
+    context.outcome.summary = countText("Sent", sent, batch.size() + refused);
 }
 
 RemoveTask::RemoveTask(QStringList names)

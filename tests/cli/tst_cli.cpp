@@ -284,6 +284,20 @@ void TestCli::putConvertsNamesAndKeepsCalculatorFiles()
     QVERIFY(forced.err.isEmpty());
     QCOMPARE(calc->file("KEEP.ucb"), QByteArray("from the computer"));
 
+    // Two local files of one calculator name: the first is sent, or with --force the later one.
+    QVERIFY(QDir(work->path()).mkdir("other"));
+    writeFile(path("twin.txt"), "first twin");
+    writeFile(path("other/twin.txt"), "second twin");
+    const ToolRun twins = tool({"put", "twin.txt", "other/twin.txt"});
+    QCOMPARE(twins.exitCode, 1);
+    QVERIFY2(twins.err.contains("another file of this command is sent as TWIN.txt"), qPrintable(twins.err));
+    QVERIFY2(twins.out.contains("Sent 1 of 2 files"), qPrintable(twins.out));
+    QCOMPARE(calc->file("TWIN.txt"), QByteArray("first twin"));
+    const ToolRun forcedTwins = tool({"put", "twin.txt", "other/twin.txt", "--force"});
+    QCOMPARE(forcedTwins.exitCode, 0);
+    QVERIFY2(forcedTwins.out.contains("Sent 1 file"), qPrintable(forcedTwins.out));
+    QCOMPARE(calc->file("TWIN.txt"), QByteArray("second twin"));
+
     // Local problems stop the command before any calculator is touched.
     writeFile(path("empty.txt"), "");
     calc->clearReceived();
