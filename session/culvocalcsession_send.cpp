@@ -3,6 +3,7 @@
 #include "session/culvocalcsession.h"
 
 #include "link/culvocalc.h"
+#include "link/sendplan.h"
 #include "models/ulvofilemodel.h"
 #include "session/culvoworker.h"
 
@@ -17,9 +18,7 @@ bool CUlvoCalcSession::isFileExist(QString name)
 
 bool CUlvoCalcSession::isFileWillBeSend(QString name)
 {
-    const QString upper = name.toUpper();
-    return std::any_of(filesToSend.cbegin(), filesToSend.cend(),
-                       [&](const SendPair &file) { return file.second.toUpper() == upper; });
+    return SendPlan::isInBatch(name, filesToSend);
 }
 
 bool CUlvoCalcSession::isCalcNameTaken(const QString &name)
@@ -36,17 +35,13 @@ void CUlvoCalcSession::toCalcUrls(QList<QUrl> urls)
     for (const QUrl &url : qAsConst(urls)) {
         const QString local = url.toLocalFile();
         const QString name = url.fileName(QUrl::FullyDecoded);
-        if (QFile(local).size() == 0) {
-            zeroSizeFiles.append(name);
-            continue;
+        const QString converted = SendPlan::calcName(name);
+        switch (SendPlan::place(QFile(local).size(), name, converted, isCalcNameTaken(converted))) {
+        case SendPlan::Placement::Skipped: zeroSizeFiles.append(name); break;
+        case SendPlan::Placement::Renamed: longNameCollisions.append({local, converted}); break;
+        case SendPlan::Placement::Taken: existingCollisions.append({local, converted}); break;
+        case SendPlan::Placement::Accepted: filesToSend.append({local, converted}); break;
         }
-        const QString converted = CUlvoCalc::convertToSfn(name);
-        if (converted.size() != name.size())
-            longNameCollisions.append({local, converted});
-        else if (isCalcNameTaken(converted))
-            existingCollisions.append({local, converted});
-        else
-            filesToSend.append({local, converted});
     }
 }
 
@@ -75,15 +70,8 @@ void CUlvoCalcSession::releaseToCalcCollision(bool replace)
     if (existingCollisions.isEmpty())
         return;
     const SendPair collision = existingCollisions.takeFirst();
-    if (!replace)
-        return;
-    for (SendPair &file : filesToSend) {
-        if (file.second == collision.second) {
-            file = collision;
-            return;
-        }
-    }
-    filesToSend.append(collision);
+    if (replace)
+        SendPlan::placeReplacement(filesToSend, collision);
 }
 
 bool CUlvoCalcSession::isToCalcNameCollision()

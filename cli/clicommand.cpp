@@ -1,0 +1,346 @@
+#include "cli/clicommand.h"
+
+#include "cli/calcrunner.h"
+#include "cli/calcselection.h"
+#include "cli/calctasks.h"
+#include "cli/clioptions.h"
+#include "cli/progressdisplay.h"
+#include "link/backupname.h"
+#include "link/culvocalc.h"
+#include "link/sendplan.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+void printTo(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+void printOut(const QString &text)
+{
+    printTo(stdout, text);
+}
+
+void printError(const QString &text)
+{
+    printTo(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + text);
+}
+
+int usageError(const QString &text)
+{
+    printError(text);
+    printTo(stderr, QStringLiteral("Try '%1 --help' for more information.").arg(QCoreApplication::applicationName()));
+    return CliExit::usage;
+}
+
+// Local files checked before any calculator is touched. Empty errors: all usable.
+struct LocalPlan {
+    QList<SendPlan::SendPair> files;
+    QStringList notices;
+    QStringList errors;
+};
+
+LocalPlan planSend(const QStringList &paths)
+{
+    LocalPlan plan;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        if (!info.isFile() || !info.isReadable()) {
+            plan.errors.append(QStringLiteral("Can't read file: %1").arg(path));
+            continue;
+        }
+        const QString name = info.fileName();
+        const QString calcName = SendPlan::calcName(name);
+        if (calcName.isEmpty()) {
+            plan.errors.append(QStringLiteral("%1: no calculator file name can be made from this name").arg(path));
+            continue;
+        }
+        if (SendPlan::place(info.size(), name, calcName, false) == SendPlan::Placement::Skipped) {
+            plan.errors.append(QStringLiteral("%1: the file is empty; empty files are not sent").arg(path));
+            continue;
+        }
+        if (calcName != name)
+            plan.notices.append(QStringLiteral("%1 -> %2").arg(name, calcName));
+        plan.files.append({info.absoluteFilePath(), calcName});
+    }
+    return plan;
+}
+
+QString folderError(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return QStringLiteral("No such folder: %1").arg(folder);
+    if (!info.isWritable())
+        return QStringLiteral("Can't write into the folder: %1").arg(folder);
+    return QString();
+}
+
+// Where each calculator's backup goes: FILE as given, else NAME-DATE.ubk in the folder; two
+// calculators of one name are told apart by their ports.
+QStringList backupPaths(const CliOptions &o, const QList<TaskOutcome> &calcs)
+{
+    if (!o.arguments.isEmpty())
+        return {QFileInfo(o.arguments.constFirst()).absoluteFilePath()};
+    const QDir folder(o.outputDir.isEmpty() ? QDir::currentPath() : o.outputDir);
+    const QDate today = QDate::currentDate();
+    QStringList names;
+    for (const TaskOutcome &calc : calcs)
+        names.append(calc.calcName);
+    QStringList paths;
+    for (const TaskOutcome &calc : calcs) {
+        const QString base = names.count(calc.calcName) > 1 ? calc.calcName + QLatin1Char('-') + calc.port
+                                                             : calc.calcName;
+        paths.append(folder.absoluteFilePath(defaultBackupName(base, today)));
+    }
+    return paths;
+}
+
+QString padded(const QString &text, int width)
+{
+    return text.leftJustified(width);
+}
+
+void printCalcTable(const QList<TaskOutcome> &calcs)
+{
+    QList<QStringList> rows {{QStringLiteral("PORT"), QStringLiteral("NAME"), QStringLiteral("HARDWARE"),
+                              QStringLiteral("FIRMWARE"), QStringLiteral("PROTOCOL"), QStringLiteral("FILES")}};
+    for (const TaskOutcome &calc : calcs) {
+        const QJsonObject o = calc.json.toObject();
+        if (!calc.ok) {
+            rows.append({calc.port, QStringLiteral("(no answer)"), QString(), QString(), QString(), QString()});
+            continue;
+        }
+        rows.append({calc.port, o.value(QStringLiteral("name")).toString(),
+                     o.value(QStringLiteral("hardwareVersion")).toString(),
+                     o.value(QStringLiteral("firmwareVersion")).toString(),
+                     o.value(QStringLiteral("protocolVersion")).toString(),
+                     QString::number(o.value(QStringLiteral("files")).toInt())});
+    }
+    QList<int> widths;
+    for (int column = 0; column < rows.constFirst().size(); ++column) {
+        int width = 0;
+        for (const QStringList &row : qAsConst(rows))
+            width = qMax(width, row.at(column).size());
+        widths.append(width);
+    }
+    for (const QStringList &row : qAsConst(rows)) {
+        QString line;
+        for (int column = 0; column < row.size(); ++column)
+            line += column + 1 < row.size() ? padded(row.at(column), widths.at(column) + 2) : row.at(column);
+        printOut(line.trimmed());
+    }
+}
+
+void printFileTable(const QJsonArray &files)
+{
+    int nameWidth = 0;
+    for (const QJsonValue &file : files)
+        nameWidth = qMax(nameWidth, file.toObject().value(QStringLiteral("name")).toString().size());
+    for (const QJsonValue &file : files) {
+        const QJsonObject o = file.toObject();
+        printOut(padded(o.value(QStringLiteral("name")).toString(), nameWidth + 2)
+                 + QString::number(o.value(QStringLiteral("size")).toInt()).rightJustified(10));
+    }
+}
+
+void printJson(const QJsonValue &value)
+{
+    const QJsonDocument document = value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
+}
+
+// Runs `makeTask` on every selected calculator, with progress on a terminal.
+QList<TaskOutcome> runWithProgress(const QList<QSerialPortInfo> &ports, const TaskFactory &makeTask, bool quiet)
+{
+    QStringList labels;
+    for (const QSerialPortInfo &port : ports)
+        labels.append(port.portName());
+    ProgressDisplay progress(stderr, ProgressDisplay::wanted(stderr, quiet), labels);
+    return runOnCalcs(ports, makeTask,
+                      [&progress](int index, const FileProgress &step) { progress.update(index, step); });
+}
+
+int reportOutcomes(const QList<TaskOutcome> &outcomes, bool many, bool quiet)
+{
+    bool allOk = true;
+    for (const TaskOutcome &outcome : outcomes) {
+        allOk = allOk && outcome.ok;
+        for (const QString &error : outcome.errors)
+            printError(many ? outcome.calcLabel() + QStringLiteral(": ") + error : error);
+        if (many) {
+            QString line = outcome.calcLabel() + QStringLiteral(": ") + (outcome.ok ? QStringLiteral("ok") : QStringLiteral("FAILED"));
+            if (!outcome.summary.isEmpty())
+                line += QStringLiteral(". ") + outcome.summary;
+            printOut(line);
+        } else if (!quiet && !outcome.summary.isEmpty()) {
+            printOut(outcome.summary);
+        }
+    }
+    return allOk ? CliExit::success : CliExit::failure;
+}
+
+int runList(const CliOptions &o)
+{
+    const QList<TaskOutcome> calcs = describeCalcs(CUlvoCalc::findCalcs());
+    bool allOk = true;
+    for (const TaskOutcome &calc : calcs) {
+        allOk = allOk && calc.ok;
+        for (const QString &error : calc.errors)
+            printError(calc.port + QStringLiteral(": ") + error);
+    }
+    if (o.json) {
+        QJsonArray array;
+        for (const TaskOutcome &calc : calcs) {
+            array.append(calc.ok ? calc.json
+                                 : QJsonObject {{QStringLiteral("port"), calc.port},
+                                                {QStringLiteral("error"), calc.errors.join(QStringLiteral("; "))}});
+        }
+        printJson(array);
+    } else if (calcs.isEmpty()) {
+        if (!o.quiet)
+            printTo(stderr, QStringLiteral("No calculator is attached"));
+    } else {
+        printCalcTable(calcs);
+    }
+    return allOk ? CliExit::success : CliExit::failure;
+}
+
+QString outputFolder(const CliOptions &o)
+{
+    return QDir(o.outputDir.isEmpty() ? QDir::currentPath() : o.outputDir).absolutePath();
+}
+
+// What the command needs on this computer, checked before any calculator is touched: a mistake
+// found later would leave work half done. Prints what is wrong; false then.
+bool checkLocalInputs(const CliOptions &o, LocalPlan &send)
+{
+    QStringList errors;
+    const QString &command = o.command;
+    if (command == QLatin1String("put")) {
+        send = planSend(o.arguments);
+        errors = send.errors;
+    } else if (command == QLatin1String("get") || (command == QLatin1String("backup") && o.arguments.isEmpty())) {
+        errors << folderError(outputFolder(o));
+    } else if (command == QLatin1String("backup")) {
+        errors << folderError(QFileInfo(o.arguments.constFirst()).absolutePath());
+    } else if (command == QLatin1String("restore") && !QFileInfo(o.arguments.constFirst()).isFile()) {
+        errors << QStringLiteral("Can't read file: %1").arg(o.arguments.constFirst());
+    }
+    errors.removeAll(QString());
+    for (const QString &error : qAsConst(errors))
+        printError(error);
+    return errors.isEmpty();
+}
+
+// Where each selected calculator's backup goes; empty when one of them would replace a file
+// without --force (printed).
+QStringList planBackups(const CliOptions &o, const QList<QSerialPortInfo> &ports)
+{
+    const QStringList paths = backupPaths(o, o.arguments.isEmpty() ? describeCalcs(ports) : QList<TaskOutcome> {});
+    bool taken = false;
+    for (const QString &path : paths) {
+        if (!o.force && QFileInfo::exists(path)) {
+            printError(QStringLiteral("File %1 already exists (use --force to replace it)").arg(path));
+            taken = true;
+        }
+    }
+    return taken ? QStringList() : paths;
+}
+
+TaskFactory taskFactory(const CliOptions &o, const LocalPlan &send, const QStringList &backups)
+{
+    const QString &command = o.command;
+    if (command == QLatin1String("get")) {
+        return [names = o.arguments, folder = outputFolder(o), force = o.force](int) {
+            return std::make_unique<GetTask>(names, folder, force);
+        };
+    }
+    if (command == QLatin1String("put")) {
+        return [files = send.files, force = o.force](int) { return std::make_unique<PutTask>(files, force); };
+    }
+    if (command == QLatin1String("rm"))
+        return [names = o.arguments](int) { return std::make_unique<RemoveTask>(names); };
+    if (command == QLatin1String("rename"))
+        return [name = o.arguments.constFirst()](int) { return std::make_unique<RenameTask>(name); };
+    if (command == QLatin1String("restore")) {
+        return [path = QFileInfo(o.arguments.constFirst()).absoluteFilePath()](int) {
+            return std::make_unique<RestoreTask>(path);
+        };
+    }
+    return [backups](int index) { return std::make_unique<BackupTask>(backups.at(index)); };
+}
+
+int runLs(const CliOptions &o, const QList<QSerialPortInfo> &ports)
+{
+    const TaskOutcome outcome = runOnCalcs(ports, [](int) { return std::make_unique<ListFilesTask>(); }).constFirst();
+    for (const QString &error : outcome.errors)
+        printError(error);
+    if (!outcome.ok)
+        return CliExit::failure;
+    if (o.json)
+        printJson(outcome.json);
+    else
+        printFileTable(outcome.json.toArray());
+    return CliExit::success;
+}
+
+int runOnSelection(const CliOptions &o)
+{
+    LocalPlan send;
+    if (!checkLocalInputs(o, send))
+        return CliExit::failure;
+    const CalcSelection selection = selectCalcs(o.calc, o.all);
+    if (!selection.error.isEmpty()) {
+        printError(selection.error);
+        return selection.exitCode;
+    }
+    if (o.command == QLatin1String("ls"))
+        return runLs(o, selection.ports);
+
+    QStringList backups;
+    if (o.command == QLatin1String("backup")) {
+        backups = planBackups(o, selection.ports);
+        if (backups.isEmpty())
+            return CliExit::failure;
+    }
+    if (!o.quiet) {
+        for (const QString &notice : qAsConst(send.notices))
+            printOut(notice);
+    }
+    return reportOutcomes(runWithProgress(selection.ports, taskFactory(o, send, backups), o.quiet), o.all, o.quiet);
+}
+
+} // namespace
+
+int runCli(const QStringList &arguments)
+{
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    if (!parsed.error.isEmpty())
+        return usageError(parsed.error);
+    const CliOptions &o = parsed.options;
+    switch (o.action) {
+    case CliOptions::Action::Help:
+        std::fputs(parsed.helpText.toUtf8().constData(), stdout);
+        return CliExit::success;
+    case CliOptions::Action::Version:
+        printOut(QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion());
+        return CliExit::success;
+    case CliOptions::Action::Run:
+        break;
+    }
+    if (o.command == QLatin1String("list"))
+        return runList(o);
+    return runOnSelection(o);
+}

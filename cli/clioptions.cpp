@@ -1,0 +1,203 @@
+#include "cli/clioptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+// The calculator's name field holds at most this many characters.
+constexpr int maxCalcNameLength = 16;
+
+struct CommandRule {
+    const char *name;
+    int minArgs;
+    int maxArgs; // -1: any number
+    // Options the command takes besides --quiet and --help.
+    bool calc, all, force, yes, output, json;
+};
+
+// clang-format off
+const CommandRule rules[] = {
+    //  name       min max  calc   all    force  yes    output json
+    {"list",      0,  0,   false, false, false, false, false, true},
+    {"ls",        0,  0,   true,  false, false, false, false, true},
+    {"get",       1, -1,   true,  false, true,  false, true,  false},
+    {"put",       1, -1,   true,  true,  true,  false, false, false},
+    {"rm",        1, -1,   true,  true,  false, false, false, false},
+    {"rename",    1,  1,   true,  false, false, false, false, false},
+    {"backup",    0,  1,   true,  true,  true,  false, true,  false},
+    {"restore",   1,  1,   true,  false, false, true,  false, false},
+};
+// clang-format on
+
+const char *const description =
+    "Exchanges files with Ulvo graphing calculators attached by USB.\n"
+    "\n"
+    "Commands:\n"
+    "  list                       The attached calculators: port, name, hardware,\n"
+    "                             firmware and protocol versions, number of files.\n"
+    "  ls                         The files of a calculator with their sizes.\n"
+    "  get NAME...                Download files into the current folder (or -o DIR).\n"
+    "                             Existing files are kept unless --force.\n"
+    "  put FILE...                Send files under their calculator names (each name\n"
+    "                             that has to change is printed). Files already on the\n"
+    "                             calculator are kept unless --force.\n"
+    "  rm NAME...                 Delete files on the calculator.\n"
+    "  rename NEWNAME             Give the calculator a new name (at most 16 characters).\n"
+    "  backup [FILE]              Save every file of the calculator into one archive;\n"
+    "                             by default NAME-YYYY-MM-DD.ubk in the current folder\n"
+    "                             (or -o DIR). The archive appears only when complete.\n"
+    "  restore FILE --yes         Erase the calculator and write the archive's files\n"
+    "                             to it. The archive is checked before anything is erased.\n"
+    "\n"
+    "Choosing a calculator: without --calc the only attached calculator is used; with\n"
+    "two or more, --calc SEL names one by its port (ttyACM0 or /dev/ttyACM0) or by its\n"
+    "name. put, rm and backup take --all: every attached calculator at the same time,\n"
+    "one result line each.\n"
+    "\n"
+    "Exit status: 0 success, 1 a failure reported by a calculator or the link (with\n"
+    "--all: by any calculator), 2 a usage error.";
+
+const CommandRule *findRule(const QString &command)
+{
+    for (const CommandRule &rule : rules) {
+        if (command == QLatin1String(rule.name))
+            return &rule;
+    }
+    return nullptr;
+}
+
+QString checkAgainstRule(const CommandRule &rule, const CliOptions &o)
+{
+    const QString command = o.command;
+    const int count = o.arguments.size();
+    if (count < rule.minArgs)
+        return QStringLiteral("%1: missing argument").arg(command);
+    if (rule.maxArgs >= 0 && count > rule.maxArgs)
+        return QStringLiteral("%1: too many arguments").arg(command);
+    const struct {
+        bool given;
+        bool allowed;
+        const char *option;
+    } checks[] = {
+        {!o.calc.isEmpty(), rule.calc, "--calc"}, {o.all, rule.all, "--all"},
+        {o.force, rule.force, "--force"},         {o.yes, rule.yes, "--yes"},
+        {!o.outputDir.isEmpty(), rule.output, "--output"}, {o.json, rule.json, "--json"},
+    };
+    for (const auto &check : checks) {
+        if (check.given && !check.allowed)
+            return QStringLiteral("%1: option %2 does not apply").arg(command, QLatin1String(check.option));
+    }
+    if (o.all && !o.calc.isEmpty())
+        return QStringLiteral("%1: --calc and --all exclude each other").arg(command);
+    if (command == QLatin1String("backup") && count == 1 && (o.all || !o.outputDir.isEmpty()))
+        return QStringLiteral("backup: give either FILE or --all/--output, not both");
+    if (command == QLatin1String("restore") && !o.yes)
+        return QStringLiteral("restore erases every file on the calculator first: add --yes to go ahead");
+    if (command == QLatin1String("rename")) {
+        const QString name = o.arguments.constFirst();
+        if (name.isEmpty())
+            return QStringLiteral("rename: the new name is empty");
+        if (name.size() > maxCalcNameLength)
+            return QStringLiteral("rename: the new name is longer than %1 characters").arg(maxCalcNameLength);
+    }
+    if (command != QLatin1String("list") && command != QLatin1String("ls")
+        && command != QLatin1String("rename")) {
+        for (const QString &argument : o.arguments) {
+            if (argument.isEmpty())
+                return QStringLiteral("%1: an argument is empty").arg(command);
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+QStringList cliCommands()
+{
+    QStringList names;
+    for (const CommandRule &rule : rules)
+        names.append(QLatin1String(rule.name));
+    return names;
+}
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments)
+{
+    ParsedCommandLine result;
+    CliOptions &o = result.options;
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QLatin1String(description));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption calc({QStringLiteral("c"), QStringLiteral("calc")},
+                                  QStringLiteral("The calculator to use: a port name or a calculator name."),
+                                  QStringLiteral("SEL"));
+    const QCommandLineOption all({QStringLiteral("a"), QStringLiteral("all")},
+                                 QStringLiteral("put, rm, backup: every attached calculator at once."));
+    const QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},
+                                   QStringLiteral("get, put, backup: replace files that already exist."));
+    const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
+                                 QStringLiteral("restore: agree that the calculator is erased first."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("get, backup: the folder to write into (default: the current folder)."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("list, ls: print JSON instead of a table."));
+    const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
+                                   QStringLiteral("No progress and no notices; errors and results only."));
+    parser.addOptions({help, version, calc, all, force, yes, output, json, quiet});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
+                                 QStringLiteral("<command>"));
+    parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
+                                 QStringLiteral("[arguments...]"));
+    // The usage line names the tool, not the path it was started by.
+    result.helpText = parser.helpText();
+    if (!arguments.isEmpty() && !QCoreApplication::applicationName().isEmpty())
+        result.helpText.replace(QStringLiteral("Usage: ") + arguments.constFirst(),
+                                QStringLiteral("Usage: ") + QCoreApplication::applicationName());
+
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(help)) {
+        o.action = CliOptions::Action::Help;
+        return result;
+    }
+    if (parser.isSet(version)) {
+        o.action = CliOptions::Action::Version;
+        return result;
+    }
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        result.error = QStringLiteral("no command given");
+        return result;
+    }
+    o.command = positional.takeFirst();
+    o.arguments = positional;
+    o.calc = parser.value(calc);
+    o.all = parser.isSet(all);
+    o.force = parser.isSet(force);
+    o.yes = parser.isSet(yes);
+    o.outputDir = parser.value(output);
+    o.json = parser.isSet(json);
+    o.quiet = parser.isSet(quiet);
+    if (parser.isSet(calc) && o.calc.isEmpty()) {
+        result.error = QStringLiteral("--calc needs a port or calculator name");
+        return result;
+    }
+    if (parser.isSet(output) && o.outputDir.isEmpty()) {
+        result.error = QStringLiteral("--output needs a folder");
+        return result;
+    }
+    const CommandRule *rule = findRule(o.command);
+    if (!rule) {
+        result.error = QStringLiteral("unknown command: %1").arg(o.command);
+        return result;
+    }
+    result.error = checkAgainstRule(*rule, o);
+    return result;
+}

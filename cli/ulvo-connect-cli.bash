@@ -1,0 +1,35 @@
+# bash completion for ulvo-connect-cli
+_ulvo_connect_cli()
+{
+    local cur prev words cword
+    _init_completion || return
+    local commands="list ls get put rm rename backup restore"
+    local options="--calc --all --force --yes --output --json --quiet --help --version"
+    case $prev in
+        -o|--output)
+            _filedir -d
+            return ;;
+        -c|--calc)
+            # Ports of attached calculators are cheap to find; names would need a question to each.
+            COMPREPLY=($(compgen -W "$(ls /dev/ttyACM* 2>/dev/null)" -- "$cur"))
+            return ;;
+    esac
+    local command="" i
+    for ((i = 1; i < cword; i++)); do
+        if [[ ${words[i]} != -* && ${words[i-1]} != @(-o|--output|-c|--calc) ]]; then
+            command=${words[i]}
+            break
+        fi
+    done
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    elif [[ -z $command ]]; then
+        COMPREPLY=($(compgen -W "$commands" -- "$cur"))
+    else
+        case $command in
+            put) _filedir ;;
+            backup|restore) _filedir ubk ;;
+        esac
+    fi
+}
+complete -F _ulvo_connect_cli ulvo-connect-cli
