@@ -14,11 +14,6 @@ using UlvoCalc::calcMsg;
 
 namespace {
 
-// Time for the start of a reply, and for each further piece of a frame once it has begun.
-constexpr int replyStartTimeoutMs = 10000;
-constexpr int framePieceTimeoutMs = 30000;
-constexpr int writeTimeoutMs = 30000;
-
 // A FRAME message wraps the chunk in its own fields: type (2 bytes), the frame sub-message header
 // (at most 4), size and frameNum (at most 6 each for non-negative values) and the data element's
 // header (at most 4) - 22 bytes. The margin leaves room for that with slack to spare, so a frame
@@ -72,6 +67,13 @@ CUlvoCalc::CUlvoCalc(QSerialPortInfo portInfo, QObject *parent)
     initialize(portInfo);
 }
 
+CUlvoCalc::CUlvoCalc(std::shared_ptr<QIODevice> transport, LinkTimeouts timeouts, QObject *parent)
+    : CUlvoCalc(parent)
+{
+    m_timeouts = timeouts;
+    initialize(std::move(transport));
+}
+
 CUlvoCalc::CUlvoCalc(const CUlvoCalc &other)
     : QObject(other.parent())
 {
@@ -90,6 +92,7 @@ CUlvoCalc &CUlvoCalc::operator=(const CUlvoCalc &other)
     pv = other.pv;
     name = other.name;
     chunkSize = other.chunkSize;
+    m_timeouts = other.m_timeouts;
     return *this;
 }
 
@@ -108,20 +111,29 @@ QList<QSerialPortInfo> CUlvoCalc::findCalcs()
 
 bool CUlvoCalc::initialize(QSerialPortInfo portInfo)
 {
+    auto serial = std::make_shared<QSerialPort>();
+    serial->setPort(portInfo);
+    return initialize(std::move(serial));
+}
+
+bool CUlvoCalc::initialize(std::shared_ptr<QIODevice> transport)
+{
     errorType = 0;
-    port = std::make_shared<QSerialPort>();
+    port = std::move(transport);
     decoder = std::make_shared<FrameDecoder>();
+    chunkSize = defaultChunkSize;
+    if (!port)
+        return false;
     // A device that went away (unplugged) keeps signalling readiness with nothing to read; close
     // the port so later exchanges fail at once with the ordinary texts instead of spinning.
-    QSerialPort *raw = port.get();
-    QObject::connect(raw, &QSerialPort::errorOccurred, raw, [raw](QSerialPort::SerialPortError error) {
-        const bool fatal = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
-            || error == QSerialPort::WriteError;
-        if (fatal && raw->isOpen())
-            raw->close();
-    });
-    port->setPort(portInfo);
-    chunkSize = defaultChunkSize;
+    if (auto *serial = qobject_cast<QSerialPort *>(port.get())) {
+        QObject::connect(serial, &QSerialPort::errorOccurred, serial, [serial](QSerialPort::SerialPortError error) {
+            const bool fatal = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
+                || error == QSerialPort::WriteError;
+            if (fatal && serial->isOpen())
+                serial->close();
+        });
+    }
     if (!port->isOpen() && !port->open(QIODevice::ReadWrite))
         qDebug().noquote() << QStringLiteral("Port wasn't open: ") + port->errorString();
     return getDeviceInf();
@@ -129,7 +141,9 @@ bool CUlvoCalc::initialize(QSerialPortInfo portInfo)
 
 QString CUlvoCalc::portName()
 {
-    return port ? port->portName() : QString();
+    if (auto *serial = qobject_cast<QSerialPort *>(port.get()))
+        return serial->portName();
+    return port ? port->objectName() : QString();
 }
 
 QString CUlvoCalc::getName()
@@ -269,9 +283,10 @@ bool CUlvoCalc::TX(QByteArray &data)
     if (port->write(data) < 0)
         return false;
     // Hand the frame to the line at once; wait only for what the line could not take yet.
-    port->flush();
+    if (auto *serial = qobject_cast<QSerialPort *>(port.get()))
+        serial->flush();
     if (port->bytesToWrite() > 0)
-        port->waitForBytesWritten(writeTimeoutMs);
+        port->waitForBytesWritten(m_timeouts.writeMs);
     return port->isOpen();
 }
 
@@ -284,7 +299,7 @@ bool CUlvoCalc::RX(QByteArray &data)
     }
     // Noise that never contains a preamble must not hold the link either: the hunt as a whole
     // gets the time a reply has to start.
-    const QDeadlineTimer huntDeadline(replyStartTimeoutMs);
+    const QDeadlineTimer huntDeadline(m_timeouts.replyStartMs);
     for (;;) {
         if (std::optional<QByteArray> payload = decoder->takeFrame()) {
             data = std::move(*payload);
@@ -294,7 +309,7 @@ bool CUlvoCalc::RX(QByteArray &data)
         QByteArray bytes;
         if (port->isOpen() && (!hunting || !huntDeadline.hasExpired())) {
             if (port->bytesAvailable() <= 0)
-                port->waitForReadyRead(hunting ? int(huntDeadline.remainingTime()) : framePieceTimeoutMs);
+                port->waitForReadyRead(hunting ? int(huntDeadline.remainingTime()) : m_timeouts.framePieceMs);
             if (port->isOpen())
                 bytes = port->read(readSize());
         }

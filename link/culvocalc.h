@@ -12,7 +12,16 @@
 #include <memory>
 #include <optional>
 
-class QSerialPort;
+class QIODevice;
+
+// How long the link waits. The defaults are what a calculator is promised; tests pass short ones.
+struct LinkTimeouts {
+    int replyStartMs = 10000;  // for the start of a reply
+    int framePieceMs = 30000;  // for each further piece of a frame once it has begun
+    int frameTotalMs = 60000;  // for a whole frame once its preamble has arrived
+    int writeMs = 30000;       // for a frame to leave
+    int rebootMs = 3000;       // for the calculator to come back after REBOOT
+};
 
 // The link to one calculator over one USB virtual serial port. Every exchange blocks the calling
 // thread; failures are reported as texts through errorNotify. A link belongs to the thread that
@@ -29,12 +38,20 @@ public:
 
     explicit CUlvoCalc(QObject *parent = nullptr);
     CUlvoCalc(QSerialPortInfo portInfo, QObject *parent = nullptr);
+    // A link over any byte stream (a serial port, a pty, a test double): opened read-write if it
+    // is not open yet, then asked for device information. A serial port closes itself when its
+    // device goes away.
+    CUlvoCalc(std::shared_ptr<QIODevice> transport, LinkTimeouts timeouts = LinkTimeouts(),
+              QObject *parent = nullptr);
     CUlvoCalc(const CUlvoCalc &other);
     CUlvoCalc &operator=(const CUlvoCalc &other);
     ~CUlvoCalc() override;
 
     static QList<QSerialPortInfo> findCalcs();
     bool initialize(QSerialPortInfo portInfo);
+    bool initialize(std::shared_ptr<QIODevice> transport);
+    void setTimeouts(const LinkTimeouts &timeouts) { m_timeouts = timeouts; }
+    LinkTimeouts timeouts() const { return m_timeouts; }
     QString portName();
     QString getName();
 
@@ -99,13 +116,15 @@ private:
     void reportFailure(const UlvoCalc::calcMsg &answer);
     int readSize() const { return 2 * chunkSize; }
 
-    std::shared_ptr<QSerialPort> port;
+    // The byte stream to the calculator; a QSerialPort unless a transport was given.
+    std::shared_ptr<QIODevice> port;
     QString hv;
     QString fv;
     QString pv;
     QString name;
     int chunkSize = defaultChunkSize;
     int errorType = 0;
+    LinkTimeouts m_timeouts;
     // Receive state of this link: preamble window and bytes that arrived after the last frame.
     std::shared_ptr<FrameDecoder> decoder;
 };

@@ -11,9 +11,9 @@
 #include <QTemporaryFile>
 #include <QThread>
 
-namespace {
+#include <algorithm>
 
-constexpr unsigned long rebootSeconds = 3;
+namespace {
 
 // A unique name per backup, so that two running instances never write the same archive.
 QString reserveBackupPath(const QString &folder)
@@ -173,7 +173,7 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
     port->close();
     if (decoder)
         decoder->clear();
-    QThread::sleep(rebootSeconds);
+    QThread::msleep(static_cast<unsigned long>(std::max(0, m_timeouts.rebootMs)));
     if (!port->open(QIODevice::ReadWrite))
         onError(QStringLiteral("Can't connect to device"));
 }

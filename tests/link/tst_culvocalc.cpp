@@ -1,6 +1,4 @@
-#include "link/culvocalc.h"
-#include "tools/simulator/simulatedcalculator.h"
-#include "tools/simulator/simulatedusb.h"
+#include "simulatedlink.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -67,11 +65,8 @@ private slots:
     void unopenedPort_data();
     void unopenedPort();
 
-    // Against simulated calculators.
-    void initTestCase();
+    // Against simulated calculators, straight on their ptys.
     void cleanup();
-    void cleanupTestCase();
-    void findsCalculatorsOnly();
     void readsDeviceInformation_data();
     void readsDeviceInformation();
     void unexpectedDeviceAnswer_data();
@@ -98,16 +93,12 @@ private slots:
     void unpluggedCalculator();
 
 private:
-    // Starts and plugs a calculator that stays plugged until the end of the test function.
+    // Starts a calculator that serves until the end of the test function.
     SimulatedCalculator *plugCalc(SimulatedCalculator::Options options = SimulatedCalculator::Options());
-    QString portNameOf(SimulatedCalculator *calc) const { return pluggedPorts.value(calc); }
-    QSerialPortInfo portOf(SimulatedCalculator *calc) const { return QSerialPortInfo(portNameOf(calc)); }
+    // A link to it, with short waits.
+    static CUlvoCalc linkTo(SimulatedCalculator *calc) { return CUlvoCalc(portTo(calc->slavePath()), testTimeouts()); }
 
-    std::unique_ptr<SimulatedUsb> usb;
-    // The bus keeps unplugged calculators known by address, so none is destroyed before it.
     std::vector<std::unique_ptr<SimulatedCalculator>> calcs;
-    QHash<SimulatedCalculator *, QString> pluggedPorts;
-    QStringList otherPorts;
 };
 
 void TestCUlvoCalc::failureAnswerText_data()
@@ -217,25 +208,8 @@ void TestCUlvoCalc::unopenedPort()
     QCOMPARE(link.currentErrorType(), int(calcMsg::CONNECTION_ERROR));
 }
 
-void TestCUlvoCalc::initTestCase()
-{
-    usb = std::make_unique<SimulatedUsb>();
-    QVERIFY2(usb->isValid(), "the test must run under umockdev-wrapper");
-}
-
 void TestCUlvoCalc::cleanup()
 {
-    for (const QString &port : qAsConst(pluggedPorts))
-        usb->unplug(port);
-    for (const QString &port : qAsConst(otherPorts))
-        usb->unplug(port);
-    pluggedPorts.clear();
-    otherPorts.clear();
-}
-
-void TestCUlvoCalc::cleanupTestCase()
-{
-    usb.reset();
     calcs.clear();
 }
 
@@ -243,37 +217,7 @@ SimulatedCalculator *TestCUlvoCalc::plugCalc(SimulatedCalculator::Options option
 {
     calcs.push_back(std::make_unique<SimulatedCalculator>(options));
     SimulatedCalculator *calc = calcs.back().get();
-    const QString port = usb->plug(calc);
-    if (port.isEmpty())
-        return nullptr;
-    pluggedPorts.insert(calc, port);
-    return calc;
-}
-
-void TestCUlvoCalc::findsCalculatorsOnly()
-{
-    SimulatedCalculator *first = plugCalc();
-    QVERIFY(first);
-    const QString other = usb->plugOther(0x1234, 0x5740);
-    QVERIFY(!other.isEmpty());
-    otherPorts << other;
-    SimulatedCalculator *second = plugCalc();
-    QVERIFY(second);
-
-    QStringList expected;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports) {
-        const QString name = info.portName();
-        if (name == portNameOf(first) || name == portNameOf(second))
-            expected << name;
-    }
-    QCOMPARE(expected.size(), 2);
-
-    QStringList found;
-    const auto calcPorts = CUlvoCalc::findCalcs();
-    for (const QSerialPortInfo &info : calcPorts)
-        found << info.portName();
-    QCOMPARE(found, expected);
+    return calc->start() ? calc : nullptr;
 }
 
 void TestCUlvoCalc::readsDeviceInformation_data()
@@ -304,10 +248,10 @@ void TestCUlvoCalc::readsDeviceInformation()
     const QString longName(3000, QLatin1Char('N'));
     calc->setFile(longName, QByteArray(7, 'x'));
 
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QVERIFY(link.isOpen());
-    QCOMPARE(link.portName(), portNameOf(calc));
+    QCOMPARE(link.portName(), portTo(calc->slavePath())->portName());
     QCOMPARE(link.getName(), options.name);
     QCOMPARE(link.hardwareVersion(), options.hv);
     QCOMPARE(link.firmwareVersion(), options.fv);
@@ -337,7 +281,7 @@ void TestCUlvoCalc::unexpectedDeviceAnswer()
     SimulatedCalculator *calc = plugCalc(options);
     QVERIFY(calc);
     calc->replyRawOn(calcMsg::GET_DEVICE_INF, {payload});
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     QVERIFY(link.isOpen());
     QVERIFY(link.getName().isEmpty());
     QVERIFY(link.hardwareVersion().isEmpty());
@@ -354,7 +298,7 @@ void TestCUlvoCalc::silentCalculator()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->silenceOn(calcMsg::GET_FILES_NUM);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     calcMsg response;
@@ -379,7 +323,7 @@ void TestCUlvoCalc::listsFiles()
     QVERIFY(calc);
     for (const auto &file : files)
         calc->setFile(file.first, QByteArray(file.second, 'd'));
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->clearReceived();
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
 
@@ -397,7 +341,7 @@ void TestCUlvoCalc::lostDescriptorEndsList()
     calc->setFile(QStringLiteral("A.TXT"), "a");
     calc->setFile(QStringLiteral("B.TXT"), "bb");
     calc->setFile(QStringLiteral("C.TXT"), "ccc");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->silenceOn(calcMsg::SUCCESS);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
 
@@ -410,7 +354,7 @@ void TestCUlvoCalc::descriptorWithoutFileInf()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calcMsg bare;
     bare.set_type(calcMsg::SEND_FILE_INF);
     calc->replyRawOn(calcMsg::GET_FILES_INF, {payloadOf(bare)});
@@ -447,7 +391,7 @@ void TestCUlvoCalc::deleteFile()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "abc");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     if (refuse)
         calc->failOn(calcMsg::DELETE_FILE, SimulatedCalculator::ErrType(error), errorNum, errorStr);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
@@ -465,7 +409,7 @@ void TestCUlvoCalc::renamesCalculator()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     const QString newName = QStringLiteral("Mein Rechner \u00df");
     QVERIFY(link.setDeviceName(newName));
     QCOMPARE(link.getName(), newName);
@@ -476,7 +420,7 @@ void TestCUlvoCalc::refusedRenameKeepsName()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->failOn(calcMsg::CHANGE_NAME, calcMsg::WRITE_ERROR, 4, QStringLiteral("read-only"));
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QVERIFY(!link.setDeviceName(QStringLiteral("OTHER")));
@@ -492,7 +436,7 @@ void TestCUlvoCalc::framesOnlyWhatFits()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->clearReceived();
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
 
@@ -518,7 +462,7 @@ void TestCUlvoCalc::copySharesPort()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
-    auto first = std::make_unique<CUlvoCalc>(portOf(calc));
+    auto first = std::make_unique<CUlvoCalc>(linkTo(calc));
     QVERIFY(first->isOpen());
     CUlvoCalc copy(*first);
     CUlvoCalc assigned;
@@ -528,7 +472,7 @@ void TestCUlvoCalc::copySharesPort()
     for (CUlvoCalc *link : {&copy, &assigned}) {
         QVERIFY(link->isOpen());
         QCOMPARE(link->getName(), QStringLiteral("ULVO"));
-        QCOMPARE(link->portName(), portNameOf(calc));
+        QCOMPARE(link->portName(), portTo(calc->slavePath())->portName());
         QCOMPARE(link->getNumberOfFiles(), 1);
     }
 }
@@ -557,7 +501,7 @@ void TestCUlvoCalc::hostileCountAnswer()
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
     calc->setFile(QStringLiteral("B.TXT"), "b");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
 
     calc->replyBytesOn(calcMsg::GET_FILES_NUM, bytes);
@@ -578,7 +522,7 @@ void TestCUlvoCalc::nonsenseCountListsNothing()
     QFETCH(int, count);
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->replyRawOn(calcMsg::GET_FILES_NUM, {filesNumPayload(count)});
     calc->clearReceived();
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
@@ -591,7 +535,7 @@ void TestCUlvoCalc::unparsableCommandAnswer()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->replyRawOn(calcMsg::GET_FILES_NUM, {QByteArray::fromHex("ffffffff0f")});
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     calcMsg response;
@@ -625,7 +569,7 @@ void TestCUlvoCalc::hostileListing()
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
     calc->setFile(QStringLiteral("B.TXT"), "bb");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->setNoise(noise);
     calc->setSplitWrites(splitWrites);
     if (bothInOneWrite) {
@@ -645,7 +589,7 @@ void TestCUlvoCalc::stalledFrameIsBounded()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->replyBytesOn(calcMsg::GET_FILES_NUM, QByteArray::fromHex("43414c43ffff0809"));
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QCOMPARE(link.getNumberOfFiles(), 0);
@@ -658,9 +602,9 @@ void TestCUlvoCalc::unpluggedCalculator()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     QVERIFY(link.isOpen());
-    usb->unplug(calc);
+    calc->stop();
     QCOMPARE(link.getNumberOfFiles(), 0);
     QVERIFY(!link.isOpen());
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);

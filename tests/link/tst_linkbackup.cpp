@@ -85,8 +85,8 @@ private:
 void TestLinkBackup::initTestCase()
 {
     QVERIFY(base.isValid());
-    QVERIFY(sim.plug());
-    sim.usb->setRebootDelay(300);
+    // Restores reboot the calculator: on the USB bus it leaves and comes back under its name.
+    QVERIFY(sim.plug(SimulatedLink::Line::Usb));
 }
 
 void TestLinkBackup::init()
@@ -317,7 +317,7 @@ QStringList TestLinkBackup::restoreOnThread(const QString &archive,
     sim.link.reset();
     QStringList errors;
     std::unique_ptr<QThread> thread(QThread::create([&] {
-        CUlvoCalc link{QSerialPortInfo(sim.portName)};
+        CUlvoCalc link(portTo(sim.portName), testTimeouts());
         QObject::connect(&link, &CUlvoCalc::errorNotify, [&](const QString &text) { errors << text; });
         sim.calc->clearReceived();
         link.restoreBackup(QUrl::fromLocalFile(archive));
