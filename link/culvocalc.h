@@ -1,6 +1,8 @@
 #pragma once
 
+#include "link/answertext.h"
 #include "link/framecodec.h"
+#include "link/linklimits.h"
 #include "serializeData.pb.h"
 
 #include <QList>
@@ -31,10 +33,10 @@ class CUlvoCalc : public QObject
     Q_OBJECT
 public:
     // Largest file the link agrees to hold in memory; larger listed sizes are refused up front.
-    static constexpr int maxFileSize = 64 * 1024 * 1024;
+    static constexpr int maxFileSize = LinkLimits::maxFileSize;
     // Most files a calculator may list; a longer list is refused rather than read for ever.
-    static constexpr int maxFileCount = 65535;
-    static constexpr int defaultChunkSize = 512;
+    static constexpr int maxFileCount = LinkLimits::maxFileCount;
+    static constexpr int defaultChunkSize = LinkLimits::defaultChunkSize;
 
     explicit CUlvoCalc(QObject *parent = nullptr);
     CUlvoCalc(QSerialPortInfo portInfo, QObject *parent = nullptr);
@@ -109,11 +111,19 @@ private:
     static QByteArray serialize(const google::protobuf::MessageLite &msg);
     // Sends a message that carries only type, for acknowledgements; result not inspected.
     void sendAck();
-    // Reads the next frame's payload and parses it; false when RX failed (already reported) —
-    // a payload that does not parse leaves msg of type NONE.
-    bool receiveMessage(UlvoCalc::calcMsg &msg);
+    // Writes a request. One that could not be written (port closed, write failed) is reported
+    // like one that got no answer; one too long to frame fails without a text.
+    bool writeRequest(const google::protobuf::MessageLite &msg);
+    // Reads the next frame's payload and parses it. Lost: RX failed (already reported);
+    // Unreadable: the payload is no message (msg cleared, nothing reported yet).
+    enum class Reply { Lost, Unreadable, Parsed };
+    Reply receiveMessage(UlvoCalc::calcMsg &msg);
+    // Reads the answer to a request or frame: true for SUCCESS; anything else is reported.
+    bool isAccepted();
     // Reports a failure answer: errorType from its error field, then its text.
     void reportFailure(const UlvoCalc::calcMsg &answer);
+    // Reports what a pure exchange found wrong.
+    void report(const ExchangeFailure &failure);
     int readSize() const { return 2 * chunkSize; }
 
     // The byte stream to the calculator; a QSerialPort unless a transport was given.

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <QElapsedTimer>
 #include <memory>
 
 using UlvoCalc::calcMsg;
@@ -90,7 +91,12 @@ private slots:
     void hostileListing_data();
     void hostileListing();
     void stalledFrameIsBounded();
+    void tricklingFrameIsBounded();
     void unpluggedCalculator();
+    void unwrittenRequestIsReported_data();
+    void unwrittenRequestIsReported();
+    void unreadableAnswerIsNamed();
+    void namesKeepTheirBytes();
 
 private:
     // Starts a calculator that serves until the end of the test function.
@@ -173,8 +179,8 @@ void TestCUlvoCalc::unopenedPort_data()
     QTest::newRow("nonexistent port") << QStringLiteral("ttyNoSuchUlvoCalc7");
 }
 
-// Whatever is asked of a link whose port did not open fails; only the operations that promise a
-// text report one.
+// Whatever is asked of a link whose port did not open fails, and says so: a request that cannot be
+// written is reported like one that got no answer.
 void TestCUlvoCalc::unopenedPort()
 {
     QFETCH(QString, portName);
@@ -193,6 +199,9 @@ void TestCUlvoCalc::unopenedPort()
     QVERIFY(!link.delFile(inf));
     QVERIFY(!link.setDeviceName(QStringLiteral("NEW")));
     QVERIFY(link.getName().isEmpty());
+    const QString closed = QStringLiteral("Connection error (error code: 422)");
+    QCOMPARE(texts(spy), (QStringList{closed, closed, closed, closed, closed}));
+    spy.clear();
     QByteArray payload = QByteArray::fromHex("0801");
     QVERIFY(!link.TX(payload));
     QCOMPARE(payload, QByteArray::fromHex("0801"));
@@ -204,7 +213,7 @@ void TestCUlvoCalc::unopenedPort()
     QByteArray data;
     QVERIFY(!link.RX(data));
     QCOMPARE(texts(spy), (QStringList{QStringLiteral("Error write device"), QStringLiteral("Error write device"),
-                                      QStringLiteral("Connection error (error code: 422)")}));
+                                      closed}));
     QCOMPARE(link.currentErrorType(), int(calcMsg::CONNECTION_ERROR));
 }
 
@@ -597,20 +606,119 @@ void TestCUlvoCalc::stalledFrameIsBounded()
     QCOMPARE(link.getNumberOfFiles(), 1);
 }
 
-// A calculator that goes away mid-session closes the link's port instead of leaving it spinning.
+// One byte at a time, each well within the wait for a piece, must not stretch a frame for ever.
+void TestCUlvoCalc::tricklingFrameIsBounded()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    CUlvoCalc link = linkTo(calc);
+    LinkTimeouts timeouts = testTimeouts();
+    timeouts.frameTotalMs = 800;
+    link.setTimeouts(timeouts);
+    calc->setSplitWrites(1, 100); // the device information takes about 4 s this way
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!link.getDeviceInf());
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(texts(spy), QStringList{textNoAnswer});
+}
+
+// A calculator that goes away mid-session closes the link's port instead of leaving it spinning,
+// and nothing waits on the closed port.
 void TestCUlvoCalc::unpluggedCalculator()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     CUlvoCalc link = linkTo(calc);
+    LinkTimeouts timeouts = testTimeouts();
+    timeouts.writeMs = 20000;
+    link.setTimeouts(timeouts);
     QVERIFY(link.isOpen());
     calc->stop();
+    QElapsedTimer timer;
+    timer.start();
     QCOMPARE(link.getNumberOfFiles(), 0);
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(!link.isOpen());
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QVERIFY(link.getFilesInfo().isEmpty());
     QVERIFY(!link.sendMessage(calcMsg::GET_FILES_NUM));
-    QCOMPARE(texts(spy), QStringList{QStringLiteral("Error write device")});
+    QCOMPARE(texts(spy), (QStringList{QStringLiteral("Connection error (error code: 422)"),
+                                      QStringLiteral("Error write device")}));
+}
+
+// A request that never reached the calculator is reported like one that got no answer.
+void TestCUlvoCalc::unwrittenRequestIsReported_data()
+{
+    QTest::addColumn<QString>("operation");
+    for (const char *op : {"device information", "file count", "file list", "delete", "rename", "download", "upload"})
+        QTest::newRow(op) << QString::fromLatin1(op);
+}
+
+void TestCUlvoCalc::unwrittenRequestIsReported()
+{
+    QFETCH(QString, operation);
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "abc");
+    CUlvoCalc link = linkTo(calc);
+    QVERIFY(link.isOpen());
+    calc->stop();
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    const UlvoCalc::fileInf inf = fileInf("A.TXT", 3);
+    if (operation == "device information")
+        QVERIFY(!link.getDeviceInf());
+    else if (operation == "file count")
+        QCOMPARE(link.getNumberOfFiles(), 0);
+    else if (operation == "file list")
+        QVERIFY(link.getFilesInfo().isEmpty());
+    else if (operation == "delete")
+        QVERIFY(!link.delFile(inf));
+    else if (operation == "rename")
+        QVERIFY(!link.setDeviceName(QStringLiteral("NEW")));
+    else if (operation == "download")
+        QVERIFY(!link.getData(inf));
+    else if (operation == "upload")
+        QVERIFY(!link.sendFile(inf, "abc"));
+    QCOMPARE(texts(spy), QStringList{QStringLiteral("Connection error (error code: 422)")});
+}
+
+// Garbage on the line is not a calculator's refusal.
+void TestCUlvoCalc::unreadableAnswerIsNamed()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "abc");
+    CUlvoCalc link = linkTo(calc);
+    calc->replyRawOn(calcMsg::DELETE_FILE, {QByteArray::fromHex("ffffffff0f")});
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QVERIFY(!link.delFile(fileInf("A.TXT", 3)));
+    QCOMPARE(texts(spy), QStringList{QStringLiteral("Unreadable answer from the calculator.")});
+}
+
+// The calculator's name bytes are the file's identity: a name Qt would decode to something else
+// is kept as it is, one that is not UTF-8 is named and skipped, and the files after it stay.
+void TestCUlvoCalc::namesKeepTheirBytes()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    const QByteArray bomName("\xEF\xBB\xBF" "A");
+    calc->setFile(QStringLiteral("A"), "plain A");
+    calc->setRawFile(bomName, "marked");
+    calc->setRawFile("B\xFF", "bad");
+    calc->setFile(QStringLiteral("C"), "c");
+    CUlvoCalc link = linkTo(calc);
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+
+    const FileList files = link.getFilesInfo();
+    QCOMPARE(files, (FileList{{QStringLiteral("A"), 7}, {QChar(0xFEFF) + QStringLiteral("A"), 6}, {QStringLiteral("C"), 1}}));
+    QCOMPARE(files.at(1).first.toUtf8(), bomName);
+    QCOMPARE(texts(spy), QStringList{QStringLiteral("Invalid file name: B\uFFFD")});
+
+    calc->clearReceived();
+    QCOMPARE(link.genGetFileString(files.at(1)).second, QStringLiteral("marked"));
+    QCOMPARE(QByteArray::fromStdString(calc->received().first().finf().name()), bomName);
 }
 
 QTEST_GUILESS_MAIN(TestCUlvoCalc)

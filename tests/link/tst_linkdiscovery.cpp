@@ -99,8 +99,9 @@ void TestLinkDiscovery::unpluggedCalculator()
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QVERIFY(link.getFilesInfo().isEmpty());
     QVERIFY(!link.sendMessage(UlvoCalc::calcMsg::GET_FILES_NUM));
-    QCOMPARE(spy.size(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("Error write device"));
+    QCOMPARE(spy.size(), 2);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("Connection error (error code: 422)"));
+    QCOMPARE(spy.at(1).at(0).toString(), QStringLiteral("Error write device"));
 }
 
 QTEST_GUILESS_MAIN(TestLinkDiscovery)
