@@ -3,9 +3,9 @@
 #include "link/calcusbids.h"
 #include "link/deviceinfo.h"
 #include "link/filelisting.h"
+#include "link/linklog.h"
 
 #include <QDeadlineTimer>
-#include <QDebug>
 #include <QSerialPort>
 
 #include <algorithm>
@@ -130,7 +130,7 @@ bool CUlvoCalc::initialize(std::shared_ptr<QIODevice> transport)
         });
     }
     if (!port->isOpen() && !port->open(QIODevice::ReadWrite))
-        qDebug().noquote() << QStringLiteral("Port wasn't open: ") + port->errorString();
+        qCDebug(lcLink).noquote() << QStringLiteral("Port wasn't open: ") + port->errorString();
     return getDeviceInf();
 }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <atomic>
 #include <cerrno>
@@ -19,6 +20,10 @@
 #include <unistd.h>
 
 using UlvoCalc::calcMsg;
+
+// What the simulated device receives and how its script answers: silent unless switched on with
+// QT_LOGGING_RULES="ulvo.simulator.debug=true".
+Q_LOGGING_CATEGORY(lcSimulator, "ulvo.simulator", QtInfoMsg)
 
 namespace {
 
@@ -479,8 +484,10 @@ void SimulatedCalculator::Private::serve()
         while (auto payload = decoder.takeFrame()) {
             calcMsg msg;
             // A payload that does not parse is dropped, as by a device that ignores line noise.
-            if (!msg.ParseFromArray(payload->constData(), payload->size()))
+            if (!msg.ParseFromArray(payload->constData(), payload->size())) {
+                qCDebug(lcSimulator) << "dropped a payload that is no message:" << payload->toHex();
                 continue;
+            }
             handle(msg);
             if (stopping)
                 break;
@@ -554,6 +561,7 @@ bool SimulatedCalculator::Private::applyScript(const calcMsg &msg)
             return false;
         entry = script.takeAt(found);
     }
+    qCDebug(lcSimulator) << "scripted answer" << int(entry.action) << "to message type" << msg.type();
     switch (entry.action) {
     case ScriptAction::Fail:
         replyFailed(entry.error, entry.errorNum, entry.errorStr);
@@ -577,6 +585,7 @@ void SimulatedCalculator::Private::handle(const calcMsg &msg)
         received.append(msg);
     }
     emit q->messageReceived(msg.type());
+    qCDebug(lcSimulator) << "received message type" << msg.type();
     if (applyScript(msg)) {
         if (msg.type() != calcMsg::SUCCESS)
             exchange = Exchange();
