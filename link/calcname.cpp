@@ -27,7 +27,11 @@ QString display(const QByteArray &bytes)
 {
     static QTextCodec *const utf8 = QTextCodec::codecForName("UTF-8");
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    return utf8->toUnicode(bytes.constData(), bytes.size(), &state);
+    QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
+    // A sequence cut off at the end is held back for more bytes that will never come.
+    if (state.remainingChars != 0)
+        text += QChar(QChar::ReplacementCharacter);
+    return text;
 }
 
 bool isValid(const QByteArray &bytes)

@@ -25,8 +25,8 @@ DownloadAssembly::Step DownloadAssembly::take(const QByteArray &payload)
     if (!parseAnswer(payload, answer))
         return fail(calcMsg::UNSPECIFITED_ERROR, unreadableAnswerText());
     if (answer.type() != calcMsg::FRAME) {
-        m_failure = refusal(answer);
-        return Step::Failed;
+        const ExchangeFailure refused = refusal(answer);
+        return fail(refused.errorType, refused.text);
     }
     // Frame contents are untrusted: the bytes must exist, be exactly as many as announced, and
     // land inside the file at a place no other frame has filled.
