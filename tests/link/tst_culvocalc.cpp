@@ -102,7 +102,10 @@ private:
     // Starts a calculator that serves until the end of the test function.
     SimulatedCalculator *plugCalc(SimulatedCalculator::Options options = SimulatedCalculator::Options());
     // A link to it, with short waits.
-    static CUlvoCalc linkTo(SimulatedCalculator *calc) { return CUlvoCalc(portTo(calc->slavePath()), testTimeouts()); }
+    static CUlvoCalc linkTo(SimulatedCalculator *calc, const LinkTimeouts &timeouts = testTimeouts())
+    {
+        return CUlvoCalc(portTo(calc->slavePath()), timeouts);
+    }
 
     std::vector<std::unique_ptr<SimulatedCalculator>> calcs;
 };
@@ -611,10 +614,9 @@ void TestCUlvoCalc::tricklingFrameIsBounded()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link = linkTo(calc);
     LinkTimeouts timeouts = testTimeouts();
     timeouts.frameTotalMs = 800;
-    link.setTimeouts(timeouts);
+    CUlvoCalc link = linkTo(calc, timeouts);
     calc->setSplitWrites(1, 100); // the device information takes about 4 s this way
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QElapsedTimer timer;
@@ -630,10 +632,9 @@ void TestCUlvoCalc::unpluggedCalculator()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link = linkTo(calc);
     LinkTimeouts timeouts = testTimeouts();
     timeouts.writeMs = 20000;
-    link.setTimeouts(timeouts);
+    CUlvoCalc link = linkTo(calc, timeouts);
     QVERIFY(link.isOpen());
     calc->stop();
     QElapsedTimer timer;
