@@ -1,9 +1,11 @@
 #include "link/culvocalc.h"
 
 #include "link/calcusbids.h"
+#include "link/deviceinfo.h"
+#include "link/filelisting.h"
+#include "link/linklog.h"
 
 #include <QDeadlineTimer>
-#include <QDebug>
 #include <QSerialPort>
 
 #include <algorithm>
@@ -13,18 +15,6 @@
 using UlvoCalc::calcMsg;
 
 namespace {
-
-// Time for the start of a reply, and for each further piece of a frame once it has begun.
-constexpr int replyStartTimeoutMs = 10000;
-constexpr int framePieceTimeoutMs = 30000;
-constexpr int writeTimeoutMs = 30000;
-
-// A FRAME message wraps the chunk in its own fields: type (2 bytes), the frame sub-message header
-// (at most 4), size and frameNum (at most 6 each for non-negative values) and the data element's
-// header (at most 4) - 22 bytes. The margin leaves room for that with slack to spare, so a frame
-// of a full chunk always fits the 16-bit length field.
-constexpr int frameMessageMargin = 64;
-constexpr int maxChunkSizeCap = FrameCodec::maxPayload - frameMessageMargin;
 
 const QString textConnectionLost = QStringLiteral("Connection error (error code: 421)");
 const QString textPortClosed = QStringLiteral("Connection error (error code: 422)");
@@ -72,6 +62,13 @@ CUlvoCalc::CUlvoCalc(QSerialPortInfo portInfo, QObject *parent)
     initialize(portInfo);
 }
 
+CUlvoCalc::CUlvoCalc(std::shared_ptr<QIODevice> transport, LinkTimeouts timeouts, QObject *parent)
+    : CUlvoCalc(parent)
+{
+    m_timeouts = timeouts;
+    initialize(std::move(transport));
+}
+
 CUlvoCalc::CUlvoCalc(const CUlvoCalc &other)
     : QObject(other.parent())
 {
@@ -90,6 +87,7 @@ CUlvoCalc &CUlvoCalc::operator=(const CUlvoCalc &other)
     pv = other.pv;
     name = other.name;
     chunkSize = other.chunkSize;
+    m_timeouts = other.m_timeouts;
     return *this;
 }
 
@@ -108,28 +106,39 @@ QList<QSerialPortInfo> CUlvoCalc::findCalcs()
 
 bool CUlvoCalc::initialize(QSerialPortInfo portInfo)
 {
+    auto serial = std::make_shared<QSerialPort>();
+    serial->setPort(portInfo);
+    return initialize(std::move(serial));
+}
+
+bool CUlvoCalc::initialize(std::shared_ptr<QIODevice> transport)
+{
     errorType = 0;
-    port = std::make_shared<QSerialPort>();
+    port = std::move(transport);
     decoder = std::make_shared<FrameDecoder>();
+    chunkSize = defaultChunkSize;
+    if (!port)
+        return false;
     // A device that went away (unplugged) keeps signalling readiness with nothing to read; close
     // the port so later exchanges fail at once with the ordinary texts instead of spinning.
-    QSerialPort *raw = port.get();
-    QObject::connect(raw, &QSerialPort::errorOccurred, raw, [raw](QSerialPort::SerialPortError error) {
-        const bool fatal = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
-            || error == QSerialPort::WriteError;
-        if (fatal && raw->isOpen())
-            raw->close();
-    });
-    port->setPort(portInfo);
-    chunkSize = defaultChunkSize;
+    if (auto *serial = qobject_cast<QSerialPort *>(port.get())) {
+        QObject::connect(serial, &QSerialPort::errorOccurred, serial, [serial](QSerialPort::SerialPortError error) {
+            const bool fatal = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
+                || error == QSerialPort::WriteError;
+            if (fatal && serial->isOpen())
+                serial->close();
+        });
+    }
     if (!port->isOpen() && !port->open(QIODevice::ReadWrite))
-        qDebug().noquote() << QStringLiteral("Port wasn't open: ") + port->errorString();
+        qCDebug(lcLink).noquote() << QStringLiteral("Port wasn't open: ") + port->errorString();
     return getDeviceInf();
 }
 
 QString CUlvoCalc::portName()
 {
-    return port ? port->portName() : QString();
+    if (auto *serial = qobject_cast<QSerialPort *>(port.get()))
+        return serial->portName();
+    return port ? port->objectName() : QString();
 }
 
 QString CUlvoCalc::getName()
@@ -144,26 +153,19 @@ bool CUlvoCalc::isOpen() const
 
 bool CUlvoCalc::getDeviceInf()
 {
-    QByteArray data = serialize(request(calcMsg::GET_DEVICE_INF));
-    if (!isOpen() || !TX(data))
+    if (!writeRequest(request(calcMsg::GET_DEVICE_INF)))
         return false;
-    calcMsg answer;
-    if (!receiveMessage(answer))
+    QByteArray payload;
+    if (!RX(payload))
         return false;
-    if (answer.type() != calcMsg::SEND_DEVICE_INF || !answer.has_devinf())
+    const std::optional<DeviceInfo> info = readDeviceInfo(payload);
+    if (!info)
         return false;
-    const UlvoCalc::deviceInf &inf = answer.devinf();
-    hv = QString::fromStdString(inf.hv());
-    fv = QString::fromStdString(inf.fv());
-    pv = QString::fromStdString(inf.pv());
-    name = QString::fromStdString(inf.name());
-    // A chunk size of nothing would make every read ask for no bytes; one too large could not be
-    // framed together with the FRAME message's own fields.
-    const int reported = inf.maxchunksize();
-    if (reported <= 0)
-        chunkSize = defaultChunkSize;
-    else
-        chunkSize = std::min(reported, maxChunkSizeCap);
+    hv = info->hv;
+    fv = info->fv;
+    pv = info->pv;
+    name = info->name;
+    chunkSize = info->chunkSize;
     return true;
 }
 
@@ -194,66 +196,51 @@ bool CUlvoCalc::sendCommand(UlvoCalc::calcMsg_msgType type, UlvoCalc::calcMsg &r
 
 int CUlvoCalc::getNumberOfFiles()
 {
-    QByteArray data = serialize(request(calcMsg::GET_FILES_NUM));
-    if (!isOpen() || !TX(data))
+    if (!writeRequest(request(calcMsg::GET_FILES_NUM)))
         return 0;
-    calcMsg answer;
-    if (!receiveMessage(answer) || answer.type() != calcMsg::SEND_FILES_NUM)
+    QByteArray payload;
+    if (!RX(payload))
         return 0;
-    return answer.numberoffiles();
+    return readFileCount(payload).value_or(0);
 }
 
 QList<QPair<QString, int>> CUlvoCalc::getFilesInfo()
 {
-    QList<QPair<QString, int>> files;
-    const int count = getNumberOfFiles();
-    // A negative count is nonsense, and a huge one would hold the link for as long as the
-    // calculator cares to answer; asking for descriptors then would leave them unread on the line.
-    if (count <= 0 || count > maxFileCount)
-        return files;
-    QByteArray data = serialize(request(calcMsg::GET_FILES_INF));
-    if (!isOpen() || !TX(data))
-        return files;
-    for (int i = 0; i < count; ++i) {
-        calcMsg answer;
+    FileListCollector collector(getNumberOfFiles());
+    if (!collector.wantsList() || !writeRequest(request(calcMsg::GET_FILES_INF)))
+        return {};
+    for (;;) {
+        QByteArray payload;
         // A calculator that stopped answering will not answer the remaining passes either: one
         // time-out ends the list instead of one per announced file.
-        if (!receiveMessage(answer))
+        if (!RX(payload))
             break;
-        if (answer.type() != calcMsg::SEND_FILE_INF)
-            continue;
-        files.append({QString::fromStdString(answer.finf().name()), answer.finf().size()});
-        if (i != count - 1)
+        const FileListCollector::Step step = collector.take(payload);
+        if (step == FileListCollector::Step::Ack)
             sendAck();
+        else if (step == FileListCollector::Step::Done)
+            break;
     }
-    return files;
+    for (const QString &problem : collector.problems())
+        onError(problem);
+    return collector.files();
 }
 
 bool CUlvoCalc::delFile(UlvoCalc::fileInf inf)
 {
     calcMsg msg = request(calcMsg::DELETE_FILE);
     *msg.mutable_finf() = inf;
-    QByteArray data = serialize(msg);
-    if (!isOpen() || !TX(data))
-        return false;
-    calcMsg answer;
-    if (!receiveMessage(answer))
-        return false;
-    if (answer.type() == calcMsg::SUCCESS)
-        return true;
-    reportFailure(answer);
-    return false;
+    return writeRequest(msg) && isAccepted();
 }
 
 bool CUlvoCalc::setDeviceName(QString newName)
 {
     calcMsg msg = request(calcMsg::CHANGE_NAME);
     msg.set_devname(newName.toStdString());
-    QByteArray data = serialize(msg);
-    if (!isOpen() || !TX(data))
+    if (!writeRequest(msg))
         return false;
     calcMsg answer;
-    if (!receiveMessage(answer) || answer.type() != calcMsg::SUCCESS)
+    if (receiveMessage(answer) != Reply::Parsed || answer.type() != calcMsg::SUCCESS)
         return false;
     name = newName;
     return true;
@@ -269,9 +256,12 @@ bool CUlvoCalc::TX(QByteArray &data)
     if (port->write(data) < 0)
         return false;
     // Hand the frame to the line at once; wait only for what the line could not take yet.
-    port->flush();
-    if (port->bytesToWrite() > 0)
-        port->waitForBytesWritten(writeTimeoutMs);
+    if (auto *serial = qobject_cast<QSerialPort *>(port.get()))
+        serial->flush();
+    // A failed write closes the port (the device went away); its unsent bytes stay counted, and a
+    // wait on the closed port would only run out its time.
+    if (port->isOpen() && port->bytesToWrite() > 0)
+        port->waitForBytesWritten(m_timeouts.writeMs);
     return port->isOpen();
 }
 
@@ -283,18 +273,29 @@ bool CUlvoCalc::RX(QByteArray &data)
         return false;
     }
     // Noise that never contains a preamble must not hold the link either: the hunt as a whole
-    // gets the time a reply has to start.
-    const QDeadlineTimer huntDeadline(replyStartTimeoutMs);
+    // gets the time a reply has to start. Once a frame has begun, it has a bound of its own, so a
+    // calculator that trickles its bytes cannot stretch it for ever.
+    const QDeadlineTimer huntDeadline(m_timeouts.replyStartMs);
+    QDeadlineTimer frameDeadline(QDeadlineTimer::Forever);
+    bool frameBegun = false;
     for (;;) {
         if (std::optional<QByteArray> payload = decoder->takeFrame()) {
             data = std::move(*payload);
             return true;
         }
         const bool hunting = decoder->state() == FrameDecoder::State::Hunting;
+        if (!hunting && !frameBegun) {
+            frameBegun = true;
+            frameDeadline.setRemainingTime(m_timeouts.frameTotalMs);
+        }
+        const QDeadlineTimer &deadline = hunting ? huntDeadline : frameDeadline;
         QByteArray bytes;
-        if (port->isOpen() && (!hunting || !huntDeadline.hasExpired())) {
-            if (port->bytesAvailable() <= 0)
-                port->waitForReadyRead(hunting ? int(huntDeadline.remainingTime()) : framePieceTimeoutMs);
+        if (port->isOpen() && !deadline.hasExpired()) {
+            if (port->bytesAvailable() <= 0) {
+                const qint64 wait = hunting ? deadline.remainingTime()
+                                            : std::min<qint64>(m_timeouts.framePieceMs, deadline.remainingTime());
+                port->waitForReadyRead(int(wait));
+            }
             if (port->isOpen())
                 bytes = port->read(readSize());
         }
@@ -312,10 +313,7 @@ bool CUlvoCalc::RX(QByteArray &data)
 
 QString CUlvoCalc::msgErrorToStr(const UlvoCalc::calcMsg &msg)
 {
-    QString text = QString::fromStdString(msg.errorstr());
-    if (msg.errornum() != 0)
-        text += QStringLiteral(" (error code: ") + QString::number(msg.errornum()) + QLatin1Char(')');
-    return text;
+    return answerErrorText(msg);
 }
 
 void CUlvoCalc::onError(QString errorText)
@@ -342,19 +340,35 @@ void CUlvoCalc::sendAck()
     TX(data);
 }
 
-bool CUlvoCalc::receiveMessage(UlvoCalc::calcMsg &msg)
+bool CUlvoCalc::writeRequest(const google::protobuf::MessageLite &msg)
+{
+    QByteArray data = serialize(msg);
+    // Nothing reached the line, and nothing is wrong with it: the caller's request was too long.
+    if (data.size() > FrameCodec::maxPayload)
+        return false;
+    if (isOpen() && TX(data))
+        return true;
+    errorType = calcMsg::CONNECTION_ERROR;
+    onError(isOpen() ? textConnectionLost : textPortClosed);
+    return false;
+}
+
+CUlvoCalc::Reply CUlvoCalc::receiveMessage(UlvoCalc::calcMsg &msg)
 {
     msg.Clear();
     QByteArray data;
     if (!RX(data))
-        return false;
-    if (!msg.ParseFromArray(data.constData(), data.size()))
-        msg.Clear();
-    return true;
+        return Reply::Lost;
+    return parseAnswer(data, msg) ? Reply::Parsed : Reply::Unreadable;
 }
 
 void CUlvoCalc::reportFailure(const UlvoCalc::calcMsg &answer)
 {
-    errorType = answer.error();
-    onError(msgErrorToStr(answer));
+    report(refusal(answer));
+}
+
+void CUlvoCalc::report(const ExchangeFailure &failure)
+{
+    errorType = failure.errorType;
+    onError(failure.text);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "link/answertext.h"
 #include "link/framecodec.h"
+#include "link/linklimits.h"
 #include "serializeData.pb.h"
 
 #include <QList>
@@ -12,7 +14,16 @@
 #include <memory>
 #include <optional>
 
-class QSerialPort;
+class QIODevice;
+
+// How long the link waits. The defaults are what a calculator is promised; tests pass short ones.
+struct LinkTimeouts {
+    int replyStartMs = 10000;  // for the start of a reply
+    int framePieceMs = 30000;  // for each further piece of a frame once it has begun
+    int frameTotalMs = 60000;  // for a whole frame once its preamble has arrived
+    int writeMs = 30000;       // for a frame to leave
+    int rebootMs = 3000;       // for the calculator to come back after REBOOT
+};
 
 // The link to one calculator over one USB virtual serial port. Every exchange blocks the calling
 // thread; failures are reported as texts through errorNotify. A link belongs to the thread that
@@ -22,19 +33,27 @@ class CUlvoCalc : public QObject
     Q_OBJECT
 public:
     // Largest file the link agrees to hold in memory; larger listed sizes are refused up front.
-    static constexpr int maxFileSize = 64 * 1024 * 1024;
+    static constexpr int maxFileSize = LinkLimits::maxFileSize;
     // Most files a calculator may list; a longer list is refused rather than read for ever.
-    static constexpr int maxFileCount = 65535;
-    static constexpr int defaultChunkSize = 512;
+    static constexpr int maxFileCount = LinkLimits::maxFileCount;
+    static constexpr int defaultChunkSize = LinkLimits::defaultChunkSize;
 
     explicit CUlvoCalc(QObject *parent = nullptr);
     CUlvoCalc(QSerialPortInfo portInfo, QObject *parent = nullptr);
+    // A link over any byte stream (a serial port, a pty, a test double): opened read-write if it
+    // is not open yet, then asked for device information. A serial port closes itself when its
+    // device goes away.
+    CUlvoCalc(std::shared_ptr<QIODevice> transport, LinkTimeouts timeouts = LinkTimeouts(),
+              QObject *parent = nullptr);
     CUlvoCalc(const CUlvoCalc &other);
     CUlvoCalc &operator=(const CUlvoCalc &other);
     ~CUlvoCalc() override;
 
     static QList<QSerialPortInfo> findCalcs();
     bool initialize(QSerialPortInfo portInfo);
+    bool initialize(std::shared_ptr<QIODevice> transport);
+    void setTimeouts(const LinkTimeouts &timeouts) { m_timeouts = timeouts; }
+    LinkTimeouts timeouts() const { return m_timeouts; }
     QString portName();
     QString getName();
 
@@ -92,20 +111,30 @@ private:
     static QByteArray serialize(const google::protobuf::MessageLite &msg);
     // Sends a message that carries only type, for acknowledgements; result not inspected.
     void sendAck();
-    // Reads the next frame's payload and parses it; false when RX failed (already reported) —
-    // a payload that does not parse leaves msg of type NONE.
-    bool receiveMessage(UlvoCalc::calcMsg &msg);
+    // Writes a request. One that could not be written (port closed, write failed) is reported
+    // like one that got no answer; one too long to frame fails without a text.
+    bool writeRequest(const google::protobuf::MessageLite &msg);
+    // Reads the next frame's payload and parses it. Lost: RX failed (already reported);
+    // Unreadable: the payload is no message (msg cleared, nothing reported yet).
+    enum class Reply { Lost, Unreadable, Parsed };
+    Reply receiveMessage(UlvoCalc::calcMsg &msg);
+    // Reads the answer to a request or frame: true for SUCCESS; anything else is reported.
+    bool isAccepted();
     // Reports a failure answer: errorType from its error field, then its text.
     void reportFailure(const UlvoCalc::calcMsg &answer);
+    // Reports what a pure exchange found wrong.
+    void report(const ExchangeFailure &failure);
     int readSize() const { return 2 * chunkSize; }
 
-    std::shared_ptr<QSerialPort> port;
+    // The byte stream to the calculator; a QSerialPort unless a transport was given.
+    std::shared_ptr<QIODevice> port;
     QString hv;
     QString fv;
     QString pv;
     QString name;
     int chunkSize = defaultChunkSize;
     int errorType = 0;
+    LinkTimeouts m_timeouts;
     // Receive state of this link: preamble window and bytes that arrived after the last frame.
     std::shared_ptr<FrameDecoder> decoder;
 };

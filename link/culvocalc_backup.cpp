@@ -1,7 +1,8 @@
 // Backup of every calculator file into one ZIP archive, and restore of such an archive.
 
+#include "link/backuparchivecheck.h"
+#include "link/backuplist.h"
 #include "link/culvocalc.h"
-#include "link/plainfilename.h"
 #include "link/ziparchive.h"
 
 #include <QDir>
@@ -11,9 +12,9 @@
 #include <QTemporaryFile>
 #include <QThread>
 
-namespace {
+#include <algorithm>
 
-constexpr unsigned long rebootSeconds = 3;
+namespace {
 
 // A unique name per backup, so that two running instances never write the same archive.
 QString reserveBackupPath(const QString &folder)
@@ -26,33 +27,6 @@ QString reserveBackupPath(const QString &folder)
     return file.open() ? file.fileName() : QString();
 }
 
-bool isValidUtf8(const QByteArray &bytes)
-{
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
-}
-
-// Checks the whole archive before the calculator is touched. Empty text when it is usable.
-QString checkBackupArchive(ZipArchive &archive, const QString &path)
-{
-    if (!archive.open(path))
-        return archive.errorString();
-    for (qint64 i = 0; i < archive.entryCount(); ++i) {
-        if (archive.isFolder(i))
-            continue;
-        const QByteArray name = archive.entryName(i);
-        if (name.isEmpty())
-            return QStringLiteral("entry %1 has no name").arg(i);
-        if (!isValidUtf8(name))
-            return QStringLiteral("entry %1 has a name that is not UTF-8").arg(i);
-        // A longer name could not even be announced to the calculator.
-        if (name.size() > maxFileNameBytes)
-            return QStringLiteral("entry %1 has a name longer than %2 bytes").arg(i).arg(maxFileNameBytes);
-        if (!archive.readEntry(i, CUlvoCalc::maxFileSize))
-            return QStringLiteral("%1: %2").arg(QString::fromUtf8(name), archive.errorString());
-    }
-    return QString();
-}
-
 } // namespace
 
 std::optional<QString> CUlvoCalc::createBackup()
@@ -61,37 +35,21 @@ std::optional<QString> CUlvoCalc::createBackup()
         return std::nullopt;
 
     // The list comes without acknowledgements and ends with a descriptor without a name.
-    QList<UlvoCalc::fileInf> list;
-    for (;;) {
+    BackupListCollector collector;
+    for (BackupListCollector::Step step = BackupListCollector::Step::NeedMore;
+         step != BackupListCollector::Step::Complete;) {
         QByteArray payload;
         if (!RX(payload)) {
             onError(QStringLiteral("Error read device"));
             return std::nullopt;
         }
-        UlvoCalc::calcMsg answer;
-        if (!answer.ParseFromArray(payload.constData(), payload.size())) {
-            onError(QStringLiteral("Error parse message"));
+        step = collector.take(payload);
+        if (step == BackupListCollector::Step::Failed) {
+            onError(collector.failureText());
             return std::nullopt;
         }
-        if (answer.type() != UlvoCalc::calcMsg::SEND_FILE_INF) {
-            onError(QStringLiteral("Error incorrect response"));
-            return std::nullopt;
-        }
-        if (answer.finf().name().empty())
-            break;
-        // Entries are extracted by other tools too: a name must not reach outside their folder.
-        const QString name = QString::fromStdString(answer.finf().name());
-        if (!isPlainFileName(name)) {
-            onError(QStringLiteral("Invalid file name: %1").arg(name));
-            return std::nullopt;
-        }
-        // The list comes unpaced: without a bound a calculator could fill memory for ever.
-        if (list.size() == maxFileCount) {
-            onError(QStringLiteral("Error incorrect response"));
-            return std::nullopt;
-        }
-        list.append(answer.finf());
     }
+    const QList<UlvoCalc::fileInf> &list = collector.list();
     if (list.isEmpty())
         return std::nullopt;
 
@@ -173,7 +131,7 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
     port->close();
     if (decoder)
         decoder->clear();
-    QThread::sleep(rebootSeconds);
+    QThread::msleep(static_cast<unsigned long>(std::max(0, m_timeouts.rebootMs)));
     if (!port->open(QIODevice::ReadWrite))
         onError(QStringLiteral("Can't connect to device"));
 }

@@ -45,9 +45,10 @@ QString CUlvoCalc::convertToSfn(QString name)
     while (name.startsWith(QLatin1Char('.')))
         name.remove(0, 1);
 
+    // Upper case can be longer than lower case ("ß" becomes "SS"): cut again after it.
     int dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
-        return name.left(maxBaseLength).toUpper();
+        return name.left(maxBaseLength).toUpper().left(maxBaseLength);
 
     const QString extension = name.mid(dot + 1, maxExtensionLength);
     QString base = name.left(dot);
@@ -61,7 +62,7 @@ QString CUlvoCalc::convertToSfn(QString name)
         }
     }
     base.truncate(scanned);
-    return base.toUpper() + QLatin1Char('.') + extension;
+    return base.toUpper().left(maxBaseLength) + QLatin1Char('.') + extension;
 }
 
 void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)

@@ -1,14 +1,11 @@
 // Download and upload of one file in frames of chunkSize bytes.
 
 #include "link/culvocalc.h"
-
-#include <QSerialPort>
-#include <cmath>
+#include "link/downloadassembly.h"
 
 namespace {
 
 const QString wrongDataSize = QStringLiteral("Wrong data size.");
-const QString wrongFrameNumber = QStringLiteral("Wrong frame number.");
 
 } // namespace
 
@@ -26,39 +23,25 @@ std::optional<QByteArray> CUlvoCalc::getData(UlvoCalc::fileInf inf)
     UlvoCalc::calcMsg request;
     request.set_type(UlvoCalc::calcMsg::GET_FILE);
     *request.mutable_finf() = inf;
-    QByteArray bytes = serialize(request);
-    if (!isOpen() || !TX(bytes))
+    if (!writeRequest(request))
         return std::nullopt;
 
-    QByteArray content(inf.size(), '\0');
-    const int frameCount = static_cast<int>(std::ceil(double(inf.size()) / double(chunkSize)));
-    UlvoCalc::calcMsg answer;
-    for (int i = 0; i < frameCount; ++i) {
-        if (!receiveMessage(answer))
+    DownloadAssembly assembly(inf.size(), chunkSize);
+    for (;;) {
+        QByteArray payload;
+        if (!RX(payload))
             return std::nullopt;
-        if (answer.type() != UlvoCalc::calcMsg::FRAME) {
-            reportFailure(answer);
-            return std::nullopt;
-        }
-        // Frame contents are untrusted: the bytes must exist and land inside the file.
-        const UlvoCalc::calcFrame &frame = answer.frame();
-        if (frame.data_size() < 1 || frame.size() < 0
-            || frame.size() > static_cast<qint64>(frame.data(0).size())) {
-            errorType = UlvoCalc::calcMsg::DATASIZE_INVALID;
-            onError(wrongDataSize);
-            return std::nullopt;
-        }
-        const qint64 offset = qint64(chunkSize) * frame.framenum();
-        if (frame.framenum() < 0 || offset + frame.size() > content.size()) {
-            errorType = UlvoCalc::calcMsg::INVALID_FRAME_NUMBER;
-            onError(wrongFrameNumber);
-            return std::nullopt;
-        }
-        std::copy_n(frame.data(0).data(), frame.size(), content.data() + offset);
-        if (i != frameCount - 1)
+        switch (assembly.take(payload)) {
+        case DownloadAssembly::Step::NeedMore:
             sendAck();
+            break;
+        case DownloadAssembly::Step::Complete:
+            return assembly.content();
+        case DownloadAssembly::Step::Failed:
+            report(assembly.failure());
+            return std::nullopt;
+        }
     }
-    return content;
 }
 
 bool CUlvoCalc::sendFile(UlvoCalc::fileInf inf, const QByteArray &data)
@@ -66,17 +49,8 @@ bool CUlvoCalc::sendFile(UlvoCalc::fileInf inf, const QByteArray &data)
     UlvoCalc::calcMsg request;
     request.set_type(UlvoCalc::calcMsg::SEND_FILE);
     *request.mutable_finf() = inf;
-    QByteArray bytes = serialize(request);
-    if (!isOpen() || !TX(bytes))
+    if (!writeRequest(request) || !isAccepted())
         return false;
-
-    UlvoCalc::calcMsg answer;
-    if (!receiveMessage(answer))
-        return false;
-    if (answer.type() != UlvoCalc::calcMsg::SUCCESS) {
-        reportFailure(answer);
-        return false;
-    }
     if (data.isEmpty())
         return true;
 
@@ -93,16 +67,28 @@ bool CUlvoCalc::sendFile(UlvoCalc::fileInf inf, const QByteArray &data)
         frame->add_data(data.constData() + offset, static_cast<size_t>(n));
         ++frameNum;
         offset += chunkSize;
-        bytes = serialize(frameMsg);
-        if (isOpen())
-            TX(bytes);
-        if (!receiveMessage(answer))
+        if (!writeRequest(frameMsg) || !isAccepted())
             return false;
-        if (answer.type() == UlvoCalc::calcMsg::FAILED) {
-            reportFailure(answer);
-            return false;
-        }
         if (offset > data.size())
             return true;
     }
+}
+
+bool CUlvoCalc::isAccepted()
+{
+    UlvoCalc::calcMsg answer;
+    switch (receiveMessage(answer)) {
+    case Reply::Lost:
+        return false;
+    case Reply::Unreadable:
+        report({UlvoCalc::calcMsg::UNSPECIFITED_ERROR, unreadableAnswerText()});
+        return false;
+    case Reply::Parsed:
+        break;
+    }
+    // Only SUCCESS accepts; anything else is a refusal, with whatever text it brings.
+    if (answer.type() == UlvoCalc::calcMsg::SUCCESS)
+        return true;
+    reportFailure(answer);
+    return false;
 }

@@ -61,6 +61,8 @@ std::optional<QByteArray> FrameDecoder::takeFrame()
         QByteArray payload = m_buffer.mid(m_pos, m_length);
         m_pos += m_length;
         m_state = State::Hunting;
+        // The next preamble is made of bytes after this frame only.
+        std::memset(m_window, 0, sizeof m_window);
         if (m_pos >= m_buffer.size()) {
             m_buffer.clear();
             m_pos = 0;
@@ -76,6 +78,7 @@ void FrameDecoder::clear()
     m_pos = 0;
     m_length = 0;
     m_state = State::Hunting;
+    std::memset(m_window, 0, sizeof m_window);
 }
 
 bool FrameDecoder::isPreamble(char c)

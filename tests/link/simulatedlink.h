@@ -4,14 +4,36 @@
 #include "tools/simulator/simulatedcalculator.h"
 #include "tools/simulator/simulatedusb.h"
 
-#include <QSerialPortInfo>
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <memory>
 
 Q_DECLARE_METATYPE(UlvoCalc::calcMsg::errType)
 Q_DECLARE_METATYPE(UlvoCalc::calcMsg::msgType)
 
-// One simulated calculator plugged for a whole test run, and a fresh link to it per test.
+// Waits short enough for a test run, long enough for a loaded machine.
+inline LinkTimeouts testTimeouts()
+{
+    LinkTimeouts t;
+    t.replyStartMs = 1000;
+    t.framePieceMs = 1000;
+    t.frameTotalMs = 4000;
+    t.writeMs = 2000;
+    t.rebootMs = 400;
+    return t;
+}
+
+// A serial port on the calculator's line, not yet open: by its pty path, or by its USB port name.
+inline std::shared_ptr<QSerialPort> portTo(const QString &portName)
+{
+    auto port = std::make_shared<QSerialPort>();
+    port->setPortName(portName);
+    return port;
+}
+
+// One simulated calculator for a whole test run, and a fresh link to it per test. The link talks
+// straight to the calculator's pty unless the test needs it on the (simulated) USB bus, where a
+// reboot takes the device away and brings it back under the same name.
 // Declared so that the link goes first, then the USB testbed, then the calculator.
 struct SimulatedLink {
     std::unique_ptr<SimulatedCalculator> calc;
@@ -20,14 +42,28 @@ struct SimulatedLink {
     std::unique_ptr<CUlvoCalc> link;
     std::unique_ptr<QSignalSpy> errors;
 
-    bool plug()
+    enum class Line { Pty, Usb };
+
+    bool plug(Line line = Line::Pty)
     {
         calc = std::make_unique<SimulatedCalculator>();
+        if (line == Line::Pty) {
+            if (!calc->start())
+                return false;
+            portName = calc->slavePath();
+            return true;
+        }
         usb = std::make_unique<SimulatedUsb>();
         if (!usb->isValid())
             return false;
+        usb->setRebootDelay(100);
         portName = usb->plug(calc.get());
         return !portName.isEmpty();
+    }
+
+    std::unique_ptr<CUlvoCalc> newLink() const
+    {
+        return std::make_unique<CUlvoCalc>(portTo(portName), testTimeouts());
     }
 
     // A calculator without files or script, and a link that has read its device information.
@@ -37,7 +73,7 @@ struct SimulatedLink {
         calc->resetScript();
         calc->clearFiles();
         calc->setMaxChunkSize(chunkSize);
-        link = std::make_unique<CUlvoCalc>(QSerialPortInfo(portName));
+        link = newLink();
         errors = std::make_unique<QSignalSpy>(link.get(), &CUlvoCalc::errorNotify);
         calc->clearReceived();
         return link->isOpen() && link->currentChunkSize() == chunkSize;

@@ -42,13 +42,23 @@ void TestCalcFileName::convertsNames_data()
     QTest::newRow("extension keeps case") << "Prog.Ucb" << "PROG.Ucb";
     QTest::newRow("dots in long base") << "a.b.c.d.e.f.g.h.i.j.k.l.m.n.o.p.txt" << "ABCDEFGHIJKLMN.txt";
     QTest::newRow("empty") << "" << "";
+    // Upper case can be longer than lower case: the limits hold for the result.
+    // "ß" as its UTF-8 bytes read as Latin-1, which the rule turns back into "ß".
+    const QString sharpS = QString::fromLatin1("\xc3\x9f");
+    QTest::newRow("sharp s grows when upper-cased") << sharpS.repeated(28) + ".txt"
+                                                   << QString(14, QLatin1Char('S')) + ".txt";
+    QTest::newRow("sharp s without extension") << sharpS.repeated(20) << QString(14, QLatin1Char('S'));
 }
 
 void TestCalcFileName::convertsNames()
 {
     QFETCH(QString, input);
     QFETCH(QString, expected);
-    QCOMPARE(CUlvoCalc::convertToSfn(input), expected);
+    const QString result = CUlvoCalc::convertToSfn(input);
+    QCOMPARE(result, expected);
+    const int dot = result.lastIndexOf(QLatin1Char('.'));
+    QVERIFY(result.left(dot < 0 ? result.size() : dot).size() <= 14);
+    QVERIFY(dot < 0 || result.size() - dot - 1 <= 3);
 }
 
 void TestCalcFileName::asciiResultIsStable_data()

@@ -1,10 +1,9 @@
-#include "link/culvocalc.h"
-#include "tools/simulator/simulatedcalculator.h"
-#include "tools/simulator/simulatedusb.h"
+#include "simulatedlink.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <QElapsedTimer>
 #include <memory>
 
 using UlvoCalc::calcMsg;
@@ -67,11 +66,8 @@ private slots:
     void unopenedPort_data();
     void unopenedPort();
 
-    // Against simulated calculators.
-    void initTestCase();
+    // Against simulated calculators, straight on their ptys.
     void cleanup();
-    void cleanupTestCase();
-    void findsCalculatorsOnly();
     void readsDeviceInformation_data();
     void readsDeviceInformation();
     void unexpectedDeviceAnswer_data();
@@ -95,19 +91,23 @@ private slots:
     void hostileListing_data();
     void hostileListing();
     void stalledFrameIsBounded();
+    void tricklingFrameIsBounded();
     void unpluggedCalculator();
+    void unwrittenRequestIsReported_data();
+    void unwrittenRequestIsReported();
+    void unreadableAnswerIsNamed();
+    void namesKeepTheirBytes();
 
 private:
-    // Starts and plugs a calculator that stays plugged until the end of the test function.
+    // Starts a calculator that serves until the end of the test function.
     SimulatedCalculator *plugCalc(SimulatedCalculator::Options options = SimulatedCalculator::Options());
-    QString portNameOf(SimulatedCalculator *calc) const { return pluggedPorts.value(calc); }
-    QSerialPortInfo portOf(SimulatedCalculator *calc) const { return QSerialPortInfo(portNameOf(calc)); }
+    // A link to it, with short waits.
+    static CUlvoCalc linkTo(SimulatedCalculator *calc, const LinkTimeouts &timeouts = testTimeouts())
+    {
+        return CUlvoCalc(portTo(calc->slavePath()), timeouts);
+    }
 
-    std::unique_ptr<SimulatedUsb> usb;
-    // The bus keeps unplugged calculators known by address, so none is destroyed before it.
     std::vector<std::unique_ptr<SimulatedCalculator>> calcs;
-    QHash<SimulatedCalculator *, QString> pluggedPorts;
-    QStringList otherPorts;
 };
 
 void TestCUlvoCalc::failureAnswerText_data()
@@ -182,8 +182,8 @@ void TestCUlvoCalc::unopenedPort_data()
     QTest::newRow("nonexistent port") << QStringLiteral("ttyNoSuchUlvoCalc7");
 }
 
-// Whatever is asked of a link whose port did not open fails; only the operations that promise a
-// text report one.
+// Whatever is asked of a link whose port did not open fails, and says so: a request that cannot be
+// written is reported like one that got no answer.
 void TestCUlvoCalc::unopenedPort()
 {
     QFETCH(QString, portName);
@@ -202,6 +202,9 @@ void TestCUlvoCalc::unopenedPort()
     QVERIFY(!link.delFile(inf));
     QVERIFY(!link.setDeviceName(QStringLiteral("NEW")));
     QVERIFY(link.getName().isEmpty());
+    const QString closed = QStringLiteral("Connection error (error code: 422)");
+    QCOMPARE(texts(spy), (QStringList{closed, closed, closed, closed, closed}));
+    spy.clear();
     QByteArray payload = QByteArray::fromHex("0801");
     QVERIFY(!link.TX(payload));
     QCOMPARE(payload, QByteArray::fromHex("0801"));
@@ -213,29 +216,12 @@ void TestCUlvoCalc::unopenedPort()
     QByteArray data;
     QVERIFY(!link.RX(data));
     QCOMPARE(texts(spy), (QStringList{QStringLiteral("Error write device"), QStringLiteral("Error write device"),
-                                      QStringLiteral("Connection error (error code: 422)")}));
+                                      closed}));
     QCOMPARE(link.currentErrorType(), int(calcMsg::CONNECTION_ERROR));
-}
-
-void TestCUlvoCalc::initTestCase()
-{
-    usb = std::make_unique<SimulatedUsb>();
-    QVERIFY2(usb->isValid(), "the test must run under umockdev-wrapper");
 }
 
 void TestCUlvoCalc::cleanup()
 {
-    for (const QString &port : qAsConst(pluggedPorts))
-        usb->unplug(port);
-    for (const QString &port : qAsConst(otherPorts))
-        usb->unplug(port);
-    pluggedPorts.clear();
-    otherPorts.clear();
-}
-
-void TestCUlvoCalc::cleanupTestCase()
-{
-    usb.reset();
     calcs.clear();
 }
 
@@ -243,37 +229,7 @@ SimulatedCalculator *TestCUlvoCalc::plugCalc(SimulatedCalculator::Options option
 {
     calcs.push_back(std::make_unique<SimulatedCalculator>(options));
     SimulatedCalculator *calc = calcs.back().get();
-    const QString port = usb->plug(calc);
-    if (port.isEmpty())
-        return nullptr;
-    pluggedPorts.insert(calc, port);
-    return calc;
-}
-
-void TestCUlvoCalc::findsCalculatorsOnly()
-{
-    SimulatedCalculator *first = plugCalc();
-    QVERIFY(first);
-    const QString other = usb->plugOther(0x1234, 0x5740);
-    QVERIFY(!other.isEmpty());
-    otherPorts << other;
-    SimulatedCalculator *second = plugCalc();
-    QVERIFY(second);
-
-    QStringList expected;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports) {
-        const QString name = info.portName();
-        if (name == portNameOf(first) || name == portNameOf(second))
-            expected << name;
-    }
-    QCOMPARE(expected.size(), 2);
-
-    QStringList found;
-    const auto calcPorts = CUlvoCalc::findCalcs();
-    for (const QSerialPortInfo &info : calcPorts)
-        found << info.portName();
-    QCOMPARE(found, expected);
+    return calc->start() ? calc : nullptr;
 }
 
 void TestCUlvoCalc::readsDeviceInformation_data()
@@ -304,10 +260,10 @@ void TestCUlvoCalc::readsDeviceInformation()
     const QString longName(3000, QLatin1Char('N'));
     calc->setFile(longName, QByteArray(7, 'x'));
 
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QVERIFY(link.isOpen());
-    QCOMPARE(link.portName(), portNameOf(calc));
+    QCOMPARE(link.portName(), portTo(calc->slavePath())->portName());
     QCOMPARE(link.getName(), options.name);
     QCOMPARE(link.hardwareVersion(), options.hv);
     QCOMPARE(link.firmwareVersion(), options.fv);
@@ -337,7 +293,7 @@ void TestCUlvoCalc::unexpectedDeviceAnswer()
     SimulatedCalculator *calc = plugCalc(options);
     QVERIFY(calc);
     calc->replyRawOn(calcMsg::GET_DEVICE_INF, {payload});
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     QVERIFY(link.isOpen());
     QVERIFY(link.getName().isEmpty());
     QVERIFY(link.hardwareVersion().isEmpty());
@@ -354,7 +310,7 @@ void TestCUlvoCalc::silentCalculator()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->silenceOn(calcMsg::GET_FILES_NUM);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     calcMsg response;
@@ -379,7 +335,7 @@ void TestCUlvoCalc::listsFiles()
     QVERIFY(calc);
     for (const auto &file : files)
         calc->setFile(file.first, QByteArray(file.second, 'd'));
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->clearReceived();
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
 
@@ -397,7 +353,7 @@ void TestCUlvoCalc::lostDescriptorEndsList()
     calc->setFile(QStringLiteral("A.TXT"), "a");
     calc->setFile(QStringLiteral("B.TXT"), "bb");
     calc->setFile(QStringLiteral("C.TXT"), "ccc");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->silenceOn(calcMsg::SUCCESS);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
 
@@ -410,7 +366,7 @@ void TestCUlvoCalc::descriptorWithoutFileInf()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calcMsg bare;
     bare.set_type(calcMsg::SEND_FILE_INF);
     calc->replyRawOn(calcMsg::GET_FILES_INF, {payloadOf(bare)});
@@ -447,7 +403,7 @@ void TestCUlvoCalc::deleteFile()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "abc");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     if (refuse)
         calc->failOn(calcMsg::DELETE_FILE, SimulatedCalculator::ErrType(error), errorNum, errorStr);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
@@ -465,7 +421,7 @@ void TestCUlvoCalc::renamesCalculator()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     const QString newName = QStringLiteral("Mein Rechner \u00df");
     QVERIFY(link.setDeviceName(newName));
     QCOMPARE(link.getName(), newName);
@@ -476,7 +432,7 @@ void TestCUlvoCalc::refusedRenameKeepsName()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->failOn(calcMsg::CHANGE_NAME, calcMsg::WRITE_ERROR, 4, QStringLiteral("read-only"));
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QVERIFY(!link.setDeviceName(QStringLiteral("OTHER")));
@@ -492,7 +448,7 @@ void TestCUlvoCalc::framesOnlyWhatFits()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->clearReceived();
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
 
@@ -518,7 +474,7 @@ void TestCUlvoCalc::copySharesPort()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
-    auto first = std::make_unique<CUlvoCalc>(portOf(calc));
+    auto first = std::make_unique<CUlvoCalc>(linkTo(calc));
     QVERIFY(first->isOpen());
     CUlvoCalc copy(*first);
     CUlvoCalc assigned;
@@ -528,7 +484,7 @@ void TestCUlvoCalc::copySharesPort()
     for (CUlvoCalc *link : {&copy, &assigned}) {
         QVERIFY(link->isOpen());
         QCOMPARE(link->getName(), QStringLiteral("ULVO"));
-        QCOMPARE(link->portName(), portNameOf(calc));
+        QCOMPARE(link->portName(), portTo(calc->slavePath())->portName());
         QCOMPARE(link->getNumberOfFiles(), 1);
     }
 }
@@ -557,7 +513,7 @@ void TestCUlvoCalc::hostileCountAnswer()
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
     calc->setFile(QStringLiteral("B.TXT"), "b");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
 
     calc->replyBytesOn(calcMsg::GET_FILES_NUM, bytes);
@@ -578,7 +534,7 @@ void TestCUlvoCalc::nonsenseCountListsNothing()
     QFETCH(int, count);
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->replyRawOn(calcMsg::GET_FILES_NUM, {filesNumPayload(count)});
     calc->clearReceived();
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
@@ -591,7 +547,7 @@ void TestCUlvoCalc::unparsableCommandAnswer()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->replyRawOn(calcMsg::GET_FILES_NUM, {QByteArray::fromHex("ffffffff0f")});
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     calcMsg response;
@@ -625,7 +581,7 @@ void TestCUlvoCalc::hostileListing()
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
     calc->setFile(QStringLiteral("B.TXT"), "bb");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->setNoise(noise);
     calc->setSplitWrites(splitWrites);
     if (bothInOneWrite) {
@@ -645,7 +601,7 @@ void TestCUlvoCalc::stalledFrameIsBounded()
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
     calc->setFile(QStringLiteral("A.TXT"), "a");
-    CUlvoCalc link(portOf(calc));
+    CUlvoCalc link = linkTo(calc);
     calc->replyBytesOn(calcMsg::GET_FILES_NUM, QByteArray::fromHex("43414c43ffff0809"));
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QCOMPARE(link.getNumberOfFiles(), 0);
@@ -653,20 +609,117 @@ void TestCUlvoCalc::stalledFrameIsBounded()
     QCOMPARE(link.getNumberOfFiles(), 1);
 }
 
-// A calculator that goes away mid-session closes the link's port instead of leaving it spinning.
+// One byte at a time, each well within the wait for a piece, must not stretch a frame for ever.
+void TestCUlvoCalc::tricklingFrameIsBounded()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    LinkTimeouts timeouts = testTimeouts();
+    timeouts.frameTotalMs = 800;
+    CUlvoCalc link = linkTo(calc, timeouts);
+    calc->setSplitWrites(1, 100); // the device information takes about 4 s this way
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!link.getDeviceInf());
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(texts(spy), QStringList{textNoAnswer});
+}
+
+// A calculator that goes away mid-session closes the link's port instead of leaving it spinning,
+// and nothing waits on the closed port.
 void TestCUlvoCalc::unpluggedCalculator()
 {
     SimulatedCalculator *calc = plugCalc();
     QVERIFY(calc);
-    CUlvoCalc link(portOf(calc));
+    LinkTimeouts timeouts = testTimeouts();
+    timeouts.writeMs = 20000;
+    CUlvoCalc link = linkTo(calc, timeouts);
     QVERIFY(link.isOpen());
-    usb->unplug(calc);
+    calc->stop();
+    QElapsedTimer timer;
+    timer.start();
     QCOMPARE(link.getNumberOfFiles(), 0);
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(!link.isOpen());
     QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
     QVERIFY(link.getFilesInfo().isEmpty());
     QVERIFY(!link.sendMessage(calcMsg::GET_FILES_NUM));
-    QCOMPARE(texts(spy), QStringList{QStringLiteral("Error write device")});
+    QCOMPARE(texts(spy), (QStringList{QStringLiteral("Connection error (error code: 422)"),
+                                      QStringLiteral("Error write device")}));
+}
+
+// A request that never reached the calculator is reported like one that got no answer.
+void TestCUlvoCalc::unwrittenRequestIsReported_data()
+{
+    QTest::addColumn<QString>("operation");
+    for (const char *op : {"device information", "file count", "file list", "delete", "rename", "download", "upload"})
+        QTest::newRow(op) << QString::fromLatin1(op);
+}
+
+void TestCUlvoCalc::unwrittenRequestIsReported()
+{
+    QFETCH(QString, operation);
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "abc");
+    CUlvoCalc link = linkTo(calc);
+    QVERIFY(link.isOpen());
+    calc->stop();
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    const UlvoCalc::fileInf inf = fileInf("A.TXT", 3);
+    if (operation == "device information")
+        QVERIFY(!link.getDeviceInf());
+    else if (operation == "file count")
+        QCOMPARE(link.getNumberOfFiles(), 0);
+    else if (operation == "file list")
+        QVERIFY(link.getFilesInfo().isEmpty());
+    else if (operation == "delete")
+        QVERIFY(!link.delFile(inf));
+    else if (operation == "rename")
+        QVERIFY(!link.setDeviceName(QStringLiteral("NEW")));
+    else if (operation == "download")
+        QVERIFY(!link.getData(inf));
+    else if (operation == "upload")
+        QVERIFY(!link.sendFile(inf, "abc"));
+    QCOMPARE(texts(spy), QStringList{QStringLiteral("Connection error (error code: 422)")});
+}
+
+// Garbage on the line is not a calculator's refusal.
+void TestCUlvoCalc::unreadableAnswerIsNamed()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    calc->setFile(QStringLiteral("A.TXT"), "abc");
+    CUlvoCalc link = linkTo(calc);
+    calc->replyRawOn(calcMsg::DELETE_FILE, {QByteArray::fromHex("ffffffff0f")});
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+    QVERIFY(!link.delFile(fileInf("A.TXT", 3)));
+    QCOMPARE(texts(spy), QStringList{QStringLiteral("Unreadable answer from the calculator.")});
+}
+
+// The calculator's name bytes are the file's identity: a name Qt would decode to something else
+// is kept as it is, one that is not UTF-8 is named and skipped, and the files after it stay.
+void TestCUlvoCalc::namesKeepTheirBytes()
+{
+    SimulatedCalculator *calc = plugCalc();
+    QVERIFY(calc);
+    const QByteArray bomName("\xEF\xBB\xBF" "A");
+    calc->setFile(QStringLiteral("A"), "plain A");
+    calc->setRawFile(bomName, "marked");
+    calc->setRawFile("B\xFF", "bad");
+    calc->setFile(QStringLiteral("C"), "c");
+    CUlvoCalc link = linkTo(calc);
+    QSignalSpy spy(&link, &CUlvoCalc::errorNotify);
+
+    const FileList files = link.getFilesInfo();
+    QCOMPARE(files, (FileList{{QStringLiteral("A"), 7}, {QChar(0xFEFF) + QStringLiteral("A"), 6}, {QStringLiteral("C"), 1}}));
+    QCOMPARE(files.at(1).first.toUtf8(), bomName);
+    QCOMPARE(texts(spy), QStringList{QStringLiteral("Invalid file name: B\uFFFD")});
+
+    calc->clearReceived();
+    QCOMPARE(link.genGetFileString(files.at(1)).second, QStringLiteral("marked"));
+    QCOMPARE(QByteArray::fromStdString(calc->received().first().finf().name()), bomName);
 }
 
 QTEST_GUILESS_MAIN(TestCUlvoCalc)

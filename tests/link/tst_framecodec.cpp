@@ -10,6 +10,7 @@ private slots:
     void refusesPayloadOverLengthLimit();
     void decodesStream_data();
     void decodesStream();
+    void clearForgetsPreambleBytes();
 };
 
 void TestFrameCodec::framesInPlace()
@@ -53,6 +54,14 @@ void TestFrameCodec::decodesStream_data()
         << QList<QByteArray>{ok, QByteArray::fromHex("0801")};
     QTest::newRow("incomplete payload") << QList<QByteArray>{QByteArray::fromHex("43414c430300080b")}
                                         << QList<QByteArray>{};
+    // The preamble search starts afresh after a frame: "ALC" noise must not join the last "C" of
+    // nothing into a preamble.
+    QTest::newRow("preamble tail right after a frame")
+        << QList<QByteArray>{QByteArray::fromHex("43414c430200080b") + "ALC", QByteArray::fromHex("43414c4302000801")}
+        << QList<QByteArray>{ok, QByteArray::fromHex("0801")};
+    QTest::newRow("frame ending in C, then ALC")
+        << QList<QByteArray>{QByteArray::fromHex("43414c43010043") + "ALC" + QByteArray::fromHex("43414c430200080b")}
+        << QList<QByteArray>{QByteArray("C"), ok};
 }
 
 void TestFrameCodec::decodesStream()
@@ -67,6 +76,17 @@ void TestFrameCodec::decodesStream()
             got.append(*payload);
     }
     QCOMPARE(got, payloads);
+}
+
+// What was seen before clear() does not count towards the next preamble.
+void TestFrameCodec::clearForgetsPreambleBytes()
+{
+    FrameDecoder decoder;
+    decoder.feed("CAL");
+    QVERIFY(!decoder.takeFrame());
+    decoder.clear();
+    decoder.feed(QByteArray("C") + QByteArray::fromHex("43414c430200080b"));
+    QCOMPARE(decoder.takeFrame().value_or("none"), QByteArray::fromHex("080b"));
 }
 
 QTEST_GUILESS_MAIN(TestFrameCodec)

@@ -73,6 +73,7 @@ private slots:
     void restoresEveryEntryAndReconnects();
     void stopsSendingAtRefusedEntry();
     void skipsFolderEntries();
+    void unusualNameSurvivesBackupAndRestore();
 
 private:
     QStringList backupsInTemp() const;
@@ -85,8 +86,8 @@ private:
 void TestLinkBackup::initTestCase()
 {
     QVERIFY(base.isValid());
-    QVERIFY(sim.plug());
-    sim.usb->setRebootDelay(300);
+    // Restores reboot the calculator: on the USB bus it leaves and comes back under its name.
+    QVERIFY(sim.plug(SimulatedLink::Line::Usb));
 }
 
 void TestLinkBackup::init()
@@ -269,6 +270,12 @@ void TestLinkBackup::refusesBadArchiveBeforeClearing_data()
     QTest::newRow("name not UTF-8") << "latin1";
     QTest::newRow("entry above the size limit") << "huge";
     QTest::newRow("name longer than a file name") << "long";
+    QTest::newRow("no entry at all") << "empty";
+    QTest::newRow("only a folder") << "folder only";
+    QTest::newRow("name leaving the folder") << "dotdot";
+    QTest::newRow("absolute name") << "absolute";
+    QTest::newRow("name with a folder part") << "nested";
+    QTest::newRow("more entries than a list holds") << "too many";
 }
 
 void TestLinkBackup::refusesBadArchiveBeforeClearing()
@@ -294,6 +301,24 @@ void TestLinkBackup::refusesBadArchiveBeforeClearing()
         QVERIFY(writeZip(path, {{"A", "alpha"}, {"CAF\xc9", "x"}}));
     } else if (kind == "long") {
         QVERIFY(writeZip(path, {{"A", "alpha"}, {QByteArray(256, 'L'), "x"}}));
+    } else if (kind == "empty") {
+        // The 22-byte end record alone: a valid ZIP archive without entries.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0'));
+    } else if (kind == "folder only") {
+        QVERIFY(writeZip(path, {{"SUB/", ""}}));
+    } else if (kind == "dotdot") {
+        QVERIFY(writeZip(path, {{"A", "alpha"}, {"../evil.txt", "x"}}));
+    } else if (kind == "absolute") {
+        QVERIFY(writeZip(path, {{"A", "alpha"}, {"/tmp/evil.txt", "x"}}));
+    } else if (kind == "nested") {
+        QVERIFY(writeZip(path, {{"A", "alpha"}, {"SUB/A", "x"}}));
+    } else if (kind == "too many") {
+        Entries entries;
+        for (int i = 0; i <= CUlvoCalc::maxFileCount; ++i)
+            entries.append({QByteArray::number(i), QByteArray()});
+        QVERIFY(writeZip(path, entries));
     } else if (kind == "huge") {
         QVERIFY(writeZip(path, {{"A", "alpha"}, {"BIG", QByteArray(CUlvoCalc::maxFileSize + 1, '\0')}}));
     }
@@ -317,7 +342,7 @@ QStringList TestLinkBackup::restoreOnThread(const QString &archive,
     sim.link.reset();
     QStringList errors;
     std::unique_ptr<QThread> thread(QThread::create([&] {
-        CUlvoCalc link{QSerialPortInfo(sim.portName)};
+        CUlvoCalc link(portTo(sim.portName), testTimeouts());
         QObject::connect(&link, &CUlvoCalc::errorNotify, [&](const QString &text) { errors << text; });
         sim.calc->clearReceived();
         link.restoreBackup(QUrl::fromLocalFile(archive));
@@ -368,13 +393,31 @@ void TestLinkBackup::stopsSendingAtRefusedEntry()
 void TestLinkBackup::skipsFolderEntries()
 {
     const QString path = temp->filePath("folders.ubk");
-    QVERIFY(writeZip(path, {{"SUB/", ""}, {"SUB/A", "in folder"}, {"B", "bravo"}}));
+    QVERIFY(writeZip(path, {{"SUB/", ""}, {"B", "bravo"}, {"OTHER/", ""}, {"C", "charlie"}}));
     QList<QPair<QString, int>> after;
 
     QCOMPARE(restoreOnThread(path, &after), QStringList());
 
-    QCOMPARE(after, (QList<QPair<QString, int>>{{"SUB/A", 9}, {"B", 5}}));
+    QCOMPARE(after, (QList<QPair<QString, int>>{{"B", 5}, {"C", 7}}));
     QCOMPARE(sim.calc->receivedCount(Msg::SEND_FILE), 2);
+}
+
+// A name that Qt's decoder would change (a leading byte-order mark) is backed up as its bytes,
+// and our own restore takes that archive back.
+void TestLinkBackup::unusualNameSurvivesBackupAndRestore()
+{
+    const QByteArray bomName("\xEF\xBB\xBF" "A");
+    sim.calc->setRawFile(bomName, "marked");
+    const std::optional<QString> backup = sim.link->createBackup();
+    QVERIFY(backup && !backup->isEmpty());
+    QVERIFY(sim.errors->isEmpty());
+    QList<QPair<QString, int>> after;
+
+    QCOMPARE(restoreOnThread(*backup, &after), QStringList());
+
+    const QList<Msg> sent = sim.received(Msg::SEND_FILE);
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(QByteArray::fromStdString(sent.first().finf().name()), bomName);
 }
 
 QTEST_GUILESS_MAIN(TestLinkBackup)

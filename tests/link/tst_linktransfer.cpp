@@ -23,11 +23,15 @@ private slots:
     void reportsRefusedDownload();
     void refusesHostileFrame_data();
     void refusesHostileFrame();
+    void refusesIncompleteDownload_data();
+    void refusesIncompleteDownload();
 
     void uploadsInFrames_data();
     void uploadsInFrames();
     void reportsRefusedUpload_data();
     void reportsRefusedUpload();
+    void onlySuccessAcknowledgesFrame_data();
+    void onlySuccessAcknowledgesFrame();
 
 private:
     SimulatedLink sim;
@@ -181,6 +185,29 @@ void TestLinkTransfer::refusesHostileFrame()
     QCOMPARE(sim.calc->receivedCount(Msg::SUCCESS), 0);
 }
 
+// Frames that are each plausible but do not cover the file exactly once.
+void TestLinkTransfer::refusesIncompleteDownload_data()
+{
+    QTest::addColumn<bool>("duplicateFirst");
+    QTest::addColumn<int>("sizeField");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("frame 0 twice, frame 1 never") << true << -1 << "Wrong frame number.";
+    QTest::newRow("size field smaller than the data") << false << 100 << "Wrong data size.";
+}
+
+void TestLinkTransfer::refusesIncompleteDownload()
+{
+    QFETCH(bool, duplicateFirst);
+    QFETCH(int, sizeField);
+    QFETCH(QString, expected);
+    sim.calc->setFile("A", patternBytes(1000));
+    sim.calc->setDuplicateFirstFrame(duplicateFirst);
+    sim.calc->setFrameSizeField(sizeField);
+
+    QVERIFY(!sim.link->getData(fileInf("A", 1000)));
+    QCOMPARE(sim.errorTexts(), QStringList{expected});
+}
+
 void TestLinkTransfer::uploadsInFrames_data()
 {
     QTest::addColumn<int>("chunkSize");
@@ -249,6 +276,28 @@ void TestLinkTransfer::reportsRefusedUpload()
     QVERIFY(!sim.link->sendFile(fileInf("UP.bin", 1500), patternBytes(1500)));
     QCOMPARE(sim.errorTexts(), QStringList{expected});
     QCOMPARE(sim.calc->receivedCount(Msg::FRAME), framesSent);
+}
+
+// An answer to a frame that is not SUCCESS ends the upload, whether it parses or not.
+void TestLinkTransfer::onlySuccessAcknowledgesFrame_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("expected");
+    Msg other;
+    other.set_type(Msg::SEND_FILES_NUM);
+    QTest::newRow("another type") << QByteArray::fromStdString(other.SerializeAsString()) << "Unknown error.";
+    QTest::newRow("unreadable") << QByteArray::fromHex("ffffffff0f") << "Unreadable answer from the calculator.";
+}
+
+void TestLinkTransfer::onlySuccessAcknowledgesFrame()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, expected);
+    sim.calc->replyRawOn(Msg::FRAME, {answer});
+
+    QVERIFY(!sim.link->sendFile(fileInf("UP.bin", 1500), patternBytes(1500)));
+    QCOMPARE(sim.errorTexts(), QStringList{expected});
+    QCOMPARE(sim.calc->receivedCount(Msg::FRAME), 1);
 }
 
 QTEST_GUILESS_MAIN(TestLinkTransfer)

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <atomic>
 #include <cerrno>
@@ -19,6 +20,10 @@
 #include <unistd.h>
 
 using UlvoCalc::calcMsg;
+
+// What the simulated device receives and how its script answers: silent unless switched on with
+// QT_LOGGING_RULES="ulvo.simulator.debug=true".
+Q_LOGGING_CATEGORY(lcSimulator, "ulvo.simulator", QtInfoMsg)
 
 namespace {
 
@@ -50,7 +55,7 @@ struct Exchange {
     int listIndex = 0;
     QByteArray content;       // download source
     QList<int> frameOrder;    // download frame numbers still to send, in sending order
-    QString uploadName;
+    QByteArray uploadName;
     int uploadSize = 0;
     int expectedFrame = 0;
     QByteArray uploaded;
@@ -58,10 +63,19 @@ struct Exchange {
 };
 
 // The calculator's file system ignores case in names, as the application assumes when it asks
-// whether to replace a file.
-bool sameName(const QString &a, const QString &b)
+// whether to replace a file. Names that are not UTF-8 match byte for byte only.
+bool sameName(const QByteArray &a, const QByteArray &b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    if (a == b)
+        return true;
+    const QString sa = QString::fromUtf8(a);
+    const QString sb = QString::fromUtf8(b);
+    return sa.toUtf8() == a && sb.toUtf8() == b && sa.compare(sb, Qt::CaseInsensitive) == 0;
+}
+
+QByteArray nameBytes(const std::string &name)
+{
+    return QByteArray::fromStdString(name);
 }
 
 QByteArray serialize(const calcMsg &msg)
@@ -86,13 +100,16 @@ struct SimulatedCalculator::Private {
     SimulatedCalculator *q = nullptr;
     mutable std::mutex mutex;
     Options options;
-    QList<QPair<QString, QByteArray>> files;
+    QList<QPair<QByteArray, QByteArray>> files;
     QList<calcMsg> received;
     QList<ScriptEntry> script;
     int replyDelayMs = 0;
     QByteArray noise;
     int splitPiece = 0;
+    int splitPauseMs = 2;
     bool swapFirstTwo = false;
+    bool duplicateFirstFrame = false;
+    int frameSizeField = -1;
     std::function<void()> restartDown;
     std::function<void(QString)> restartUp;
     int restartDelayMs = 0;
@@ -114,7 +131,6 @@ struct SimulatedCalculator::Private {
     void serve();
     bool waitWake(int ms); // false when stopping
     void handle(const calcMsg &msg);
-    void answer(const calcMsg &msg, bool paced);
     bool applyScript(const calcMsg &msg);
     void addScript(const ScriptEntry &entry)
     {
@@ -142,8 +158,25 @@ struct SimulatedCalculator::Private {
     }
     void sendListEntry();
     void sendNextDownloadFrame();
-    void storeFile(const QString &name, const QByteArray &content);
+    void storeFile(const QByteArray &name, const QByteArray &content);
     void reboot();
+
+    // One handler per message type from the computer.
+    using Handler = void (Private::*)(const calcMsg &);
+    static Handler handlerFor(int type);
+    void onGetDeviceInf(const calcMsg &msg);
+    void onGetFilesNum(const calcMsg &msg);
+    void onGetFilesInf(const calcMsg &msg);
+    void onAck(const calcMsg &msg);
+    void onGetFile(const calcMsg &msg);
+    void onSendFile(const calcMsg &msg);
+    void onFrame(const calcMsg &msg);
+    void onDeleteFile(const calcMsg &msg);
+    void onChangeName(const calcMsg &msg);
+    void onGetBackupInfo(const calcMsg &msg);
+    void onClearFilesystem(const calcMsg &msg);
+    void onReboot(const calcMsg &msg);
+    void onUnknown(const calcMsg &msg);
 };
 
 SimulatedCalculator::SimulatedCalculator(QObject *parent)
@@ -203,6 +236,11 @@ QString SimulatedCalculator::slavePath() const
 
 void SimulatedCalculator::setFile(const QString &name, const QByteArray &content)
 {
+    setRawFile(name.toUtf8(), content);
+}
+
+void SimulatedCalculator::setRawFile(const QByteArray &name, const QByteArray &content)
+{
     std::lock_guard lock(d->mutex);
     d->storeFile(name, content);
 }
@@ -211,7 +249,7 @@ bool SimulatedCalculator::removeFile(const QString &name)
 {
     std::lock_guard lock(d->mutex);
     for (int i = 0; i < d->files.size(); ++i) {
-        if (sameName(d->files.at(i).first, name)) {
+        if (sameName(d->files.at(i).first, name.toUtf8())) {
             d->files.removeAt(i);
             return true;
         }
@@ -228,14 +266,17 @@ void SimulatedCalculator::clearFiles()
 QList<QPair<QString, QByteArray>> SimulatedCalculator::files() const
 {
     std::lock_guard lock(d->mutex);
-    return d->files;
+    QList<QPair<QString, QByteArray>> out;
+    for (const auto &f : d->files)
+        out.append({QString::fromUtf8(f.first), f.second});
+    return out;
 }
 
 QByteArray SimulatedCalculator::file(const QString &name) const
 {
     std::lock_guard lock(d->mutex);
     for (const auto &f : d->files) {
-        if (sameName(f.first, name))
+        if (sameName(f.first, name.toUtf8()))
             return f.second;
     }
     return QByteArray();
@@ -335,16 +376,29 @@ void SimulatedCalculator::setNoise(const QByteArray &noise)
     d->noise = noise;
 }
 
-void SimulatedCalculator::setSplitWrites(int pieceSize)
+void SimulatedCalculator::setSplitWrites(int pieceSize, int pauseMs)
 {
     std::lock_guard lock(d->mutex);
     d->splitPiece = pieceSize;
+    d->splitPauseMs = pauseMs;
 }
 
 void SimulatedCalculator::setSwapFirstTwoFrames(bool swap)
 {
     std::lock_guard lock(d->mutex);
     d->swapFirstTwo = swap;
+}
+
+void SimulatedCalculator::setDuplicateFirstFrame(bool duplicate)
+{
+    std::lock_guard lock(d->mutex);
+    d->duplicateFirstFrame = duplicate;
+}
+
+void SimulatedCalculator::setFrameSizeField(int size)
+{
+    std::lock_guard lock(d->mutex);
+    d->frameSizeField = size;
 }
 
 void SimulatedCalculator::resetScript()
@@ -354,7 +408,10 @@ void SimulatedCalculator::resetScript()
     d->replyDelayMs = 0;
     d->noise.clear();
     d->splitPiece = 0;
+    d->splitPauseMs = 2;
     d->swapFirstTwo = false;
+    d->duplicateFirstFrame = false;
+    d->frameSizeField = -1;
 }
 
 void SimulatedCalculator::setRestartHandlers(std::function<void()> down,
@@ -427,8 +484,10 @@ void SimulatedCalculator::Private::serve()
         while (auto payload = decoder.takeFrame()) {
             calcMsg msg;
             // A payload that does not parse is dropped, as by a device that ignores line noise.
-            if (!msg.ParseFromArray(payload->constData(), payload->size()))
+            if (!msg.ParseFromArray(payload->constData(), payload->size())) {
+                qCDebug(lcSimulator) << "dropped a payload that is no message:" << payload->toHex();
                 continue;
+            }
             handle(msg);
             if (stopping)
                 break;
@@ -458,11 +517,13 @@ void SimulatedCalculator::Private::writeFrames(const QList<QByteArray> &payloads
     int delay;
     QByteArray prefix;
     int piece;
+    int pause;
     {
         std::lock_guard lock(mutex);
         delay = replyDelayMs;
         prefix = noise;
         piece = splitPiece;
+        pause = splitPauseMs;
     }
     if (delay > 0 && !waitWake(delay))
         return;
@@ -478,7 +539,7 @@ void SimulatedCalculator::Private::writeFrames(const QList<QByteArray> &payloads
     for (int pos = 0; pos < out.size() && !stopping; pos += piece) {
         writeBytes(out.mid(pos, piece));
         tcdrain(master);
-        waitWake(2); // let the computer see the pieces as separate reads
+        waitWake(pause); // let the computer see the pieces as separate reads
     }
 }
 
@@ -500,6 +561,7 @@ bool SimulatedCalculator::Private::applyScript(const calcMsg &msg)
             return false;
         entry = script.takeAt(found);
     }
+    qCDebug(lcSimulator) << "scripted answer" << int(entry.action) << "to message type" << msg.type();
     switch (entry.action) {
     case ScriptAction::Fail:
         replyFailed(entry.error, entry.errorNum, entry.errorStr);
@@ -523,205 +585,245 @@ void SimulatedCalculator::Private::handle(const calcMsg &msg)
         received.append(msg);
     }
     emit q->messageReceived(msg.type());
+    qCDebug(lcSimulator) << "received message type" << msg.type();
     if (applyScript(msg)) {
         if (msg.type() != calcMsg::SUCCESS)
             exchange = Exchange();
         return;
     }
+    (this->*handlerFor(msg.type()))(msg);
+}
 
-    switch (msg.type()) {
-    case calcMsg::GET_DEVICE_INF: {
-        calcMsg m;
-        m.set_type(calcMsg::SEND_DEVICE_INF);
-        {
-            std::lock_guard lock(mutex);
-            auto *inf = m.mutable_devinf();
-            inf->set_hv(options.hv.toStdString());
-            inf->set_fv(options.fv.toStdString());
-            inf->set_pv(options.pv.toStdString());
-            inf->set_name(options.name.toStdString());
-            inf->set_maxchunksize(options.maxChunkSize);
-        }
-        exchange = Exchange();
-        reply(m);
-        break;
+SimulatedCalculator::Private::Handler SimulatedCalculator::Private::handlerFor(int type)
+{
+    switch (type) {
+    case calcMsg::GET_DEVICE_INF: return &Private::onGetDeviceInf;
+    case calcMsg::GET_FILES_NUM: return &Private::onGetFilesNum;
+    case calcMsg::GET_FILES_INF: return &Private::onGetFilesInf;
+    case calcMsg::SUCCESS: return &Private::onAck;
+    case calcMsg::GET_FILE: return &Private::onGetFile;
+    case calcMsg::SEND_FILE: return &Private::onSendFile;
+    case calcMsg::FRAME: return &Private::onFrame;
+    case calcMsg::DELETE_FILE: return &Private::onDeleteFile;
+    case calcMsg::CHANGE_NAME: return &Private::onChangeName;
+    case calcMsg::GET_BACKUP_INFO: return &Private::onGetBackupInfo;
+    case calcMsg::CLEAR_FILESYSTEM: return &Private::onClearFilesystem;
+    case calcMsg::REBOOT: return &Private::onReboot;
+    default: return &Private::onUnknown;
     }
-    case calcMsg::GET_FILES_NUM: {
-        calcMsg m;
-        m.set_type(calcMsg::SEND_FILES_NUM);
-        {
-            std::lock_guard lock(mutex);
-            m.set_numberoffiles(files.size());
-        }
-        exchange = Exchange();
-        reply(m);
-        break;
+}
+
+void SimulatedCalculator::Private::onGetDeviceInf(const calcMsg &)
+{
+    calcMsg m;
+    m.set_type(calcMsg::SEND_DEVICE_INF);
+    {
+        std::lock_guard lock(mutex);
+        auto *inf = m.mutable_devinf();
+        inf->set_hv(options.hv.toStdString());
+        inf->set_fv(options.fv.toStdString());
+        inf->set_pv(options.pv.toStdString());
+        inf->set_name(options.name.toStdString());
+        inf->set_maxchunksize(options.maxChunkSize);
     }
-    case calcMsg::GET_FILES_INF:
-        exchange = Exchange();
-        exchange.kind = Exchange::Listing;
+    exchange = Exchange();
+    reply(m);
+}
+
+void SimulatedCalculator::Private::onGetFilesNum(const calcMsg &)
+{
+    calcMsg m;
+    m.set_type(calcMsg::SEND_FILES_NUM);
+    {
+        std::lock_guard lock(mutex);
+        m.set_numberoffiles(files.size());
+    }
+    exchange = Exchange();
+    reply(m);
+}
+
+void SimulatedCalculator::Private::onGetFilesInf(const calcMsg &)
+{
+    exchange = Exchange();
+    exchange.kind = Exchange::Listing;
+    sendListEntry();
+}
+
+void SimulatedCalculator::Private::onAck(const calcMsg &)
+{
+    if (exchange.kind == Exchange::Listing)
         sendListEntry();
-        break;
-    case calcMsg::SUCCESS:
-        if (exchange.kind == Exchange::Listing)
-            sendListEntry();
-        else if (exchange.kind == Exchange::Downloading)
-            sendNextDownloadFrame();
-        break;
-    case calcMsg::GET_FILE: {
-        exchange = Exchange();
-        const QString fname = QString::fromStdString(msg.finf().name());
-        bool found = false;
-        QByteArray content;
-        int chunk;
-        bool swap;
-        {
-            std::lock_guard lock(mutex);
-            for (const auto &f : files) {
-                if (sameName(f.first, fname)) {
-                    found = true;
-                    content = f.second;
-                }
-            }
-            chunk = qMax(1, options.maxChunkSize);
-            swap = swapFirstTwo;
-        }
-        if (!found) {
-            replyFailed(calcMsg::FILE_NOT_EXIST);
-            break;
-        }
-        if (content.isEmpty()) {
-            replyFailed(calcMsg::DATASIZE_INVALID);
-            break;
-        }
-        exchange.kind = Exchange::Downloading;
-        exchange.content = content;
-        const int frames = (content.size() + chunk - 1) / chunk;
-        for (int i = 0; i < frames; ++i)
-            exchange.frameOrder.append(i);
-        if (swap && frames >= 2)
-            exchange.frameOrder.swapItemsAt(0, 1);
+    else if (exchange.kind == Exchange::Downloading)
         sendNextDownloadFrame();
-        break;
-    }
-    case calcMsg::SEND_FILE: {
-        exchange = Exchange();
-        const QString fname = QString::fromStdString(msg.finf().name());
-        const int size = msg.finf().size();
-        if (fname.isEmpty() || size < 0) {
-            replyFailed(calcMsg::WRITE_ERROR);
-            break;
-        }
-        if (size == 0) {
-            std::lock_guard lock(mutex);
-            storeFile(fname, QByteArray());
-        } else {
-            exchange.kind = Exchange::Uploading;
-            exchange.uploadName = fname;
-            exchange.uploadSize = size;
-        }
-        replyType(calcMsg::SUCCESS);
-        break;
-    }
-    case calcMsg::FRAME: {
-        if (exchange.kind != Exchange::Uploading) {
-            replyFailed(calcMsg::INVALID_FRAME_NUMBER);
-            break;
-        }
-        const auto &frame = msg.frame();
-        if (frame.framenum() != exchange.expectedFrame) {
-            replyFailed(calcMsg::INVALID_FRAME_NUMBER);
-            break;
-        }
-        const QByteArray data = frame.data_size() > 0
-            ? QByteArray(frame.data(0).data(), static_cast<int>(frame.data(0).size()))
-            : QByteArray();
-        if (frame.size() != data.size() || exchange.uploaded.size() + data.size() > exchange.uploadSize) {
-            replyFailed(calcMsg::DATASIZE_INVALID);
-            break;
-        }
-        exchange.uploaded += data;
-        ++exchange.expectedFrame;
-        if (exchange.uploaded.size() == exchange.uploadSize && !exchange.uploadStored) {
-            std::lock_guard lock(mutex);
-            storeFile(exchange.uploadName, exchange.uploaded);
-            exchange.uploadStored = true;
-        }
-        const bool emptyTail = data.isEmpty();
-        replyType(calcMsg::SUCCESS);
-        // A file that is a whole multiple of the chunk size ends with an empty frame.
-        if (emptyTail)
-            exchange = Exchange();
-        break;
-    }
-    case calcMsg::DELETE_FILE: {
-        exchange = Exchange();
-        const QString fname = QString::fromStdString(msg.finf().name());
-        bool removed = false;
-        {
-            std::lock_guard lock(mutex);
-            for (int i = 0; i < files.size(); ++i) {
-                if (sameName(files.at(i).first, fname)) {
-                    files.removeAt(i);
-                    removed = true;
-                    break;
-                }
+}
+
+void SimulatedCalculator::Private::onGetFile(const calcMsg &msg)
+{
+    exchange = Exchange();
+    const QByteArray fname = nameBytes(msg.finf().name());
+    bool found = false;
+    QByteArray content;
+    int chunk;
+    bool swap;
+    bool duplicate;
+    {
+        std::lock_guard lock(mutex);
+        for (const auto &f : files) {
+            if (sameName(f.first, fname)) {
+                found = true;
+                content = f.second;
             }
         }
-        if (removed)
-            replyType(calcMsg::SUCCESS);
-        else
-            replyFailed(calcMsg::FILE_NOT_EXIST);
-        break;
+        chunk = qMax(1, options.maxChunkSize);
+        swap = swapFirstTwo;
+        duplicate = duplicateFirstFrame;
     }
-    case calcMsg::CHANGE_NAME: {
-        exchange = Exchange();
-        {
-            std::lock_guard lock(mutex);
-            options.name = QString::fromStdString(msg.devname());
-        }
-        replyType(calcMsg::SUCCESS);
-        break;
+    if (!found) {
+        replyFailed(calcMsg::FILE_NOT_EXIST);
+        return;
     }
-    case calcMsg::GET_BACKUP_INFO: {
+    if (content.isEmpty()) {
+        replyFailed(calcMsg::DATASIZE_INVALID);
+        return;
+    }
+    exchange.kind = Exchange::Downloading;
+    exchange.content = content;
+    const int frames = (content.size() + chunk - 1) / chunk;
+    for (int i = 0; i < frames; ++i)
+        exchange.frameOrder.append(i);
+    if (swap && frames >= 2)
+        exchange.frameOrder.swapItemsAt(0, 1);
+    if (duplicate && frames >= 2)
+        exchange.frameOrder[1] = exchange.frameOrder[0];
+    sendNextDownloadFrame();
+}
+
+void SimulatedCalculator::Private::onSendFile(const calcMsg &msg)
+{
+    exchange = Exchange();
+    const QByteArray fname = nameBytes(msg.finf().name());
+    const int size = msg.finf().size();
+    if (fname.isEmpty() || size < 0) {
+        replyFailed(calcMsg::WRITE_ERROR);
+        return;
+    }
+    if (size == 0) {
+        std::lock_guard lock(mutex);
+        storeFile(fname, QByteArray());
+    } else {
+        exchange.kind = Exchange::Uploading;
+        exchange.uploadName = fname;
+        exchange.uploadSize = size;
+    }
+    replyType(calcMsg::SUCCESS);
+}
+
+void SimulatedCalculator::Private::onFrame(const calcMsg &msg)
+{
+    if (exchange.kind != Exchange::Uploading) {
+        replyFailed(calcMsg::INVALID_FRAME_NUMBER);
+        return;
+    }
+    const auto &frame = msg.frame();
+    if (frame.framenum() != exchange.expectedFrame) {
+        replyFailed(calcMsg::INVALID_FRAME_NUMBER);
+        return;
+    }
+    const QByteArray data = frame.data_size() > 0
+        ? QByteArray(frame.data(0).data(), static_cast<int>(frame.data(0).size()))
+        : QByteArray();
+    if (frame.size() != data.size() || exchange.uploaded.size() + data.size() > exchange.uploadSize) {
+        replyFailed(calcMsg::DATASIZE_INVALID);
+        return;
+    }
+    exchange.uploaded += data;
+    ++exchange.expectedFrame;
+    if (exchange.uploaded.size() == exchange.uploadSize && !exchange.uploadStored) {
+        std::lock_guard lock(mutex);
+        storeFile(exchange.uploadName, exchange.uploaded);
+        exchange.uploadStored = true;
+    }
+    const bool emptyTail = data.isEmpty();
+    replyType(calcMsg::SUCCESS);
+    // A file that is a whole multiple of the chunk size ends with an empty frame.
+    if (emptyTail)
         exchange = Exchange();
-        QList<QByteArray> payloads;
-        {
-            std::lock_guard lock(mutex);
-            for (const auto &f : files) {
-                calcMsg m;
-                m.set_type(calcMsg::SEND_FILE_INF);
-                m.mutable_finf()->set_name(f.first.toStdString());
-                m.mutable_finf()->set_size(f.second.size());
-                payloads.append(serialize(m));
+}
+
+void SimulatedCalculator::Private::onDeleteFile(const calcMsg &msg)
+{
+    exchange = Exchange();
+    const QByteArray fname = nameBytes(msg.finf().name());
+    bool removed = false;
+    {
+        std::lock_guard lock(mutex);
+        for (int i = 0; i < files.size(); ++i) {
+            if (sameName(files.at(i).first, fname)) {
+                files.removeAt(i);
+                removed = true;
+                break;
             }
         }
-        calcMsg end;
-        end.set_type(calcMsg::SEND_FILE_INF);
-        end.mutable_finf();
-        payloads.append(serialize(end));
-        // The list comes without acknowledgements: all descriptors in one write.
-        writeFrames(payloads);
-        break;
     }
-    case calcMsg::CLEAR_FILESYSTEM:
-        exchange = Exchange();
-        {
-            std::lock_guard lock(mutex);
-            files.clear();
+    if (removed)
+        replyType(calcMsg::SUCCESS);
+    else
+        replyFailed(calcMsg::FILE_NOT_EXIST);
+}
+
+void SimulatedCalculator::Private::onChangeName(const calcMsg &msg)
+{
+    exchange = Exchange();
+    {
+        std::lock_guard lock(mutex);
+        options.name = QString::fromStdString(msg.devname());
+    }
+    replyType(calcMsg::SUCCESS);
+}
+
+void SimulatedCalculator::Private::onGetBackupInfo(const calcMsg &)
+{
+    exchange = Exchange();
+    QList<QByteArray> payloads;
+    {
+        std::lock_guard lock(mutex);
+        for (const auto &f : files) {
+            calcMsg m;
+            m.set_type(calcMsg::SEND_FILE_INF);
+            m.mutable_finf()->set_name(f.first.toStdString());
+            m.mutable_finf()->set_size(f.second.size());
+            payloads.append(serialize(m));
         }
-        replyType(calcMsg::SUCCESS);
-        break;
-    case calcMsg::REBOOT:
-        exchange = Exchange();
-        replyType(calcMsg::SUCCESS);
-        tcdrain(master);
-        reboot();
-        break;
-    default:
-        replyFailed(calcMsg::UNSPECIFITED_ERROR);
-        break;
     }
+    calcMsg end;
+    end.set_type(calcMsg::SEND_FILE_INF);
+    end.mutable_finf();
+    payloads.append(serialize(end));
+    // The list comes without acknowledgements: all descriptors in one write.
+    writeFrames(payloads);
+}
+
+void SimulatedCalculator::Private::onClearFilesystem(const calcMsg &)
+{
+    exchange = Exchange();
+    {
+        std::lock_guard lock(mutex);
+        files.clear();
+    }
+    replyType(calcMsg::SUCCESS);
+}
+
+void SimulatedCalculator::Private::onReboot(const calcMsg &)
+{
+    exchange = Exchange();
+    replyType(calcMsg::SUCCESS);
+    tcdrain(master);
+    reboot();
+}
+
+void SimulatedCalculator::Private::onUnknown(const calcMsg &)
+{
+    replyFailed(calcMsg::UNSPECIFITED_ERROR);
 }
 
 void SimulatedCalculator::Private::sendListEntry()
@@ -750,23 +852,25 @@ void SimulatedCalculator::Private::sendNextDownloadFrame()
         return;
     }
     int chunk;
+    int sizeField;
     {
         std::lock_guard lock(mutex);
         chunk = qMax(1, options.maxChunkSize);
+        sizeField = frameSizeField;
     }
     const int k = exchange.frameOrder.takeFirst();
     const QByteArray piece = exchange.content.mid(k * chunk, chunk);
     calcMsg m;
     m.set_type(calcMsg::FRAME);
     m.mutable_frame()->set_framenum(k);
-    m.mutable_frame()->set_size(piece.size());
+    m.mutable_frame()->set_size(sizeField >= 0 ? sizeField : piece.size());
     m.mutable_frame()->add_data(piece.constData(), piece.size());
     if (exchange.frameOrder.isEmpty())
         exchange = Exchange();
     reply(m);
 }
 
-void SimulatedCalculator::Private::storeFile(const QString &name, const QByteArray &content)
+void SimulatedCalculator::Private::storeFile(const QByteArray &name, const QByteArray &content)
 {
     // Caller holds the mutex.
     for (auto &f : files) {

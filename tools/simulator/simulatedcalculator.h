@@ -41,8 +41,11 @@ public:
     // Path of the pty's slave side, e.g. /dev/pts/7 (the device node a port points at).
     QString slavePath() const;
 
-    // In-memory file system, in listing order.
+    // In-memory file system, in listing order. Names are the bytes the calculator sends; the
+    // QString forms use UTF-8.
     void setFile(const QString &name, const QByteArray &content);
+    // A file whose name is these bytes exactly, valid UTF-8 or not.
+    void setRawFile(const QByteArray &name, const QByteArray &content);
     bool removeFile(const QString &name);
     void clearFiles();
     QList<QPair<QString, QByteArray>> files() const;
@@ -73,12 +76,16 @@ public:
     void setReplyDelay(int ms);
     // Write these bytes before every answer frame.
     void setNoise(const QByteArray &noise);
-    // Write every answer frame in pieces of this many bytes, with a short pause between them
-    // (0: whole frames).
-    void setSplitWrites(int pieceSize);
+    // Write every answer frame in pieces of this many bytes, with a pause of pauseMs between
+    // them (0: whole frames). One byte with a long pause trickles.
+    void setSplitWrites(int pieceSize, int pauseMs = 2);
     // Download frames are sent in reverse order of their numbers within the first two (frame 1
     // answers GET_FILE, frame 0 follows the first ack).
     void setSwapFirstTwoFrames(bool swap);
+    // Download frame 0 is sent twice and frame 1 never (files of two frames or more).
+    void setDuplicateFirstFrame(bool duplicate);
+    // Every download frame announces this size whatever data it carries (-1: the true size).
+    void setFrameSizeField(int size);
 
     // Removes every script entry and option above.
     void resetScript();

@@ -1,0 +1,37 @@
+#include "link/backuplist.h"
+
+#include "link/answertext.h"
+#include "link/calcname.h"
+#include "link/linklimits.h"
+
+using UlvoCalc::calcMsg;
+
+BackupListCollector::Step BackupListCollector::take(const QByteArray &payload)
+{
+    if (m_finished)
+        return fail(QStringLiteral("Error incorrect response"));
+    calcMsg answer;
+    if (!parseAnswer(payload, answer))
+        return fail(QStringLiteral("Error parse message"));
+    if (answer.type() != calcMsg::SEND_FILE_INF)
+        return fail(QStringLiteral("Error incorrect response"));
+    const QByteArray name = QByteArray::fromStdString(answer.finf().name());
+    if (name.isEmpty()) {
+        m_finished = true;
+        return Step::Complete;
+    }
+    if (!CalcName::isValid(name))
+        return fail(QStringLiteral("Invalid file name: %1").arg(CalcName::display(name)));
+    // The list comes unpaced: without a bound a calculator could fill memory for ever.
+    if (m_list.size() == LinkLimits::maxFileCount)
+        return fail(QStringLiteral("Error incorrect response"));
+    m_list.append(answer.finf());
+    return Step::NeedMore;
+}
+
+BackupListCollector::Step BackupListCollector::fail(const QString &text)
+{
+    m_finished = true;
+    m_failure = text;
+    return Step::Failed;
+}
