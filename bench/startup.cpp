@@ -7,6 +7,7 @@
 // ends at once; its peak memory is the maximum resident set size the kernel reports for it.
 
 #include "app/ulvostartup.h"
+#include "bench/benchsupport.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
@@ -29,6 +30,8 @@
 extern char **environ;
 
 namespace {
+
+using BenchSupport::median;
 
 const char appMode[] = "--child-app";
 const char minimalMode[] = "--child-minimal";
@@ -118,12 +121,6 @@ Start startChild(const char *self, const char *mode)
     result.peakMiB = usage.ru_maxrss / 1024.0;
     result.ok = true;
     return result;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0.0 : v[v.size() / 2];
 }
 
 } // namespace
