@@ -83,6 +83,7 @@ private slots:
     void burstIsToldTogether();
     void withoutMonitorTellsNothing();
     void sessionFollowsPlugsWithinOneSecond();
+    void sessionDropsCalculatorGoneDuringOperation();
     void sessionPollsEverySecondWithoutMonitor();
 };
 
@@ -160,6 +161,30 @@ void TestPortWatcher::sessionFollowsPlugsWithinOneSecond()
     QVERIFY(!rig.usb.plugOther(0x1a86, 0x7523).isEmpty());
     QVERIFY(rig.usb.replug(&first));
     QTRY_COMPARE_WITH_TIMEOUT(rig.calcModel.rowCount(), 2, 1000);
+}
+
+// A restore ends with the calculator restarting off the bus; this one never comes back. Its
+// removal is reported while the restore still runs, and nothing is reported after the restore
+// gives up: the session must still find out that it has gone.
+void TestPortWatcher::sessionDropsCalculatorGoneDuringOperation()
+{
+    SessionRig rig;
+    rig.usb.setRebootDelay(600000);
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), "A=1\n");
+    rig.attach(calc);
+    QSignalSpy loaded(rig.session.get(), &CUlvoCalcSession::backupLoaded);
+    rig.log.clear();
+    rig.session->createBackup();
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(loaded.count(), 1);
+    const QString archive = loaded.last().first().toString();
+
+    rig.log.clear();
+    rig.session->restoreBackup(QUrl::fromLocalFile(archive));
+    QVERIFY(rig.waitIdle(15000));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.calcModel.rowCount(), 0, 2500);
+    QFile::remove(archive);
 }
 
 void TestPortWatcher::sessionPollsEverySecondWithoutMonitor()
