@@ -6,6 +6,7 @@
 // exchange is measured in both directions of the pty, since the link's download and upload use
 // different ones.
 
+#include "bench/benchsupport.h"
 #include "link/culvocalc.h"
 #include "tools/simulator/simulatedcalculator.h"
 #include "tools/simulator/simulatedusb.h"
@@ -26,35 +27,14 @@
 
 namespace {
 
+using BenchSupport::readAll;
+using BenchSupport::writeAll;
+
 constexpr int fileSize = 1024 * 1024;
 // What a FRAME message adds to its chunk on the line (preamble, length, message fields).
 constexpr int frameOverhead = 6 + 16;
 constexpr int answerSize = 8;
 constexpr int runs = 7;
-
-bool writeAll(int fd, const char *data, size_t n)
-{
-    while (n > 0) {
-        const ssize_t done = ::write(fd, data, n);
-        if (done <= 0)
-            return false;
-        data += done;
-        n -= size_t(done);
-    }
-    return true;
-}
-
-bool readAll(int fd, char *data, size_t n)
-{
-    while (n > 0) {
-        const ssize_t done = ::read(fd, data, n);
-        if (done <= 0)
-            return false;
-        data += done;
-        n -= size_t(done);
-    }
-    return true;
-}
 
 struct Pty {
     int master = -1;
@@ -172,10 +152,7 @@ int main(int argc, char **argv)
 
     std::printf("%-6s %-9s %14s %14s %13s\n", "chunk", "direction", "link B/s", "raw B/s",
                 "median ratio");
-    const auto median = [](std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v.empty() ? 0.0 : v[v.size() / 2];
-    };
+    using BenchSupport::median;
     for (int chunk : {512, 4096}) {
         // Link and raw run back to back in each round, so a round's ratio sees one machine load.
         std::vector<double> linkDown, linkUp, rawDown, rawUp, ratioDown, ratioUp;

@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools libqt5serialport5-dev qtquickcontrols2-5-dev
   qml-module-qtquick-controls qml-module-qtquick-controls2 qml-module-qtquick-dialogs
   qml-module-qtquick-layouts qml-module-qtquick-window2 qml-module-qtqml-models2 qml-module-qttest
-  protobuf-compiler libprotobuf-dev libzip-dev umockdev libumockdev-dev
+  protobuf-compiler libprotobuf-dev libzip-dev umockdev libumockdev-dev libudev-dev
   xvfb xauth xdotool libgl1-mesa-dri imagemagick unzip
   python3 python3-fonttools fonts-dejavu-core librsvg2-bin
   desktop-file-utils appstream dpkg-dev file

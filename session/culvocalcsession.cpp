@@ -4,6 +4,7 @@
 #include "models/ulvocalcmodel.h"
 #include "models/ulvofilemodel.h"
 #include "session/culvoworker.h"
+#include "session/portwatcher.h"
 #include "ulvobuildinfo.h"
 
 #include <QDeadlineTimer>
@@ -58,6 +59,11 @@ void CUlvoCalcSession::initialize(UlvoCalcModel *calcModel, UlvoFileModel *fileM
 
     pollTimer = new QTimer(this);
     connect(pollTimer, &QTimer::timeout, this, &CUlvoCalcSession::update);
+    // Where udev reports ports coming and going, poll on its reports (and once at start) rather
+    // than every second: enumerating every tty is what an idle session would spend its time on.
+    portWatcher = new PortWatcher(this);
+    connect(portWatcher, &PortWatcher::portsChanged, this, &CUlvoCalcSession::update);
+    pollTimer->setSingleShot(portWatcher->isWatching());
     pollTimer->start(pollIntervalMs);
 
     QStringList names;
@@ -85,6 +91,8 @@ void CUlvoCalcSession::update()
             // its worker stays while the operation runs, which either finds the calculator back or
             // ends with an error, and a later poll drops a calculator that is really gone.
             ++i;
+            if (pollTimer && !pollTimer->isActive())
+                pollTimer->start(); // no report may come to prompt that later poll
         } else {
             dropWorkerAt(i);
         }

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 class CUlvoWorker;
+class PortWatcher;
 class QThread;
 class QTimer;
 class UlvoCalcModel;
@@ -168,6 +169,7 @@ private:
     UlvoCalcModel *calcModel = nullptr;
     UlvoFileModel *fileModel = nullptr;
     QTimer *pollTimer = nullptr;
+    PortWatcher *portWatcher = nullptr;
     QString error;
     QString downloadFolder;
     bool isBusy = false;

@@ -116,8 +116,11 @@ bool SimulatedUsb::Private::addToBus(Device &dev, const QString &slavePath)
 void SimulatedUsb::Private::removeFromBus(Device &dev)
 {
     for (QByteArray *path : {&dev.ttyPath, &dev.interfacePath, &dev.usbPath}) {
-        if (!path->isEmpty())
+        if (!path->isEmpty()) {
+            // As the kernel does: udev monitors hear of the removal (adding reports by itself).
+            umockdev_testbed_uevent(testbed, path->constData(), "remove");
             umockdev_testbed_remove_device(testbed, path->constData());
+        }
         path->clear();
     }
     QFile::remove(root + QStringLiteral("/dev/") + dev.tty);
