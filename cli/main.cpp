@@ -1,6 +1,7 @@
 // ulvo-connect-cli: the command-line front end of Ulvo Connect.
 
 #include "cli/clicommand.h"
+#include "ulvobuildinfo.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
