@@ -13,8 +13,6 @@ ApplicationWindow {
 
     // Path of the temporary backup archive waiting for a save location.
     property string backupFile: ""
-    // Counts reported errors, so a call can tell whether it produced one.
-    property int errorReports: 0
     readonly property bool calcConnected: calcPanel.count > 0
     readonly property bool busy: calcSession.isBusy
 
@@ -367,18 +365,10 @@ ApplicationWindow {
                 editor.textModified = true
                 return
             }
-            var errorsBefore = root.errorReports
-            calcSession.sendFileFromEdit(fileName, fileData)
-            // A failed send has reported its error (and opened the error box) during the call;
-            // a refused one (calculator busy, none selected) only says why on the status line.
-            var sent = root.errorReports === errorsBefore
-                    && calcSession.statusLineText === "File '" + fileName + "' successfully sent"
-            if (sent) {
-                editor.setStatus("File successfully sent to the device")
-            } else {
-                editor.setStatus(root.errorReports !== errorsBefore
-                                 ? "File was not sent: " + calcSession.error
-                                 : calcSession.statusLineText)
+            // The send runs as an operation; its outcome arrives with fileFromEditSent. A refused
+            // request (calculator busy, none selected) says why on the status line.
+            if (!calcSession.sendFileFromEdit(fileName, fileData)) {
+                editor.setStatus(calcSession.statusLineText)
                 editor.textModified = true // the text is kept nowhere else yet
             }
         }
@@ -409,9 +399,13 @@ ApplicationWindow {
             root.backupFile = fileName
             backupSaveDialog.open()
         }
-        function onErrorChange() {
-            if (calcSession.error !== "")
-                root.errorReports += 1
+        function onFileFromEditSent(fileName, sent) {
+            if (sent) {
+                editor.setStatus("File successfully sent to the device")
+            } else {
+                editor.setStatus("File was not sent: " + calcSession.error)
+                editor.textModified = true // the text is kept nowhere else yet
+            }
         }
     }
 

@@ -6,6 +6,7 @@
 #include "session/culvoworker.h"
 
 #include <QDeadlineTimer>
+#include <QScopedValueRollback>
 #include <QGuiApplication>
 #include <QThread>
 #include <QTimer>
@@ -18,6 +19,8 @@ namespace {
 const QString programName = QStringLiteral("Ulvo Connect");
 const QString programVersion = QStringLiteral("2.6.1");
 const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
+// Shown after the port name while the first contact runs.
+const QString connectingHint = QStringLiteral(" (connecting...)");
 
 } // namespace
 
@@ -69,6 +72,8 @@ void CUlvoCalcSession::initialize(UlvoCalcModel *calcModel, UlvoFileModel *fileM
 
 void CUlvoCalcSession::update()
 {
+    // Selection changes caused by calculators coming and going keep an error on the status line.
+    const QScopedValueRollback<bool> polling(inPoll, true);
     QList<QSerialPortInfo> found = CUlvoCalc::findCalcs();
     int i = 0;
     while (i < workers.size()) {
@@ -78,6 +83,9 @@ void CUlvoCalcSession::update()
         });
         if (still != found.end()) {
             found.erase(still);
+            // A port held by another program is tried again until it can be opened.
+            if (workers.at(i)->isUnreachable() && !isWorkerRunning(workers.at(i)))
+                startFirstContact(workers.at(i));
             ++i;
         } else if (isWorkerRunning(workers.at(i))) {
             // A calculator restarting at the end of a restore leaves the bus for a few seconds:
@@ -96,18 +104,48 @@ void CUlvoCalcSession::dropWorkerAt(int index)
 {
     // Only idle workers are dropped (see update), so nothing else holds this one.
     CUlvoWorker *worker = workers.takeAt(index);
+    openFailureReported.remove(worker);
     calcModel->deleteAt(index);
     delete worker;
 }
 
 void CUlvoCalcSession::addCalc(QSerialPortInfo portInfo)
 {
+    // Listed at once under its port name; its own name and files follow when the first contact,
+    // which may take seconds with a calculator that does not answer, has ended on its thread.
     auto *worker = new CUlvoWorker(portInfo);
     connect(worker, &CUlvoWorker::errorNotify, this, &CUlvoCalcSession::onErrorChange);
     raiseWindow();
     workers.append(worker);
-    calcModel->pushBack(worker->getDeviceName());
+    calcModel->pushBack(portInfo.portName() + connectingHint);
     emit connectNewCalc();
+    startFirstContact(worker);
+}
+
+void CUlvoCalcSession::startFirstContact(CUlvoWorker *worker)
+{
+    startOperation(worker, &CUlvoWorker::firstContact, nullptr, &CUlvoCalcSession::onCalcContacted,
+                   Relay::None, Busy::NotCounted);
+}
+
+void CUlvoCalcSession::onCalcContacted()
+{
+    CUlvoWorker *worker = endingWorker();
+    const int row = workers.indexOf(worker);
+    if (row < 0)
+        return;
+    const QString name = worker->getDeviceName();
+    calcModel->changeNameAt(row, name.isEmpty() ? worker->getPortName() : name);
+    if (row == currentIndex)
+        refillFileModel();
+    // Told once per plug-in; later polls keep trying the port without a word.
+    const QString failure = worker->getOpenFailure();
+    if (!failure.isEmpty() && !openFailureReported.contains(worker)) {
+        openFailureReported.insert(worker);
+        onErrorChange(failure);
+        onStatusChange(QStringLiteral("Error: ") + failure);
+    }
+    emit calcContacted(worker->getPortName());
 }
 
 void CUlvoCalcSession::raiseWindow()
@@ -133,7 +171,8 @@ void CUlvoCalcSession::refillFileModel()
 
 void CUlvoCalcSession::onIndexChange(int newIndex)
 {
-    onStatusChange(QString());
+    if (!(inPoll && statusLineText.startsWith(QLatin1String("Error: "))))
+        onStatusChange(QString());
     const int oldIndex = currentIndex;
     currentIndex = newIndex;
     refillFileModel();
@@ -206,7 +245,8 @@ void CUlvoCalcSession::onIAmBusy()
 void CUlvoCalcSession::onIAmNotBusy()
 {
     // Calculators run their operations side by side: busy until the last one has ended.
-    isBusy = !operations.isEmpty();
+    isBusy = std::any_of(operations.cbegin(), operations.cend(),
+                         [](const Operation &operation) { return operation.busy == Busy::Counted; });
     emit isBusyChange();
 }
 
@@ -224,8 +264,6 @@ void CUlvoCalcSession::clearPendingError()
 
 bool CUlvoCalcSession::isWorkerRunning(const CUlvoWorker *worker) const
 {
-    if (worker == editorWorker)
-        return true;
     for (const Operation &operation : operations) {
         if (operation.worker == worker)
             return true;
@@ -242,26 +280,28 @@ bool CUlvoCalcSession::refuseWhenWorkerRunning(const CUlvoWorker *worker)
 }
 
 void CUlvoCalcSession::startOperation(CUlvoWorker *worker, WorkerSlot operation,
-                                      SessionSlot refresh, SessionSlot endHandler,
-                                      bool relayBackup)
+                                      SessionSlot refresh, SessionSlot endHandler, Relay relay,
+                                      Busy busy)
 {
     auto *thread = new QThread;
     Operation &running = operations[thread];
     running.worker = worker;
+    running.busy = busy;
     worker->moveToThread(thread);
 
-    if (relayBackup)
+    if (relay == Relay::Backup)
         running.relay = connect(worker, &CUlvoWorker::backupLoaded, this, &CUlvoCalcSession::backupLoaded);
-    connect(thread, &QThread::started, this, &CUlvoCalcSession::onIAmBusy);
+    else if (relay == Relay::EditFile)
+        running.relay = connect(worker, &CUlvoWorker::fileForEditRecv, this, &CUlvoCalcSession::openEditFromCalc);
+    if (busy == Busy::Counted)
+        connect(thread, &QThread::started, this, &CUlvoCalcSession::onIAmBusy);
     connect(thread, &QThread::started, worker, operation);
     if (refresh)
         running.refresh = connect(worker, &CUlvoWorker::finished, this, refresh);
     connect(worker, &CUlvoWorker::finished, thread, &QThread::quit);
-    if (endHandler)
-        connect(thread, &QThread::finished, this, endHandler);
+    // The end handler, the busy flag and the thread's deletion follow from there.
+    running.endHandler = endHandler;
     connect(thread, &QThread::finished, this, &CUlvoCalcSession::onOperationThreadFinished);
-    connect(thread, &QThread::finished, this, &CUlvoCalcSession::onIAmNotBusy);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
 
     thread->start(QThread::InheritPriority);
 }
@@ -270,12 +310,23 @@ void CUlvoCalcSession::onOperationThreadFinished()
 {
     auto *thread = static_cast<QThread *>(sender());
     const Operation operation = operations.take(thread);
-    if (!operation.worker)
-        return;
+    thread->deleteLater();
     // Whatever the operation asked to be told has been delivered by now: the worker's finished()
     // was queued before the thread's own.
     disconnect(operation.relay);
     disconnect(operation.refresh);
+    // The worker is free again before anyone learns of the end, so a request made in answer to
+    // the end is not refused.
+    const QScopedValueRollback<CUlvoWorker *> ending(endingOperationWorker, operation.worker);
+    if (operation.endHandler)
+        (this->*operation.endHandler)();
+    if (operation.busy == Busy::Counted)
+        onIAmNotBusy();
+}
+
+CUlvoWorker *CUlvoCalcSession::endingWorker() const
+{
+    return endingOperationWorker;
 }
 
 void CUlvoCalcSession::setEndStatus(const QString &successText)
@@ -290,8 +341,10 @@ void CUlvoCalcSession::onSendFilesEnd()
 
 void CUlvoCalcSession::onDownloadFilesEnd()
 {
-    setEndStatus(QStringLiteral("Files successfully download on path: ") + downloadFolder
-                 + QLatin1Char('/'));
+    // The folder this download wrote to: a refused request may have chosen another since.
+    const CUlvoWorker *worker = endingWorker();
+    setEndStatus(QStringLiteral("Files successfully download on path: ")
+                 + (worker ? worker->destFolder : downloadFolder) + QLatin1Char('/'));
 }
 
 void CUlvoCalcSession::onDeleteSelectedFilesEnd()

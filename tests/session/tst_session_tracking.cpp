@@ -36,6 +36,7 @@ private slots:
     void unplugFollowsModelSelection();
     void replugWithinOnePollKeepsListing();
     void silentCalculatorIsListed();
+    void silentCalculatorLeavesWindowResponsive();
     void busyCalculatorRefusesSecondOperation();
     void unplugDuringOperationEndsWithError();
     void twoCalculatorsRunAtOnce();
@@ -48,7 +49,7 @@ void TestSessionTracking::firstCalculatorIsListedBySelf()
     QCOMPARE(rig.session->getCurrentIndex(), -1);
     QCOMPARE(rig.calcModel.rowCount(), 0);
     QCOMPARE(rig.fileModel.rowCount(), 0);
-    rig.session->update();
+    rig.poll();
     QCOMPARE(rig.calcModel.rowCount(), 0);
     QCOMPARE(rig.session->getCurrentIndex(), -1);
 
@@ -58,6 +59,7 @@ void TestSessionTracking::firstCalculatorIsListedBySelf()
         order << QStringLiteral("indexChanged(%1,%2)").arg(from).arg(to);
     });
     QObject::connect(rig.session.get(), &CUlvoCalcSession::connectNewCalc, [&] { order << "connectNewCalc"; });
+    QSignalSpy contacted(rig.session.get(), &CUlvoCalcSession::calcContacted);
     SimulatedCalculator calc(named(QStringLiteral("FIRST")));
     calc.setFile(QStringLiteral("A.UCB"), "abc");
     calc.setFile(QStringLiteral("B.TXT"), "hello");
@@ -70,6 +72,8 @@ void TestSessionTracking::firstCalculatorIsListedBySelf()
     QCOMPARE(order, (QStringList {"indexChanged(-1,0)", "connectNewCalc"}));
     QCOMPARE(rig.session->getCurrentIndex(), 0);
     QCOMPARE(rig.calcModel.rowCount(), 1);
+    // Its name and files follow once the first contact has ended.
+    QTRY_COMPARE(contacted.count(), 1);
     QCOMPARE(rig.calcModel.getName(), QStringLiteral("FIRST"));
     QCOMPARE(rig.fileNames(), (QStringList {"A.UCB", "B.TXT"}));
     QCOMPARE(rig.session->getStatusLineText(), QString());
@@ -115,14 +119,14 @@ void TestSessionTracking::unplugFollowsModelSelection()
     rig.attach(second);
 
     rig.usb.unplug(&first);
-    rig.session->update();
+    rig.poll();
     QCOMPARE(rig.calcModel.rowCount(), 1);
     QCOMPARE(rig.session->getCurrentIndex(), 0);
     QCOMPARE(rig.calcModel.getName(), QStringLiteral("SECOND"));
     QCOMPARE(rig.fileNames(), QStringList {"TWO.TXT"});
 
     rig.usb.unplug(&second);
-    rig.session->update();
+    rig.poll();
     QCOMPARE(rig.calcModel.rowCount(), 0);
     QCOMPARE(rig.fileModel.rowCount(), 0);
     // Nothing is selected any more whatever the index says: operations find no calculator.
@@ -146,7 +150,7 @@ void TestSessionTracking::replugWithinOnePollKeepsListing()
     calc.setName(QStringLiteral("RENAMED"));
     calc.setFile(QStringLiteral("NEW.TXT"), "2");
     QVERIFY(rig.usb.replug(&calc));
-    rig.session->update();
+    rig.poll();
     QCOMPARE(rig.calcModel.rowCount(), 1);
     QCOMPARE(rig.calcModel.getName(), QStringLiteral("FIRST"));
     QCOMPARE(rig.fileNames(), QStringList {"ONE.TXT"});
@@ -158,16 +162,66 @@ void TestSessionTracking::silentCalculatorIsListed()
 {
     SessionRig rig;
     // A device with the calculator's identifiers that never answers.
-    QVERIFY(!rig.usb.plugOther(SimulatedUsb::calcVendorId, SimulatedUsb::calcProductId).isEmpty());
-    QElapsedTimer clock;
-    clock.start();
+    const QString port = rig.usb.plugOther(SimulatedUsb::calcVendorId, SimulatedUsb::calcProductId);
+    QVERIFY(!port.isEmpty());
+    QSignalSpy contacted(rig.session.get(), &CUlvoCalcSession::calcContacted);
     rig.session->update();
-    // One bounded wait for the device information, not a second one for the listing.
-    QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
+    // Listed at once under its port name while the contact runs ...
     QCOMPARE(rig.calcModel.rowCount(), 1);
     QCOMPARE(rig.session->getCurrentIndex(), 0);
+    QCOMPARE(rig.calcModel.getName(), port + " (connecting...)");
+    // ... which is one bounded wait for the device information, not a second one for the listing.
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(contacted.wait(15000));
+    QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(rig.calcModel.getName(), port);
     QCOMPARE(rig.fileModel.rowCount(), 0);
     QCOMPARE(rig.session->getError(), QString());
+    QCOMPARE(rig.session->getStatusLineText(), QString());
+}
+
+void TestSessionTracking::silentCalculatorLeavesWindowResponsive()
+{
+    SessionRig rig;
+    SimulatedCalculator first(named(QStringLiteral("FIRST")));
+    first.setFile(QStringLiteral("ONE.BIN"), pattern(4096));
+    rig.attach(first);
+    first.setReplyDelay(20);
+
+    // The main thread's longest pause, as a repaint timer would see it.
+    QElapsedTimer sinceTick;
+    qint64 longestPause = 0;
+    QTimer frame;
+    QObject::connect(&frame, &QTimer::timeout, [&] {
+        longestPause = std::max(longestPause, sinceTick.restart());
+    });
+    sinceTick.start();
+    frame.start(20);
+
+    const QString silent = rig.usb.plugOther(SimulatedUsb::calcVendorId, SimulatedUsb::calcProductId);
+    QVERIFY(!silent.isEmpty());
+    QSignalSpy contacted(rig.session.get(), &CUlvoCalcSession::calcContacted);
+    rig.session->update();
+    QCOMPARE(rig.calcModel.rowCount(), 2);
+    QCOMPARE(rig.session->getCurrentIndex(), 0);
+
+    // The selected calculator downloads while the other one is still being waited for.
+    QTemporaryDir dir;
+    selectFiles(rig, {"ONE.BIN"});
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+    rig.log.clear();
+    QCOMPARE(rig.session->downloadFiles().size(), 1);
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(contacted.count(), 0);
+    QCOMPARE(rig.session->getStatusLineText(),
+             QStringLiteral("Files successfully download on path: ") + dir.path() + "/");
+    QFile one(dir.filePath("ONE.BIN"));
+    QVERIFY(one.open(QIODevice::ReadOnly));
+    QCOMPARE(one.readAll(), pattern(4096));
+
+    QVERIFY(contacted.wait(15000));
+    QVERIFY2(longestPause < 1000, qPrintable(QString::number(longestPause)));
 }
 
 void TestSessionTracking::busyCalculatorRefusesSecondOperation()
@@ -247,20 +301,20 @@ void TestSessionTracking::unplugDuringOperationEndsWithError()
 
     rig.usb.unplug(&calc);
     // Listed while its operation runs (a restore's reboot looks the same for a moment) ...
-    rig.session->update();
+    rig.poll();
     QCOMPARE(rig.calcModel.rowCount(), 1);
     QVERIFY(rig.waitIdle());
     QVERIFY(!rig.session->getError().isEmpty());
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + rig.session->getError());
     QVERIFY(!QFile::exists(dir.filePath("BIG.BIN")));
     // ... and dropped by the next poll once it has ended.
-    rig.session->update();
+    rig.poll();
     QCOMPARE(rig.calcModel.rowCount(), 0);
 
     // The calculator comes back as a new one and works.
     calc.setReplyDelay(0);
     QVERIFY(rig.usb.replug(&calc));
-    rig.session->update();
+    rig.poll();
     QCOMPARE(rig.calcModel.rowCount(), 1);
     QCOMPARE(rig.fileNames(), QStringList {"BIG.BIN"});
 }
