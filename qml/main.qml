@@ -57,6 +57,8 @@ ApplicationWindow {
         id: menuButton
         property url image
         property string tip
+        // True while the button's own menu is open: the tip would cover its first item.
+        property bool tipHidden: false
         implicitWidth: menuStyle.size
         implicitHeight: menuStyle.size
         Layout.fillHeight: true
@@ -73,7 +75,7 @@ ApplicationWindow {
                 opacity: menuButton.enabled ? 1.0 : 0.35
             }
         }
-        ToolTip.visible: hovered
+        ToolTip.visible: hovered && !tipHidden
         ToolTip.delay: 1000
         ToolTip.text: tip
     }
@@ -189,6 +191,7 @@ ApplicationWindow {
                 objectName: "menuButton"
                 image: "qrc:/images/x1/menu.png"
                 tip: "Menu"
+                tipHidden: optionsMenu.visible
                 onClicked: optionsMenu.open()
 
                 Menu {

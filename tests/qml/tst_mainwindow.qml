@@ -650,6 +650,21 @@ TestCase {
         compare(child("busyIndicator").visible, false)
     }
 
+    // With the pointer resting on the menu button its tip shows, until the menu opens: the tip
+    // would cover the menu's first item.
+    function test_menuTipHidesWhenMenuOpens() {
+        var button = child("menuButton")
+        mouseMove(button, button.width / 2, button.height / 2)
+        tryCompare(button, "hovered", true)
+        tryCompare(button.ToolTip.toolTip, "visible", true, 3000)
+        compare(button.ToolTip.text, "Menu")
+        mouseClick(button)
+        tryCompare(child("optionsMenu"), "opened", true)
+        tryCompare(button.ToolTip.toolTip, "visible", false)
+        child("optionsMenu").close()
+        tryCompare(child("optionsMenu"), "visible", false)
+    }
+
     function test_aboutBox() {
         child("aboutItem").triggered()
         var about = child("aboutDialog")

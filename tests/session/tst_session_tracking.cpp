@@ -1,5 +1,6 @@
 // The session as the windows drive it: calculators appearing and going, the busy state, operations
 // of one calculator refused while one runs, two calculators at once, unplugs and exit mid-operation.
+#include "localfiles.h"
 #include "sessionrig.h"
 
 #include <QElapsedTimer>
@@ -38,6 +39,8 @@ private slots:
     void silentCalculatorIsListed();
     void silentCalculatorLeavesWindowResponsive();
     void busyCalculatorRefusesSecondOperation();
+    void refusedRequestsLeaveRunningInputs_data();
+    void refusedRequestsLeaveRunningInputs();
     void unplugDuringOperationEndsWithError();
     void twoCalculatorsRunAtOnce();
     void exitDuringOperationWaitsForIt();
@@ -285,6 +288,151 @@ void TestSessionTracking::busyCalculatorRefusesSecondOperation()
     QCOMPARE(calc.receivedCount(calcMsg::DELETE_FILE), 1);
 }
 
+// The operation that runs while every other request is refused.
+enum class Running { Send, Download, Delete, Rename, Backup, Restore, EditorOpen, EditorSend };
+Q_DECLARE_METATYPE(Running)
+
+void TestSessionTracking::refusedRequestsLeaveRunningInputs_data()
+{
+    QTest::addColumn<Running>("running");
+    QTest::newRow("send") << Running::Send;
+    QTest::newRow("download") << Running::Download;
+    QTest::newRow("delete") << Running::Delete;
+    QTest::newRow("rename") << Running::Rename;
+    QTest::newRow("backup") << Running::Backup;
+    QTest::newRow("restore") << Running::Restore;
+    QTest::newRow("editor open") << Running::EditorOpen;
+    QTest::newRow("editor send") << Running::EditorSend;
+}
+
+// A request refused while an operation runs must not change what that operation reads, before or
+// after its exchange (its end text included).
+void TestSessionTracking::refusedRequestsLeaveRunningInputs()
+{
+    QFETCH(Running, running);
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), pattern(1024));
+    calc.setFile(QStringLiteral("B.TXT"), "keep me");
+    rig.attach(calc);
+    QTemporaryDir dir;
+    const QString folderX = dir.filePath("x");
+    const QString folderY = dir.filePath("y");
+    QVERIFY(QDir().mkpath(folderX) && QDir().mkpath(folderY));
+    const QUrl sendX = writeFile(dir.filePath("SENDX.TXT"), "x");
+    const QUrl sendY = writeFile(dir.filePath("SENDY.TXT"), "y");
+    QSignalSpy backups(rig.session.get(), &CUlvoCalcSession::backupLoaded);
+    QSignalSpy opened(rig.session.get(), &CUlvoCalcSession::openEditFromCalc);
+    QSignalSpy editorSent(rig.session.get(), &CUlvoCalcSession::fileFromEditSent);
+    QUrl archiveX;
+    if (running == Running::Restore) {
+        rig.log.clear();
+        rig.session->createBackup();
+        QVERIFY(rig.waitIdle());
+        archiveX = QUrl::fromLocalFile(backups.takeFirst().first().toString());
+        calc.clearFiles();
+        calc.setFile(QStringLiteral("B.TXT"), "keep me");
+    }
+    calc.setReplyDelay(100);
+    calc.clearReceived();
+    rig.log.clear();
+
+    switch (running) {
+    case Running::Send:
+        rig.session->toCalcUrls({sendX});
+        rig.session->sendFiles();
+        break;
+    case Running::Download:
+        selectFiles(rig, {"A.UCB"});
+        rig.session->fromCalcUrls(false, QUrl::fromLocalFile(folderX));
+        QCOMPARE(rig.session->downloadFiles().size(), 1);
+        break;
+    case Running::Delete:
+        selectFiles(rig, {"A.UCB"});
+        rig.session->deleteSelectedFiles();
+        break;
+    case Running::Rename:
+        rig.session->changeCalcName(QStringLiteral("NAMEX"));
+        break;
+    case Running::Backup:
+        rig.session->createBackup();
+        break;
+    case Running::Restore:
+        rig.session->restoreBackup(archiveX);
+        break;
+    case Running::EditorOpen:
+        QVERIFY(rig.session->downloadForEdit(0));
+        break;
+    case Running::EditorSend:
+        QVERIFY(rig.session->sendFileFromEdit(QStringLiteral("PRGX.ucb"), QStringLiteral("X=1")));
+        break;
+    }
+
+    // Every request, each with other inputs, while the operation runs.
+    rig.session->toCalcUrls({sendY});
+    rig.session->sendFiles();
+    selectFiles(rig, {"B.TXT"});
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(folderY));
+    QCOMPARE(rig.session->downloadFiles(), QList<QUrl>());
+    selectFiles(rig, {"B.TXT"});
+    rig.session->deleteSelectedFiles();
+    rig.session->changeCalcName(QStringLiteral("NAMEY"));
+    rig.session->createBackup();
+    rig.session->restoreBackup(QUrl::fromLocalFile(dir.filePath("missing.ubk")));
+    QVERIFY(!rig.session->downloadForEdit(0));
+    QVERIFY(!rig.session->sendFileFromEdit(QStringLiteral("PRGY.ucb"), QStringLiteral("Y=1")));
+    QCOMPARE(rig.session->getStatusLineText(), busyText);
+
+    QVERIFY(rig.waitIdle(20000));
+    QCOMPARE(rig.session->getError(), QString());
+    // Nothing of the refused requests reached the calculator or the computer.
+    QCOMPARE(QDir(folderY).entryList(QDir::Files), QStringList());
+    QVERIFY(calc.file(QStringLiteral("SENDY.TXT")).isEmpty());
+    QVERIFY(calc.file(QStringLiteral("PRGY.ucb")).isEmpty());
+    QCOMPARE(calc.file(QStringLiteral("B.TXT")), QByteArray("keep me"));
+    QVERIFY(calc.name() != QStringLiteral("NAMEY"));
+
+    switch (running) {
+    case Running::Send:
+        QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Files successful sent to calculator"));
+        QCOMPARE(calc.file(QStringLiteral("SENDX.TXT")), QByteArray("x"));
+        break;
+    case Running::Download:
+        QCOMPARE(rig.session->getStatusLineText(),
+                 QStringLiteral("Files successfully download on path: ") + folderX + "/");
+        QCOMPARE(readFile(folderX + "/A.UCB"), pattern(1024));
+        break;
+    case Running::Delete:
+        QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Files successfully deleted"));
+        QCOMPARE(rig.fileNames(), QStringList {"B.TXT"});
+        break;
+    case Running::Rename:
+        QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Calculator name successfully changed"));
+        QCOMPARE(calc.name(), QStringLiteral("NAMEX"));
+        QCOMPARE(rig.calcModel.getName(), QStringLiteral("NAMEX"));
+        break;
+    case Running::Backup:
+        QCOMPARE(backups.count(), 1);
+        QFile::remove(backups.first().first().toString());
+        break;
+    case Running::Restore:
+        QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Backup successfully sent to calculator"));
+        QCOMPARE(calc.file(QStringLiteral("A.UCB")), pattern(1024));
+        QFile::remove(archiveX.toLocalFile());
+        break;
+    case Running::EditorOpen:
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened.first(), (QVariantList {"A.UCB", QString::fromLatin1(pattern(1024))}));
+        break;
+    case Running::EditorSend:
+        QCOMPARE(editorSent.count(), 1);
+        QCOMPARE(editorSent.first(), (QVariantList {"PRGX.ucb", true}));
+        QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("File 'PRGX.ucb' successfully sent"));
+        QCOMPARE(calc.file(QStringLiteral("PRGX.ucb")), QByteArray("X=1\n"));
+        break;
+    }
+}
+
 void TestSessionTracking::unplugDuringOperationEndsWithError()
 {
     SessionRig rig;
@@ -307,16 +455,23 @@ void TestSessionTracking::unplugDuringOperationEndsWithError()
     QVERIFY(!rig.session->getError().isEmpty());
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + rig.session->getError());
     QVERIFY(!QFile::exists(dir.filePath("BIG.BIN")));
-    // ... and dropped by the next poll once it has ended.
+    // ... and dropped by the next poll once it has ended; the error stays on the status line.
+    const QString errorStatus = rig.session->getStatusLineText();
     rig.poll();
     QCOMPARE(rig.calcModel.rowCount(), 0);
+    QCOMPARE(rig.session->getStatusLineText(), errorStatus);
 
-    // The calculator comes back as a new one and works.
+    // The calculator comes back as a new one and works; the next operation replaces the error.
     calc.setReplyDelay(0);
     QVERIFY(rig.usb.replug(&calc));
     rig.poll();
     QCOMPARE(rig.calcModel.rowCount(), 1);
     QCOMPARE(rig.fileNames(), QStringList {"BIG.BIN"});
+    QCOMPARE(rig.session->getStatusLineText(), errorStatus);
+    rig.log.clear();
+    rig.session->changeCalcName(QStringLiteral("BACK"));
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Calculator name successfully changed"));
 }
 
 void TestSessionTracking::twoCalculatorsRunAtOnce()
