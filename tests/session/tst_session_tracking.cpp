@@ -3,7 +3,16 @@
 #include "localfiles.h"
 #include "sessionrig.h"
 
+#include "link/culvocalc.h"
+
 #include <QElapsedTimer>
+#include <QSerialPort>
+
+#include <cstring>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using UlvoCalc::calcMsg;
 
@@ -26,6 +35,42 @@ SimulatedCalculator::Options named(const QString &name)
     return options;
 }
 
+// Makes this thread, and the threads it starts meanwhile, subject to file permissions even as
+// root, so that a port the test makes unreadable cannot be opened.
+class FilePermissionsEnforced
+{
+public:
+    FilePermissionsEnforced()
+    {
+        if (syscall(SYS_capget, &header, saved) != 0)
+            return;
+        __user_cap_data_struct reduced[2];
+        std::memcpy(reduced, saved, sizeof reduced);
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        active = syscall(SYS_capset, &header, reduced) == 0;
+    }
+    ~FilePermissionsEnforced()
+    {
+        if (active)
+            syscall(SYS_capset, &header, saved);
+    }
+    FilePermissionsEnforced(const FilePermissionsEnforced &) = delete;
+    FilePermissionsEnforced &operator=(const FilePermissionsEnforced &) = delete;
+
+private:
+    __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved[2] {};
+    bool active = false;
+};
+
+// One poll that contacts a listed calculator again, and the end of that contact.
+bool pollRetries(SessionRig &rig)
+{
+    QSignalSpy contacted(rig.session.get(), &CUlvoCalcSession::calcContacted);
+    rig.session->update();
+    return contacted.wait(5000);
+}
+
 } // namespace
 
 class TestSessionTracking : public QObject
@@ -38,6 +83,8 @@ private slots:
     void replugWithinOnePollKeepsListing();
     void silentCalculatorIsListed();
     void silentCalculatorLeavesWindowResponsive();
+    void unopenablePortIsReportedOnce_data();
+    void unopenablePortIsReportedOnce();
     void busyCalculatorRefusesSecondOperation();
     void refusedRequestsLeaveRunningInputs_data();
     void refusedRequestsLeaveRunningInputs();
@@ -225,6 +272,68 @@ void TestSessionTracking::silentCalculatorLeavesWindowResponsive()
 
     QVERIFY(contacted.wait(15000));
     QVERIFY2(longestPause < 1000, qPrintable(QString::number(longestPause)));
+}
+
+void TestSessionTracking::unopenablePortIsReportedOnce_data()
+{
+    QTest::addColumn<bool>("heldElsewhere");
+    QTest::addColumn<QString>("remedy");
+    QTest::newRow("permission denied") << false
+        << ": permission denied. Install the Ulvo Connect package (or its udev rule), or add your "
+           "user to the dialout group and log in again.";
+    QTest::newRow("in use by another program") << true
+        << ": it is in use by another program. Close the other program.";
+}
+
+// A port that exists but cannot be opened is said in words once per plug-in, on the status line
+// and in the error box; the calculator is listed, and gets its name once the port can be opened.
+void TestSessionTracking::unopenablePortIsReportedOnce()
+{
+    QFETCH(bool, heldElsewhere);
+    QFETCH(QString, remedy);
+    SessionRig rig;
+    SimulatedCalculator calc(named(QStringLiteral("LOCKED")));
+    calc.setFile(QStringLiteral("ONE.TXT"), "1");
+    const QString portName = rig.usb.plug(&calc);
+    QVERIFY(!portName.isEmpty());
+    const QList<QSerialPortInfo> ports = CUlvoCalc::findCalcs();
+    QCOMPARE(ports.size(), 1);
+    const QString device = ports.first().systemLocation();
+
+    QSerialPort other(ports.first());
+    std::unique_ptr<FilePermissionsEnforced> enforced;
+    const QByteArray line = calc.slavePath().toLocal8Bit();
+    struct stat before {};
+    QCOMPARE(::stat(line.constData(), &before), 0);
+    if (heldElsewhere) {
+        QVERIFY(other.open(QIODevice::ReadWrite));
+    } else {
+        QCOMPARE(::chmod(line.constData(), 0), 0);
+        enforced = std::make_unique<FilePermissionsEnforced>();
+    }
+
+    QSignalSpy errors(rig.session.get(), &CUlvoCalcSession::errorChange);
+    const QString expected = QStringLiteral("Cannot open the calculator's port ") + device + remedy;
+    // Listed by the first poll; every later poll tries the port again.
+    rig.poll();
+    for (int retry = 0; retry < 2; ++retry)
+        QVERIFY(pollRetries(rig));
+    QCOMPARE(rig.calcModel.rowCount(), 1);
+    QCOMPARE(rig.calcModel.getName(), portName);
+    QCOMPARE(rig.fileModel.rowCount(), 0);
+    QCOMPARE(rig.session->getError(), expected);
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + expected);
+    QCOMPARE(rig.log.count(QStringLiteral("status:Error: ") + expected), 1);
+
+    // Once the port is free the next poll names the calculator, without another word.
+    enforced.reset();
+    other.close();
+    QCOMPARE(::chmod(line.constData(), before.st_mode & 07777), 0);
+    QVERIFY(pollRetries(rig));
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("LOCKED"));
+    QCOMPARE(rig.fileNames(), QStringList {"ONE.TXT"});
+    QCOMPARE(errors.count(), 1);
 }
 
 void TestSessionTracking::busyCalculatorRefusesSecondOperation()
