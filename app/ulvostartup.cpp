@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QWindow>
 
 // Every text of both windows is drawn in the calculator's code font; the documents only set sizes.
 void UlvoStartup::installCodeFont()
@@ -71,6 +72,20 @@ UlvoStartup::UlvoStartup()
 
 // Members are destroyed in reverse order of declaration: engine first, clipboard last.
 UlvoStartup::~UlvoStartup() = default;
+
+void UlvoStartup::raiseMainWindow()
+{
+    const QList<QObject *> roots = m_engine->rootObjects();
+    auto *window = roots.isEmpty() ? nullptr : qobject_cast<QWindow *>(roots.first());
+    if (!window)
+        return;
+    if (window->windowState() & Qt::WindowMinimized)
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->requestActivate();
+}
 
 int UlvoStartup::run(const QUrl &mainDocument)
 {

@@ -71,6 +71,25 @@ private slots:
         QCOMPARE(startup.run(), 0);
         QVERIFY(closed);
     }
+
+    // What a second start of the program asks of the running one.
+    void raiseMainWindowShowsIt()
+    {
+        UlvoStartup startup;
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            const auto roots = startup.engine()->rootObjects();
+            auto *window = roots.isEmpty() ? nullptr : qobject_cast<QWindow *>(roots.first());
+            if (!window)
+                return;
+            window->hide();
+            startup.raiseMainWindow();
+            shown = window->isVisible();
+            window->close();
+        });
+        QCOMPARE(startup.run(), 0);
+        QVERIFY(shown);
+    }
 };
 
 QTEST_MAIN(TestStartup)
