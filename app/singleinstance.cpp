@@ -1,5 +1,7 @@
 #include "app/singleinstance.h"
 
+#include "app/applog.h"
+
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -37,9 +39,10 @@ bool SingleInstance::claim()
         server->setSocketOptions(QLocalServer::UserAccessOption);
         connect(server.get(), &QLocalServer::newConnection, this, &SingleInstance::onConnection);
         if (!server->listen(socketPath))
-            qWarning("Cannot listen on %s: %s", qPrintable(socketPath), qPrintable(server->errorString()));
+            qCWarning(lcApp) << "Cannot listen on" << socketPath << server->errorString();
         return true;
     }
+    qCDebug(lcApp) << "Already running: asking it to show its window";
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (socket.waitForConnected(handOverTimeoutMs)) {

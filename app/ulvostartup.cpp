@@ -1,5 +1,6 @@
 #include "app/ulvostartup.h"
 
+#include "app/applog.h"
 #include "app/qmlclipboardadapter.h"
 #include "editor/editortypes.h"
 #include "models/ulvocalcmodel.h"
@@ -25,6 +26,8 @@ void UlvoStartup::installCodeFont()
         return; // keep the platform font rather than a font of an unknown family
     QGuiApplication::setFont(QFont(families.first(), 11, QFont::Normal, false));
 }
+
+Q_LOGGING_CATEGORY(lcApp, "ulvo.app", QtCriticalMsg)
 
 namespace {
 

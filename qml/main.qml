@@ -1,3 +1,4 @@
+import QtQml 2.15
 import QtQuick 2.15
 import QtQuick.Controls 2.5
 import QtQuick.Layouts 1.3
@@ -38,6 +39,13 @@ ApplicationWindow {
         readonly property color headerTableBorder: "#9f9f9f"
         readonly property color tableRowFirst: "#ffffff"
         readonly property color tableRowSecond: listRectangleBack
+    }
+
+    // Diagnostic lines: silent unless enabled, e.g. QT_LOGGING_RULES="ulvo.qml.debug=true".
+    LoggingCategory {
+        id: windowLog
+        name: "ulvo.qml"
+        defaultLogLevel: LoggingCategory.Critical
     }
 
     Item {
@@ -125,7 +133,7 @@ ApplicationWindow {
     }
     function editCurrentRow() {
         var row = filePanel.currentRow
-        console.log("Starting editor for exist file, row = " + row)
+        console.log(windowLog, "Starting editor for exist file, row = " + row)
         if (row < 0) {
             setStatus("No file selected for editing")
             return
@@ -134,7 +142,7 @@ ApplicationWindow {
         calcSession.downloadForEdit(row)
     }
     function showNewEditor() {
-        console.log("Starting editor for new file")
+        console.log(windowLog, "Starting editor for new file")
         editor.visible = true
     }
     function sendUrls(urls) {
@@ -264,7 +272,7 @@ ApplicationWindow {
                         root.setStatus("Calculator is not connected")
                         return
                     }
-                    console.log("Create backup")
+                    console.log(windowLog, "Create backup")
                     calcSession.createBackup()
                 }
             }
@@ -277,7 +285,7 @@ ApplicationWindow {
                         root.setStatus("Calculator is not connected")
                         return
                     }
-                    console.log("Restore backup")
+                    console.log(windowLog, "Restore backup")
                     chooseBackupDialog.open()
                 }
             }
@@ -361,7 +369,7 @@ ApplicationWindow {
         objectName: "editor"
 
         onSendFile: function (fileName, fileData) {
-            console.log("onSendFile invoked(fileName: " + fileName + ")")
+            console.log(windowLog, "onSendFile invoked(fileName: " + fileName + ")")
             if (!root.calcConnected) {
                 calcSession.onStatusChange("No calculator is connected")
                 editor.setStatus("Calculator is not connected")
@@ -376,7 +384,7 @@ ApplicationWindow {
             }
         }
         onSaveFile: function (filePath, fileData) {
-            console.log("onSaveFile invoked(fileName: " + filePath + ")")
+            console.log(windowLog, "onSaveFile invoked(fileName: " + filePath + ")")
             if (calcSession.saveFileOnComputer(filePath, fileData)) {
                 editor.setStatus("File successfully saved")
             } else {
@@ -393,12 +401,12 @@ ApplicationWindow {
             filePanel.clearSelection()
         }
         function onOpenEditFromCalc(fileName, fileData) {
-            console.log("onOpenEditFromCalc invoked")
+            console.log(windowLog, "onOpenEditFromCalc invoked")
             editor.loadFile(fileName, fileData)
             editor.visible = true
         }
         function onBackupLoaded(fileName) {
-            console.log("onBackupLoaded invoked")
+            console.log(windowLog, "onBackupLoaded invoked")
             root.backupFile = fileName
             backupSaveDialog.open()
         }

@@ -4,6 +4,7 @@
 #include "models/ulvocalcmodel.h"
 #include "models/ulvofilemodel.h"
 #include "session/culvoworker.h"
+#include "session/sessionlog.h"
 
 #include <QDeadlineTimer>
 #include <QScopedValueRollback>
@@ -13,6 +14,8 @@
 #include <QWindow>
 
 #include <algorithm>
+
+Q_LOGGING_CATEGORY(lcSession, "ulvo.session", QtCriticalMsg)
 
 namespace {
 
@@ -43,7 +46,7 @@ CUlvoCalcSession::~CUlvoCalcSession()
         if (!thread->wait(deadline)) {
             // Still exchanging: neither it nor its worker can be deleted safely; the process
             // ends around them.
-            qWarning("Operation thread still running at exit");
+            qCWarning(lcSession, "Operation thread still running at exit");
             workers.removeAll(operation.worker);
             continue;
         }
@@ -135,6 +138,8 @@ void CUlvoCalcSession::onCalcContacted()
     if (row < 0)
         return;
     const QString name = worker->getDeviceName();
+    qCDebug(lcSession) << "First contact with" << worker->getPortName() << "ended; name:" << name
+                       << "files:" << worker->getFilesInfo().size();
     calcModel->changeNameAt(row, name.isEmpty() ? worker->getPortName() : name);
     if (row == currentIndex)
         refillFileModel();
