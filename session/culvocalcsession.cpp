@@ -87,7 +87,7 @@ void CUlvoCalcSession::update()
         if (still != found.end()) {
             found.erase(still);
             // A port held by another program is tried again until it can be opened.
-            if (workers.at(i)->isUnreachable() && !isWorkerRunning(workers.at(i)))
+            if (!isWorkerRunning(workers.at(i)) && workers.at(i)->isUnreachable())
                 startFirstContact(workers.at(i));
             ++i;
         } else if (isWorkerRunning(workers.at(i))) {
