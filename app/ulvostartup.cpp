@@ -1,5 +1,6 @@
 #include "app/ulvostartup.h"
 
+#include "app/applog.h"
 #include "app/qmlclipboardadapter.h"
 #include "editor/editortypes.h"
 #include "models/ulvocalcmodel.h"
@@ -15,6 +16,7 @@
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QWindow>
 
 // Every text of both windows is drawn in the calculator's code font; the documents only set sizes.
 void UlvoStartup::installCodeFont()
@@ -25,6 +27,8 @@ void UlvoStartup::installCodeFont()
         return; // keep the platform font rather than a font of an unknown family
     QGuiApplication::setFont(QFont(families.first(), 11, QFont::Normal, false));
 }
+
+Q_LOGGING_CATEGORY(lcApp, "ulvo.app", QtCriticalMsg)
 
 namespace {
 
@@ -73,6 +77,20 @@ UlvoStartup::UlvoStartup()
 
 // Members are destroyed in reverse order of declaration: engine first, clipboard last.
 UlvoStartup::~UlvoStartup() = default;
+
+void UlvoStartup::raiseMainWindow()
+{
+    const QList<QObject *> roots = m_engine->rootObjects();
+    auto *window = roots.isEmpty() ? nullptr : qobject_cast<QWindow *>(roots.first());
+    if (!window)
+        return;
+    if (window->windowState() & Qt::WindowMinimized)
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->requestActivate();
+}
 
 int UlvoStartup::run(const QUrl &mainDocument)
 {

@@ -33,6 +33,9 @@ public:
     // object, otherwise the loop's exit code.
     int run(const QUrl &mainDocument = QUrl(QStringLiteral("qrc:/qml/main")));
 
+    // Shows the main window (restored if minimised) in front of the others.
+    void raiseMainWindow();
+
     QQmlApplicationEngine *engine() const { return m_engine.get(); }
     CUlvoCalcSession *session() const { return m_session.get(); }
 

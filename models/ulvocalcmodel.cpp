@@ -77,8 +77,15 @@ void UlvoCalcModel::changeName(const QString &name)
     // Without a selected row there is nothing to rename.
     if (!isCurrentRowValid())
         return;
-    m_names[m_currentIndex] = name;
-    const QModelIndex changed = index(m_currentIndex, 0);
+    changeNameAt(m_currentIndex, name);
+}
+
+void UlvoCalcModel::changeNameAt(int row, const QString &name)
+{
+    if (row < 0 || row >= m_names.size())
+        return;
+    m_names[row] = name;
+    const QModelIndex changed = index(row, 0);
     emit dataChanged(changed, changed);
 }
 

@@ -29,6 +29,8 @@ public:
     void pushBack(const QString &name);
     void deleteAt(int row);
     void changeName(const QString &name);
+    // Renames one row, selected or not (a calculator whose first contact has just ended).
+    void changeNameAt(int row, const QString &name);
 
 signals:
     void indexOrSizeChange(int newIndex);

@@ -18,7 +18,14 @@ function pairOf(character, side) {
 // number of brackets still open before it, of any kind. A closing bracket takes the depth of the
 // nearest open bracket of its own pair, which is closed wherever it sits in the stack; with none
 // open its depth is -1.
-function bracketDepths(text) {
+// Diagnostic lines go to the caller's logging category, which is silent unless enabled; without
+// one nothing is logged.
+function trace(category, message) {
+    if (category)
+        console.log(category, message)
+}
+
+function bracketDepths(text, category) {
     var records = []
     var open = []
     for (var position = 0; position < text.length; ++position) {
@@ -26,7 +33,7 @@ function bracketDepths(text) {
         var opening = pairOf(character, 0)
         if (opening >= 0) {
             var depth = open.length
-            console.log("Depth:", depth)
+            trace(category, "Depth: " + depth)
             open.push({ position: position, depth: depth, pair: opening })
             records.push({ position: position, depth: depth })
             continue
@@ -48,15 +55,15 @@ function bracketDepths(text) {
 }
 
 // Handler for a SyntaxHighlighter's highlightBlock: depthFormats are used in turn by depth,
-// errorFormat marks closing brackets without a partner.
-function colourBlock(highlighter, text, depthFormats, errorFormat) {
-    console.log("Process text:", text)
-    var records = bracketDepths(text)
+// errorFormat marks closing brackets without a partner; category takes the diagnostic lines.
+function colourBlock(highlighter, text, depthFormats, errorFormat, category) {
+    trace(category, "Process text: " + text)
+    var records = bracketDepths(text, category)
     for (var i = 0; i < records.length; ++i) {
         var format = errorFormat
         if (records[i].depth >= 0) {
             var index = records[i].depth % depthFormats.length
-            console.log("Format Idx: " + index)
+            trace(category, "Format Idx: " + index)
             format = depthFormats[index]
         }
         highlighter.setFormat(records[i].position, 1, format)

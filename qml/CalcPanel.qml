@@ -49,6 +49,9 @@ Rectangle {
                     font.pixelSize: 26
                     leftPadding: 10
                     color: panel.colors.textDark
+                    // A calculator still being contacted shows its port and a hint: room for both.
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
                 }
                 MouseArea {

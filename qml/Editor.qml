@@ -1,3 +1,4 @@
+import QtQml 2.15
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls 1.4 as Controls1
@@ -35,7 +36,7 @@ ApplicationWindow {
     title: "UlvoBasic Editor: " + fileName + (textModified ? "*" : "")
 
     function loadFile(file, fileText) {
-        console.log("EditorFromCalc load file: " + file)
+        console.log(editorLog, "EditorFromCalc load file: " + file)
         fileName = file
         fileDir = ""
         textArea.append(fileText)
@@ -82,7 +83,7 @@ ApplicationWindow {
         else if (filterIndex === 1 && !fileName.endsWith(".txt"))
             fileName += ".txt"
         fileDir = calcSession.fileDirFromUrl(url)
-        console.log("EditorFromCalc save file localy: " + fileDir + fileName)
+        console.log(editorLog, "EditorFromCalc save file localy: " + fileDir + fileName)
         // Cleared before the hand-over: the receiver marks the text modified again when the
         // save fails, so closing still asks.
         textModified = false
@@ -99,7 +100,7 @@ ApplicationWindow {
             setStatus("Error: file name must contain only numbers and latin letters")
             return
         }
-        console.log("Editor: Sending file to calculator")
+        console.log(editorLog, "Editor: Sending file to calculator")
         fileName = name + ".ucb"
         setStatus("Sending file " + fileName + "...")
         if (calcSession.isFileExist(fileName)) {
@@ -121,14 +122,14 @@ ApplicationWindow {
     }
 
     onClosing: function (close) {
-        console.log("Editor onClosing event")
+        console.log(editorLog, "Editor onClosing event")
         if (textArea.length > 0 && textModified) {
-            console.log("Editor closing stop")
+            console.log(editorLog, "Editor closing stop")
             quitDialog.open()
             close.accepted = false
             return
         }
-        console.log("Editor closing...")
+        console.log(editorLog, "Editor closing...")
         textArea.remove(0, textArea.length)
         fileName = ""
         fileDir = ""
@@ -136,11 +137,18 @@ ApplicationWindow {
 
     onFileNameChanged: ucbSendDialogFileName.text = proposedSendName(fileName)
 
+    // Diagnostic lines: silent unless enabled, e.g. QT_LOGGING_RULES="ulvo.editor.debug=true".
+    LoggingCategory {
+        id: editorLog
+        name: "ulvo.editor"
+        defaultLogLevel: LoggingCategory.Critical
+    }
+
     Component.onCompleted: {
         ucbSendDialogFileName.text = proposedSendName(fileName)
-        console.log("Editor completed")
+        console.log(editorLog, "Editor completed")
     }
-    Component.onDestruction: console.log("Editor destroyed")
+    Component.onDestruction: console.log(editorLog, "Editor destroyed")
 
     // A tool bar button: transparent, tinted while hovered or pressed, its tool tip after a rest.
     component EditorToolButton: ToolButton {
@@ -182,7 +190,7 @@ ApplicationWindow {
                 iconSource: "qrc:/images/x1/save.png"
                 toolTip: "Save program on computer"
                 onClicked: {
-                    console.log("Editor: saving file on computer")
+                    console.log(editorLog, "Editor: saving file on computer")
                     // Set on each opening: the dialog itself moves its folder while browsing.
                     ucbSaveDialog.folder = fileDir !== "" ? localFolderUrl(fileDir)
                                                           : (ucbSaveDialog.shortcuts.home || "file:///")
@@ -195,7 +203,7 @@ ApplicationWindow {
                 iconSource: "qrc:/images/x1/send.png"
                 toolTip: "Send program to device"
                 onClicked: {
-                    console.log("Editor: sending file to calculator")
+                    console.log(editorLog, "Editor: sending file to calculator")
                     ucbSendDialog.open()
                 }
             }
@@ -404,7 +412,7 @@ ApplicationWindow {
         objectName: "syntaxHighlighter"
         textDocument: textArea.textDocument
         onHighlightBlock: BracketColouring.colourBlock(syntaxHighlighter, text,
-            [bracketFormat0, bracketFormat1, bracketFormat2], bracketFormatError)
+            [bracketFormat0, bracketFormat1, bracketFormat2], bracketFormatError, editorLog)
     }
     TextCharFormat { id: bracketFormat0; foreground: "#015CC5" }
     TextCharFormat { id: bracketFormat1; foreground: "#8E44AD" }

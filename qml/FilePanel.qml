@@ -1,3 +1,4 @@
+import QtQml 2.15
 import QtQuick 2.15
 import QtQuick.Controls 2.5
 import QtQuick.Controls 1.4 as C1
@@ -6,6 +7,13 @@ import QtQuick.Controls 1.4 as C1
 // stay active while the session is busy. Requests go out as signals; the window runs the flows.
 Rectangle {
     id: panel
+
+    // Diagnostic lines: silent unless enabled, e.g. QT_LOGGING_RULES="ulvo.qml.debug=true".
+    LoggingCategory {
+        id: panelLog
+        name: "ulvo.qml"
+        defaultLogLevel: LoggingCategory.Critical
+    }
 
     property var colors
     property bool busy: false
@@ -97,7 +105,7 @@ Rectangle {
         }
 
         onDoubleClicked: function (row) {
-            console.log("File double click, row = " + row)
+            console.log(panelLog, "File double click, row = " + row)
             calcSession.downloadForEdit(row)
         }
     }

@@ -1,3 +1,4 @@
+import QtQml 2.15
 import QtQuick 2.15
 import QtQuick.Controls 2.5
 import QtQuick.Layouts 1.3
@@ -13,8 +14,6 @@ ApplicationWindow {
 
     // Path of the temporary backup archive waiting for a save location.
     property string backupFile: ""
-    // Counts reported errors, so a call can tell whether it produced one.
-    property int errorReports: 0
     readonly property bool calcConnected: calcPanel.count > 0
     readonly property bool busy: calcSession.isBusy
 
@@ -42,6 +41,13 @@ ApplicationWindow {
         readonly property color tableRowSecond: listRectangleBack
     }
 
+    // Diagnostic lines: silent unless enabled, e.g. QT_LOGGING_RULES="ulvo.qml.debug=true".
+    LoggingCategory {
+        id: windowLog
+        name: "ulvo.qml"
+        defaultLogLevel: LoggingCategory.Critical
+    }
+
     Item {
         id: menuStyle
         property int size: 40
@@ -59,6 +65,8 @@ ApplicationWindow {
         id: menuButton
         property url image
         property string tip
+        // True while the button's own menu is open: the tip would cover its first item.
+        property bool tipHidden: false
         implicitWidth: menuStyle.size
         implicitHeight: menuStyle.size
         Layout.fillHeight: true
@@ -75,7 +83,7 @@ ApplicationWindow {
                 opacity: menuButton.enabled ? 1.0 : 0.35
             }
         }
-        ToolTip.visible: hovered
+        ToolTip.visible: hovered && !tipHidden
         ToolTip.delay: 1000
         ToolTip.text: tip
     }
@@ -125,7 +133,7 @@ ApplicationWindow {
     }
     function editCurrentRow() {
         var row = filePanel.currentRow
-        console.log("Starting editor for exist file, row = " + row)
+        console.log(windowLog, "Starting editor for exist file, row = " + row)
         if (row < 0) {
             setStatus("No file selected for editing")
             return
@@ -134,7 +142,7 @@ ApplicationWindow {
         calcSession.downloadForEdit(row)
     }
     function showNewEditor() {
-        console.log("Starting editor for new file")
+        console.log(windowLog, "Starting editor for new file")
         editor.visible = true
     }
     function sendUrls(urls) {
@@ -191,6 +199,7 @@ ApplicationWindow {
                 objectName: "menuButton"
                 image: "qrc:/images/x1/menu.png"
                 tip: "Menu"
+                tipHidden: optionsMenu.visible
                 onClicked: optionsMenu.open()
 
                 Menu {
@@ -263,7 +272,7 @@ ApplicationWindow {
                         root.setStatus("Calculator is not connected")
                         return
                     }
-                    console.log("Create backup")
+                    console.log(windowLog, "Create backup")
                     calcSession.createBackup()
                 }
             }
@@ -276,7 +285,7 @@ ApplicationWindow {
                         root.setStatus("Calculator is not connected")
                         return
                     }
-                    console.log("Restore backup")
+                    console.log(windowLog, "Restore backup")
                     chooseBackupDialog.open()
                 }
             }
@@ -360,30 +369,22 @@ ApplicationWindow {
         objectName: "editor"
 
         onSendFile: function (fileName, fileData) {
-            console.log("onSendFile invoked(fileName: " + fileName + ")")
+            console.log(windowLog, "onSendFile invoked(fileName: " + fileName + ")")
             if (!root.calcConnected) {
                 calcSession.onStatusChange("No calculator is connected")
                 editor.setStatus("Calculator is not connected")
                 editor.textModified = true
                 return
             }
-            var errorsBefore = root.errorReports
-            calcSession.sendFileFromEdit(fileName, fileData)
-            // A failed send has reported its error (and opened the error box) during the call;
-            // a refused one (calculator busy, none selected) only says why on the status line.
-            var sent = root.errorReports === errorsBefore
-                    && calcSession.statusLineText === "File '" + fileName + "' successfully sent"
-            if (sent) {
-                editor.setStatus("File successfully sent to the device")
-            } else {
-                editor.setStatus(root.errorReports !== errorsBefore
-                                 ? "File was not sent: " + calcSession.error
-                                 : calcSession.statusLineText)
+            // The send runs as an operation; its outcome arrives with fileFromEditSent. A refused
+            // request (calculator busy, none selected) says why on the status line.
+            if (!calcSession.sendFileFromEdit(fileName, fileData)) {
+                editor.setStatus(calcSession.statusLineText)
                 editor.textModified = true // the text is kept nowhere else yet
             }
         }
         onSaveFile: function (filePath, fileData) {
-            console.log("onSaveFile invoked(fileName: " + filePath + ")")
+            console.log(windowLog, "onSaveFile invoked(fileName: " + filePath + ")")
             if (calcSession.saveFileOnComputer(filePath, fileData)) {
                 editor.setStatus("File successfully saved")
             } else {
@@ -400,18 +401,22 @@ ApplicationWindow {
             filePanel.clearSelection()
         }
         function onOpenEditFromCalc(fileName, fileData) {
-            console.log("onOpenEditFromCalc invoked")
+            console.log(windowLog, "onOpenEditFromCalc invoked")
             editor.loadFile(fileName, fileData)
             editor.visible = true
         }
         function onBackupLoaded(fileName) {
-            console.log("onBackupLoaded invoked")
+            console.log(windowLog, "onBackupLoaded invoked")
             root.backupFile = fileName
             backupSaveDialog.open()
         }
-        function onErrorChange() {
-            if (calcSession.error !== "")
-                root.errorReports += 1
+        function onFileFromEditSent(fileName, sent) {
+            if (sent) {
+                editor.setStatus("File successfully sent to the device")
+            } else {
+                editor.setStatus("File was not sent: " + calcSession.error)
+                editor.textModified = true // the text is kept nowhere else yet
+            }
         }
     }
 

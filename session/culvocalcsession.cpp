@@ -5,9 +5,11 @@
 #include "models/ulvofilemodel.h"
 #include "session/culvoworker.h"
 #include "session/portwatcher.h"
+#include "session/sessionlog.h"
 #include "ulvobuildinfo.h"
 
 #include <QDeadlineTimer>
+#include <QScopedValueRollback>
 #include <QGuiApplication>
 #include <QThread>
 #include <QTimer>
@@ -15,11 +17,15 @@
 
 #include <algorithm>
 
+Q_LOGGING_CATEGORY(lcSession, "ulvo.session", QtCriticalMsg)
+
 namespace {
 
 const QString programName = QStringLiteral("Ulvo Connect");
 const QString programVersion = QStringLiteral(ULVO_VERSION);
 const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
+// Shown after the port name while the first contact runs.
+const QString connectingHint = QStringLiteral(" (connecting...)");
 
 } // namespace
 
@@ -42,7 +48,7 @@ CUlvoCalcSession::~CUlvoCalcSession()
         if (!thread->wait(deadline)) {
             // Still exchanging: neither it nor its worker can be deleted safely; the process
             // ends around them.
-            qWarning("Operation thread still running at exit");
+            qCWarning(lcSession, "Operation thread still running at exit");
             workers.removeAll(operation.worker);
             continue;
         }
@@ -76,6 +82,8 @@ void CUlvoCalcSession::initialize(UlvoCalcModel *calcModel, UlvoFileModel *fileM
 
 void CUlvoCalcSession::update()
 {
+    // Selection changes caused by calculators coming and going keep an error on the status line.
+    const QScopedValueRollback<bool> polling(inPoll, true);
     QList<QSerialPortInfo> found = CUlvoCalc::findCalcs();
     int i = 0;
     while (i < workers.size()) {
@@ -85,6 +93,9 @@ void CUlvoCalcSession::update()
         });
         if (still != found.end()) {
             found.erase(still);
+            // A port held by another program is tried again until it can be opened.
+            if (!isWorkerRunning(workers.at(i)) && workers.at(i)->isUnreachable())
+                startFirstContact(workers.at(i));
             ++i;
         } else if (isWorkerRunning(workers.at(i))) {
             // A calculator restarting at the end of a restore leaves the bus for a few seconds:
@@ -105,18 +116,50 @@ void CUlvoCalcSession::dropWorkerAt(int index)
 {
     // Only idle workers are dropped (see update), so nothing else holds this one.
     CUlvoWorker *worker = workers.takeAt(index);
+    openFailureReported.remove(worker);
     calcModel->deleteAt(index);
     delete worker;
 }
 
 void CUlvoCalcSession::addCalc(QSerialPortInfo portInfo)
 {
+    // Listed at once under its port name; its own name and files follow when the first contact,
+    // which may take seconds with a calculator that does not answer, has ended on its thread.
     auto *worker = new CUlvoWorker(portInfo);
     connect(worker, &CUlvoWorker::errorNotify, this, &CUlvoCalcSession::onErrorChange);
     raiseWindow();
     workers.append(worker);
-    calcModel->pushBack(worker->getDeviceName());
+    calcModel->pushBack(portInfo.portName() + connectingHint);
     emit connectNewCalc();
+    startFirstContact(worker);
+}
+
+void CUlvoCalcSession::startFirstContact(CUlvoWorker *worker)
+{
+    startOperation(worker, &CUlvoWorker::firstContact, nullptr, &CUlvoCalcSession::onCalcContacted,
+                   Relay::None, Busy::NotCounted);
+}
+
+void CUlvoCalcSession::onCalcContacted()
+{
+    CUlvoWorker *worker = endingWorker();
+    const int row = workers.indexOf(worker);
+    if (row < 0)
+        return;
+    const QString name = worker->getDeviceName();
+    qCDebug(lcSession) << "First contact with" << worker->getPortName() << "ended; name:" << name
+                       << "files:" << worker->getFilesInfo().size();
+    calcModel->changeNameAt(row, name.isEmpty() ? worker->getPortName() : name);
+    if (row == currentIndex)
+        refillFileModel();
+    // Told once per plug-in; later polls keep trying the port without a word.
+    const QString failure = worker->getOpenFailure();
+    if (!failure.isEmpty() && !openFailureReported.contains(worker)) {
+        openFailureReported.insert(worker);
+        onErrorChange(failure);
+        onStatusChange(QStringLiteral("Error: ") + failure);
+    }
+    emit calcContacted(worker->getPortName());
 }
 
 void CUlvoCalcSession::raiseWindow()
@@ -142,7 +185,8 @@ void CUlvoCalcSession::refillFileModel()
 
 void CUlvoCalcSession::onIndexChange(int newIndex)
 {
-    onStatusChange(QString());
+    if (!(inPoll && statusLineText.startsWith(QLatin1String("Error: "))))
+        onStatusChange(QString());
     const int oldIndex = currentIndex;
     currentIndex = newIndex;
     refillFileModel();
@@ -215,7 +259,8 @@ void CUlvoCalcSession::onIAmBusy()
 void CUlvoCalcSession::onIAmNotBusy()
 {
     // Calculators run their operations side by side: busy until the last one has ended.
-    isBusy = !operations.isEmpty();
+    isBusy = std::any_of(operations.cbegin(), operations.cend(),
+                         [](const Operation &operation) { return operation.busy == Busy::Counted; });
     emit isBusyChange();
 }
 
@@ -233,8 +278,6 @@ void CUlvoCalcSession::clearPendingError()
 
 bool CUlvoCalcSession::isWorkerRunning(const CUlvoWorker *worker) const
 {
-    if (worker == editorWorker)
-        return true;
     for (const Operation &operation : operations) {
         if (operation.worker == worker)
             return true;
@@ -251,26 +294,28 @@ bool CUlvoCalcSession::refuseWhenWorkerRunning(const CUlvoWorker *worker)
 }
 
 void CUlvoCalcSession::startOperation(CUlvoWorker *worker, WorkerSlot operation,
-                                      SessionSlot refresh, SessionSlot endHandler,
-                                      bool relayBackup)
+                                      SessionSlot refresh, SessionSlot endHandler, Relay relay,
+                                      Busy busy)
 {
     auto *thread = new QThread;
     Operation &running = operations[thread];
     running.worker = worker;
+    running.busy = busy;
     worker->moveToThread(thread);
 
-    if (relayBackup)
+    if (relay == Relay::Backup)
         running.relay = connect(worker, &CUlvoWorker::backupLoaded, this, &CUlvoCalcSession::backupLoaded);
-    connect(thread, &QThread::started, this, &CUlvoCalcSession::onIAmBusy);
+    else if (relay == Relay::EditFile)
+        running.relay = connect(worker, &CUlvoWorker::fileForEditRecv, this, &CUlvoCalcSession::openEditFromCalc);
+    if (busy == Busy::Counted)
+        connect(thread, &QThread::started, this, &CUlvoCalcSession::onIAmBusy);
     connect(thread, &QThread::started, worker, operation);
     if (refresh)
         running.refresh = connect(worker, &CUlvoWorker::finished, this, refresh);
     connect(worker, &CUlvoWorker::finished, thread, &QThread::quit);
-    if (endHandler)
-        connect(thread, &QThread::finished, this, endHandler);
+    // The end handler, the busy flag and the thread's deletion follow from there.
+    running.endHandler = endHandler;
     connect(thread, &QThread::finished, this, &CUlvoCalcSession::onOperationThreadFinished);
-    connect(thread, &QThread::finished, this, &CUlvoCalcSession::onIAmNotBusy);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
 
     thread->start(QThread::InheritPriority);
 }
@@ -279,12 +324,23 @@ void CUlvoCalcSession::onOperationThreadFinished()
 {
     auto *thread = static_cast<QThread *>(sender());
     const Operation operation = operations.take(thread);
-    if (!operation.worker)
-        return;
+    thread->deleteLater();
     // Whatever the operation asked to be told has been delivered by now: the worker's finished()
     // was queued before the thread's own.
     disconnect(operation.relay);
     disconnect(operation.refresh);
+    // The worker is free again before anyone learns of the end, so a request made in answer to
+    // the end is not refused.
+    const QScopedValueRollback<CUlvoWorker *> ending(endingOperationWorker, operation.worker);
+    if (operation.endHandler)
+        (this->*operation.endHandler)();
+    if (operation.busy == Busy::Counted)
+        onIAmNotBusy();
+}
+
+CUlvoWorker *CUlvoCalcSession::endingWorker() const
+{
+    return endingOperationWorker;
 }
 
 void CUlvoCalcSession::setEndStatus(const QString &successText)
@@ -299,8 +355,10 @@ void CUlvoCalcSession::onSendFilesEnd()
 
 void CUlvoCalcSession::onDownloadFilesEnd()
 {
-    setEndStatus(QStringLiteral("Files successfully download on path: ") + downloadFolder
-                 + QLatin1Char('/'));
+    // The folder this download wrote to: a refused request may have chosen another since.
+    const CUlvoWorker *worker = endingWorker();
+    setEndStatus(QStringLiteral("Files successfully download on path: ")
+                 + (worker ? worker->destFolder : downloadFolder) + QLatin1Char('/'));
 }
 
 void CUlvoCalcSession::onDeleteSelectedFilesEnd()

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPair>
 #include <QSerialPortInfo>
+#include <QSet>
 #include <QString>
 #include <QUrl>
 
@@ -91,8 +92,11 @@ public:
     Q_INVOKABLE void removeFile(QString name);
 
     // Editor bridge.
-    Q_INVOKABLE void downloadForEdit(int row);
-    Q_INVOKABLE void sendFileFromEdit(QString fileName, QString fileData);
+    // Both run as operations of the selected calculator. The program arrives through
+    // openEditFromCalc; the send's outcome through fileFromEditSent. False when the request was
+    // refused (the status line says why).
+    Q_INVOKABLE bool downloadForEdit(int row);
+    Q_INVOKABLE bool sendFileFromEdit(QString fileName, QString fileData);
     // True when the file was written; a failure is also reported in the status line.
     Q_INVOKABLE bool saveFileOnComputer(QString fileName, QString fileData);
 
@@ -107,6 +111,10 @@ signals:
     void statusLineTextChange();
     void openEditFromCalc(QString fileName, QString fileData);
     void backupLoaded(QString fileName);
+    // The editor's send has ended: sent, or failed with the error in `error`.
+    void fileFromEditSent(QString fileName, bool sent);
+    // The first contact with a newly found calculator has ended; its name and files are listed.
+    void calcContacted(QString portName);
 
 public slots:
     void onIndexChange(int newIndex);
@@ -122,6 +130,8 @@ public slots:
     void onDeleteSelectedFilesEnd();
     void onRestoreBackupEnd();
     void onChangeCalcNameEnd();
+    void onDownloadForEditEnd();
+    void onSendFileFromEditEnd();
     void onFileSend(QPair<QString, int> fInf);
     void onFileDelete(QString fName);
 
@@ -129,16 +139,24 @@ private slots:
     // Bookkeeping once an operation thread has ended: drops its one-off connections and frees the
     // worker for the next operation (a later poll drops it if its calculator has gone).
     void onOperationThreadFinished();
+    // Names and lists a calculator whose first contact has ended.
+    void onCalcContacted();
 
 private:
     // One threaded operation of one worker.
+    using WorkerSlot = void (CUlvoWorker::*)();
+    using SessionSlot = void (CUlvoCalcSession::*)();
+    // What the operation's worker signals besides finished(), passed on for this one operation.
+    enum class Relay { None, Backup, EditFile };
+    // A first contact does not lock the windows: other calculators stay usable meanwhile.
+    enum class Busy { Counted, NotCounted };
     struct Operation {
         CUlvoWorker *worker = nullptr;
+        Busy busy = Busy::Counted;
+        SessionSlot endHandler = nullptr;
         QMetaObject::Connection relay;
         QMetaObject::Connection refresh;
     };
-    using WorkerSlot = void (CUlvoWorker::*)();
-    using SessionSlot = void (CUlvoCalcSession::*)();
 
     CUlvoWorker *selectedWorker() const;
     // On the calculator or among the files to send, ignoring case.
@@ -149,7 +167,10 @@ private:
     void clearPendingError();
     // The one pattern by which every threaded operation starts, once its guard has passed.
     void startOperation(CUlvoWorker *worker, WorkerSlot operation, SessionSlot refresh,
-                        SessionSlot endHandler, bool relayBackup);
+                        SessionSlot endHandler, Relay relay = Relay::None, Busy busy = Busy::Counted);
+    void startFirstContact(CUlvoWorker *worker);
+    // In an end handler: the worker of the operation that has ended (null when called directly).
+    CUlvoWorker *endingWorker() const;
     void setEndStatus(const QString &successText);
     void dropWorkerAt(int index);
     void raiseWindow();
@@ -175,8 +196,11 @@ private:
     bool isBusy = false;
     QString statusLineText;
 
-    // Running operation threads and the worker each one runs; a worker in an editor exchange on
-    // the main thread is kept in editorWorker meanwhile.
+    // Running operation threads and the worker each one runs.
     QHash<QThread *, Operation> operations;
-    CUlvoWorker *editorWorker = nullptr;
+    // Workers whose port could not be opened and the user has been told so.
+    QSet<const CUlvoWorker *> openFailureReported;
+    bool inPoll = false;
+    // The worker whose operation's end handler is running.
+    CUlvoWorker *endingOperationWorker = nullptr;
 };

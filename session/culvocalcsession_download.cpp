@@ -60,8 +60,7 @@ QList<QUrl> CUlvoCalcSession::downloadFiles()
         return {};
     worker->filesList = filesToDownload;
     worker->destFolder = downloadFolder;
-    startOperation(worker, &CUlvoWorker::getFiles, nullptr, &CUlvoCalcSession::onDownloadFilesEnd,
-                   false);
+    startOperation(worker, &CUlvoWorker::getFiles, nullptr, &CUlvoCalcSession::onDownloadFilesEnd);
 
     // Only files the link will write are named: it keeps the calculator name as the local name
     // and refuses names that are no plain file name; an empty calculator file arrives empty.

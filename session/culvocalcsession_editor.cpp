@@ -1,5 +1,6 @@
 // The program editor's services: opening a program from the calculator, sending the editor's
-// text to it and saving the text on the computer. The exchanges run on the main thread.
+// text to it (both operations of the selected calculator, like the others) and saving the text
+// on the computer.
 
 #include "session/culvocalcsession.h"
 
@@ -9,56 +10,60 @@
 #include <QSaveFile>
 
 
-void CUlvoCalcSession::downloadForEdit(int row)
+bool CUlvoCalcSession::downloadForEdit(int row)
 {
     const FileInf file = fileModel->getFileInfAt(row);
     if (file.first.isEmpty() && file.second == 0) {
         onStatusChange(QStringLiteral("File information error"));
-        return;
+        return false;
     }
     if (!file.first.contains(QLatin1String(".ucb")) && !file.first.contains(QLatin1String(".UCB"))) {
         onStatusChange(QStringLiteral("File type error. Please select UlvoBasic program file"));
-        return;
+        return false;
     }
     CUlvoWorker *worker = selectedWorker();
-    if (!worker || refuseWhenWorkerRunning(worker))
-        return;
-    editorWorker = worker;
+    if (!worker)
+        return false;
+    clearPendingError();
+    if (refuseWhenWorkerRunning(worker))
+        return false;
     worker->filesList = {file};
-    const QMetaObject::Connection relay =
-        connect(worker, &CUlvoWorker::fileForEditRecv, this, &CUlvoCalcSession::openEditFromCalc);
-    worker->getFileForEdit();
-    disconnect(relay);
-    worker->filesList.clear();
-    editorWorker = nullptr;
+    startOperation(worker, &CUlvoWorker::getFileForEdit, nullptr,
+                   &CUlvoCalcSession::onDownloadForEditEnd, Relay::EditFile);
+    return true;
 }
 
-void CUlvoCalcSession::sendFileFromEdit(QString fileName, QString fileData)
+void CUlvoCalcSession::onDownloadForEditEnd()
+{
+    // An opened program leaves the status line as it was.
+    if (!error.isEmpty())
+        onStatusChange(QStringLiteral("Error: ") + error);
+}
+
+bool CUlvoCalcSession::sendFileFromEdit(QString fileName, QString fileData)
 {
     CUlvoWorker *worker = selectedWorker();
     if (!worker) {
         onStatusChange(QStringLiteral("Calculator for sending the file is not selected"));
-        return;
+        return false;
     }
+    clearPendingError();
     if (refuseWhenWorkerRunning(worker))
-        return;
-    // Only errors of this exchange decide its outcome; the pending one is kept for the dialog.
-    bool failed = false;
-    QString failure;
-    const QMetaObject::Connection watch =
-        connect(worker, &CUlvoWorker::errorNotify, this, [&](const QString &text) {
-            failed = true;
-            failure = text;
-        });
-    editorWorker = worker;
-    worker->sendFileFromEdit(fileName, fileData);
-    disconnect(watch);
-    editorWorker = nullptr;
-    refillFileModel();
-    if (failed)
-        onStatusChange(QStringLiteral("Error: ") + failure);
-    else
-        onStatusChange(QStringLiteral("File '") + fileName + QStringLiteral("' successfully sent"));
+        return false;
+    worker->editFileName = fileName;
+    worker->editFileData = fileData;
+    startOperation(worker, &CUlvoWorker::sendFileFromEdit, &CUlvoCalcSession::onFilesListChange,
+                   &CUlvoCalcSession::onSendFileFromEditEnd);
+    return true;
+}
+
+void CUlvoCalcSession::onSendFileFromEditEnd()
+{
+    const CUlvoWorker *worker = endingWorker();
+    const QString fileName = worker ? worker->editFileName : QString();
+    const bool sent = error.isEmpty();
+    setEndStatus(QStringLiteral("File '") + fileName + QStringLiteral("' successfully sent"));
+    emit fileFromEditSent(fileName, sent);
 }
 
 bool CUlvoCalcSession::saveFileOnComputer(QString fileName, QString fileData)

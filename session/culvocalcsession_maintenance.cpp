@@ -20,7 +20,7 @@ void CUlvoCalcSession::deleteSelectedFiles()
         return;
     worker->filesList = files;
     startOperation(worker, &CUlvoWorker::delFiles, &CUlvoCalcSession::onFilesListChange,
-                   &CUlvoCalcSession::onDeleteSelectedFilesEnd, false);
+                   &CUlvoCalcSession::onDeleteSelectedFilesEnd);
 }
 
 void CUlvoCalcSession::changeCalcName(QString newName)
@@ -31,7 +31,7 @@ void CUlvoCalcSession::changeCalcName(QString newName)
         return;
     worker->newDeviceName = newName;
     startOperation(worker, &CUlvoWorker::setDeviceName, &CUlvoCalcSession::onDevNameChange,
-                   &CUlvoCalcSession::onChangeCalcNameEnd, false);
+                   &CUlvoCalcSession::onChangeCalcNameEnd);
 }
 
 void CUlvoCalcSession::createBackup()
@@ -40,7 +40,7 @@ void CUlvoCalcSession::createBackup()
     CUlvoWorker *worker = selectedWorker();
     if (!worker || refuseWhenWorkerRunning(worker))
         return;
-    startOperation(worker, &CUlvoWorker::createBackup, nullptr, nullptr, true);
+    startOperation(worker, &CUlvoWorker::createBackup, nullptr, nullptr, Relay::Backup);
 }
 
 void CUlvoCalcSession::restoreBackup(QUrl url)
@@ -51,7 +51,7 @@ void CUlvoCalcSession::restoreBackup(QUrl url)
         return;
     worker->backupUrl = url;
     startOperation(worker, &CUlvoWorker::restoreBackup, &CUlvoCalcSession::onFilesListChange,
-                   &CUlvoCalcSession::onRestoreBackupEnd, false);
+                   &CUlvoCalcSession::onRestoreBackupEnd);
 }
 
 bool CUlvoCalcSession::renameBackup(QString oldName, QString newName)

@@ -107,5 +107,5 @@ void CUlvoCalcSession::sendFiles()
     // The list is copied, not moved: it stays until the next toCalcUrls.
     worker->sendFilesList = filesToSend;
     startOperation(worker, &CUlvoWorker::sendFiles, &CUlvoCalcSession::onFilesListChange,
-                   &CUlvoCalcSession::onSendFilesEnd, false);
+                   &CUlvoCalcSession::onSendFilesEnd);
 }

@@ -1,6 +1,7 @@
 #include "session/culvoworker.h"
 
 #include "link/culvocalc.h"
+#include "session/portaccess.h"
 
 #include <QCoreApplication>
 #include <QMutexLocker>
@@ -41,26 +42,45 @@ CUlvoWorker::CUlvoWorker(QSerialPortInfo portInfo, QObject *parent)
     : QObject(parent)
     , port(std::move(portInfo))
 {
-    initialize();
 }
 
 CUlvoWorker::~CUlvoWorker() = default;
 
-void CUlvoWorker::initialize()
+void CUlvoWorker::firstContact()
 {
-    // The first contact is not reported: a calculator that does not answer is listed anyway.
-    // When it did not answer the device information, asking for its files would only add a
-    // second full wait on the main thread.
-    CUlvoCalc link(this);
-    const bool answered = link.initialize(port);
-    setCachedName(link.getName());
-    setCachedFiles(answered ? link.getFilesInfo() : QList<FileInf>());
+    {
+        // When the calculator did not answer the device information, asking for its files would
+        // only add a second full wait.
+        CUlvoCalc link(this);
+        const bool answered = link.initialize(port);
+        const bool opened = link.isOpen();
+        const QList<FileInf> files = answered ? link.getFilesInfo() : QList<FileInf>();
+        const QString failure = opened ? QString() : describePortOpenFailure(port);
+        QMutexLocker lock(&cacheMutex);
+        deviceName = link.getName();
+        filesInfo = files;
+        openFailure = failure;
+        unreachable = !opened;
+    }
+    finishOperation();
 }
 
 QString CUlvoWorker::getDeviceName() const
 {
     QMutexLocker lock(&cacheMutex);
     return deviceName;
+}
+
+QString CUlvoWorker::getOpenFailure() const
+{
+    QMutexLocker lock(&cacheMutex);
+    return openFailure;
+}
+
+bool CUlvoWorker::isUnreachable() const
+{
+    QMutexLocker lock(&cacheMutex);
+    return unreachable;
 }
 
 QString CUlvoWorker::getPortName() const
@@ -146,11 +166,11 @@ void CUlvoWorker::getFileForEdit()
     finishOperation();
 }
 
-void CUlvoWorker::sendFileFromEdit(QString fileName, QString fileData)
+void CUlvoWorker::sendFileFromEdit()
 {
     {
         OperationLink link(port, this);
-        link->genSendFileString(fileName, fileData);
+        link->genSendFileString(editFileName, editFileData);
         setCachedFiles(link->getFilesInfo());
     }
     finishOperation();

@@ -9,9 +9,10 @@
 #include <QUrl>
 
 // One attached calculator: its port and the name and file list last read from it. Every
-// operation opens a link of its own for its one exchange and closes it again, so no port stays
-// open between operations. A threaded operation runs on the thread the session moved the worker
-// to; the worker moves itself back to the main thread before it emits finished().
+// operation, the first contact included, opens a link of its own for its one exchange and closes
+// it again, so no port stays open between operations. An operation runs on the thread the
+// session moved the worker to; the worker moves itself back to the main thread before it emits
+// finished().
 class CUlvoWorker : public QObject
 {
     Q_OBJECT
@@ -19,13 +20,17 @@ public:
     using FileInf = QPair<QString, int>;
     using SendPair = QPair<QString, QString>;
 
-    // Opens a link to the calculator at once and reads its name and file list.
+    // Contacts nobody: the calculator's name and files are read by firstContact().
     explicit CUlvoWorker(QSerialPortInfo portInfo, QObject *parent = nullptr);
     ~CUlvoWorker() override;
 
     QString getDeviceName() const;
     QString getPortName() const;
     QList<FileInf> getFilesInfo() const;
+    // Set by firstContact(): why the port could not be opened, in words for the user (empty when
+    // it opened); and whether it could not, so a later poll may try again.
+    QString getOpenFailure() const;
+    bool isUnreachable() const;
 
     // Inputs of the operations, written by the session while no operation of this worker runs.
     QList<SendPair> sendFilesList;
@@ -33,6 +38,8 @@ public:
     QString destFolder;
     QString newDeviceName;
     QUrl backupUrl;
+    QString editFileName;
+    QString editFileData;
 
 signals:
     void fileForEditRecv(QString fileName, QString fileData);
@@ -41,17 +48,19 @@ signals:
     void errorNotify(QString errorText);
 
 public slots:
+    // Reads the calculator's name and file list; reports nothing through errorNotify (a
+    // calculator that does not answer is listed anyway).
+    void firstContact();
     void sendFiles();
     void getFiles();
     void delFiles();
     void setDeviceName();
     void getFileForEdit();
-    void sendFileFromEdit(QString fileName, QString fileData);
+    void sendFileFromEdit();
     void createBackup();
     void restoreBackup();
 
 private:
-    void initialize();
     void setCachedName(const QString &name);
     void setCachedFiles(const QList<FileInf> &files);
     // Moves the worker back to the main thread and announces the end of the operation.
@@ -62,4 +71,6 @@ private:
     mutable QMutex cacheMutex;
     QString deviceName;
     QList<FileInf> filesInfo;
+    QString openFailure;
+    bool unreachable = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QQmlApplicationEngine>
 #include <QTimer>
 #include <QWindow>
@@ -70,6 +71,63 @@ private slots:
         });
         QCOMPARE(startup.run(), 0);
         QVERIFY(closed);
+    }
+
+    void diagnosticLinesSilentUnlessEnabled_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("default") << QString() << false;
+        QTest::newRow("editor enabled") << QStringLiteral("ulvo.editor.debug=true") << true;
+    }
+
+    // Nothing is written on an ordinary start; the editor's lines appear in their own category
+    // when asked for.
+    void diagnosticLinesSilentUnlessEnabled()
+    {
+        QFETCH(QString, rules);
+        QFETCH(bool, logged);
+        QLoggingCategory::setFilterRules(rules);
+        static QStringList lines;
+        lines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &context, const QString &message) {
+                lines << QString::fromLatin1(context.category) + ": " + message;
+            });
+        {
+            UlvoStartup startup;
+            QTimer::singleShot(0, [&] {
+                const auto roots = startup.engine()->rootObjects();
+                if (auto *window = roots.isEmpty() ? nullptr : qobject_cast<QWindow *>(roots.first()))
+                    window->close();
+            });
+            startup.run();
+        }
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        if (logged)
+            QVERIFY2(lines.contains(QStringLiteral("ulvo.editor: Editor completed")), qPrintable(lines.join('\n')));
+        else
+            QVERIFY2(lines.isEmpty(), qPrintable(lines.join('\n')));
+    }
+
+    // What a second start of the program asks of the running one.
+    void raiseMainWindowShowsIt()
+    {
+        UlvoStartup startup;
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            const auto roots = startup.engine()->rootObjects();
+            auto *window = roots.isEmpty() ? nullptr : qobject_cast<QWindow *>(roots.first());
+            if (!window)
+                return;
+            window->hide();
+            startup.raiseMainWindow();
+            shown = window->isVisible();
+            window->close();
+        });
+        QCOMPARE(startup.run(), 0);
+        QVERIFY(shown);
     }
 };
 

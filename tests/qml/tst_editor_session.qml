@@ -28,7 +28,12 @@ TestCase {
         target: host.editor
         function onSendFile(fileName, fileData) {
             calcSession.sendFileFromEdit(fileName, fileData)
-            if (calcSession.error !== "") {
+        }
+    }
+    Connections {
+        target: calcSession
+        function onFileFromEditSent(fileName, sent) {
+            if (!sent) {
                 host.editor.setStatus("File was not sent: " + calcSession.error)
                 host.editor.textModified = true
                 return
@@ -67,8 +72,9 @@ TestCase {
         if (editor.visible)
             editor.close()
         tryCompare(editor, "visible", false)
+        tryCompare(calcSession, "isBusy", false, 10000)
         calcSession.downloadForEdit(rowOf("PRG1.ucb"))
-        tryCompare(editor, "visible", true)
+        tryCompare(editor, "visible", true, 10000)
         waitForRendering(named("textArea"))
     }
 
@@ -94,8 +100,8 @@ TestCase {
                 "File PRG1.ucb already exists on your calculator.\nDo you want to replace it?")
         mouseClick(collision.standardButton(Dialog.Yes))
 
+        tryCompare(named("statusLine"), "text", "File successfully sent to the device", 10000)
         compare(simulator.fileHex(calc, "PRG1.ucb"), programHex + "0A")
-        compare(named("statusLine").text, "File successfully sent to the device")
         compare(editor.textModified, false)
     }
 
@@ -130,7 +136,8 @@ TestCase {
         tryCompare(collision, "opened", true)
         mouseClick(collision.standardButton(Dialog.Yes))
 
-        verify(calcSession.error.indexOf("memory full") >= 0, calcSession.error)
+        tryVerify(function () { return calcSession.error.indexOf("memory full") >= 0 }, 10000,
+                  calcSession.error)
         calcSession.error = ""
         compare(editor.textModified, true)
         compare(editor.title, "UlvoBasic Editor: PRG1.ucb*")
@@ -143,6 +150,7 @@ TestCase {
         named("ucbSendDialogFileName").text = "PRG2"
         keyClick(Qt.Key_Return)
         compare(named("doYouWantSendFile").opened, false)
+        tryCompare(named("statusLine"), "text", "File successfully sent to the device", 10000)
         compare(simulator.fileHex(calc, "PRG2.ucb"), programHex + "0A")
         verify(rowOf("PRG2.ucb") >= 0)
     }

@@ -52,10 +52,19 @@ TestCase {
     }
 
     // Plugs one calculator and waits until the window lists it with its files.
+    // Counts ended first contacts: a calculator is usable once its own has ended.
+    SignalSpy {
+        id: contactSpy
+        target: calcSession
+        signalName: "calcContacted"
+    }
+
     function plugCalculator(name, files) {
+        var contactsBefore = contactSpy.count
         var index = simulator.plug(name, files)
         verify(index >= 0)
         tryCompare(child("calcPanel"), "count", index + 1, pollTimeout)
+        tryVerify(function () { return contactSpy.count > contactsBefore }, pollTimeout)
         tryCompare(table(), "rowCount", Object.keys(files).length, pollTimeout)
         verify(testTools.activate(win)) // the session raised the test's own window
         return index
@@ -549,13 +558,15 @@ TestCase {
         var calc = plugCalculator("ULVO-T", { "A.UCB": "1\n" })
         var editor = child("editor")
         editor.sendFile("PRG1.ucb", "Disp 1")
-        compare(editorStatus(editor), "File successfully sent to the device")
+        tryCompare(findChild(editor, "statusLine"), "text", "File successfully sent to the device",
+                   transferTimeout)
         compare(simulator.fileText(calc, "PRG1.ucb"), "Disp 1\n")
 
         verify(simulator.failOn(calc, "SEND_FILE", "memory full"))
         editor.textModified = false
         editor.sendFile("PRG2.ucb", "Disp 2")
-        verify(editorStatus(editor) !== "File successfully sent to the device", editorStatus(editor))
+        tryVerify(function () { return editorStatus(editor).indexOf("File was not sent: ") === 0 },
+                  transferTimeout, editorStatus(editor))
         verify(calcSession.error.indexOf("memory full") >= 0, calcSession.error)
         verify(editor.textModified, "unsent text must still count as modified")
         editor.textModified = false
@@ -637,6 +648,21 @@ TestCase {
         compare(child("toolBar").enabled, true)
         compare(table().enabled, true)
         compare(child("busyIndicator").visible, false)
+    }
+
+    // With the pointer resting on the menu button its tip shows, until the menu opens: the tip
+    // would cover the menu's first item.
+    function test_menuTipHidesWhenMenuOpens() {
+        var button = child("menuButton")
+        mouseMove(button, button.width / 2, button.height / 2)
+        tryCompare(button, "hovered", true)
+        tryCompare(button.ToolTip.toolTip, "visible", true, 3000)
+        compare(button.ToolTip.text, "Menu")
+        mouseClick(button)
+        tryCompare(child("optionsMenu"), "opened", true)
+        tryCompare(button.ToolTip.toolTip, "visible", false)
+        child("optionsMenu").close()
+        tryCompare(child("optionsMenu"), "visible", false)
     }
 
     function test_aboutBox() {

@@ -38,12 +38,25 @@ struct SessionRig {
         });
     }
 
-    // Plugs a calculator and lists it with one poll, as the timer would within a second.
+    // Plugs a calculator and lists it with one poll, as the timer would within a second, then
+    // waits until its first contact (on the calculator's own thread) has filled in its name and
+    // files.
     QString attach(SimulatedCalculator &calc)
     {
         const QString port = usb.plug(&calc);
-        session->update();
+        poll();
         return port;
+    }
+
+    // One poll, and the end of every first contact it started.
+    void poll()
+    {
+        QSignalSpy contacted(session.get(), &CUlvoCalcSession::calcContacted);
+        const int before = calcModel.rowCount();
+        session->update();
+        const int added = calcModel.rowCount() - before;
+        if (added > 0)
+            QTest::qWaitFor([&] { return contacted.count() >= added; }, 15000);
     }
 
     QStringList fileNames() const

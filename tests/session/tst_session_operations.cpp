@@ -396,26 +396,32 @@ void TestSessionOperations::editorOpensProgram()
     rig.attach(calc);
     rig.session->onStatusChange(QStringLiteral("before"));
     QSignalSpy opened(rig.session.get(), &CUlvoCalcSession::openEditFromCalc);
-    QSignalSpy busy(rig.session.get(), &CUlvoCalcSession::isBusyChange);
 
-    rig.session->downloadForEdit(0);
+    QVERIFY(!rig.session->downloadForEdit(0));
     QCOMPARE(rig.session->getStatusLineText(),
              QStringLiteral("File type error. Please select UlvoBasic program file"));
     QCOMPARE(calc.receivedCount(calcMsg::GET_FILE), 0);
 
+    // An operation like the others: busy while it runs, the program arrives afterwards.
     rig.session->onStatusChange(QStringLiteral("before"));
-    rig.session->downloadForEdit(1);
+    rig.log.clear();
+    QVERIFY(rig.session->downloadForEdit(1));
+    QCOMPARE(opened.count(), 0);
+    QVERIFY(rig.waitIdle());
     QCOMPARE(opened.count(), 1);
     QCOMPARE(opened.first(), (QVariantList {"PRG1.UCB", QStringLiteral("A\u00B2\n")}));
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("before"));
-    QCOMPARE(busy.count(), 0);
+    QCOMPARE(rig.log, (QStringList {"busy", "idle"}));
 
-    // A failed read still opens the editor, empty.
+    // A failed read still opens the editor, empty, and says why on the status line.
     calc.failOn(calcMsg::GET_FILE, calcMsg::FILE_NOT_EXIST, 0, QStringLiteral("No file"));
-    rig.session->downloadForEdit(1);
+    rig.log.clear();
+    QVERIFY(rig.session->downloadForEdit(1));
+    QVERIFY(rig.waitIdle());
     QCOMPARE(opened.count(), 2);
     QCOMPARE(opened.last(), (QVariantList {QString(), QString()}));
     QVERIFY(rig.session->getError().contains("No file"));
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + rig.session->getError());
 }
 
 void TestSessionOperations::editorSendReportsOutcome()
@@ -424,21 +430,34 @@ void TestSessionOperations::editorSendReportsOutcome()
     SimulatedCalculator calc;
     calc.setFile(QStringLiteral("A.TXT"), "a");
     rig.attach(calc);
+    QSignalSpy outcome(rig.session.get(), &CUlvoCalcSession::fileFromEditSent);
 
-    rig.session->sendFileFromEdit(QStringLiteral("PRG1.ucb"), QStringLiteral("B=2"));
+    rig.log.clear();
+    QVERIFY(rig.session->sendFileFromEdit(QStringLiteral("PRG1.ucb"), QStringLiteral("B=2")));
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(outcome.count(), 1);
+    QCOMPARE(outcome.last(), (QVariantList {"PRG1.ucb", true}));
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("File 'PRG1.ucb' successfully sent"));
     QCOMPARE(rig.fileNames(), (QStringList {"A.TXT", "PRG1.ucb"}));
     QCOMPARE(calc.file(QStringLiteral("PRG1.ucb")), QByteArray("B=2\n"));
     QVERIFY(rig.session->isFileExist(QStringLiteral("prg1.UCB")));
 
-    // A failure is never reported as success; an earlier error alone does not fail it.
+    // A failure is never reported as success.
     calc.failOn(calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR, 0, QStringLiteral("Memory full"));
-    rig.session->sendFileFromEdit(QStringLiteral("PRG2.ucb"), QStringLiteral("C=3"));
+    rig.log.clear();
+    QVERIFY(rig.session->sendFileFromEdit(QStringLiteral("PRG2.ucb"), QStringLiteral("C=3")));
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(outcome.count(), 2);
+    QCOMPARE(outcome.last(), (QVariantList {"PRG2.ucb", false}));
     QVERIFY(rig.session->getError().contains("Memory full"));
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + rig.session->getError());
     QCOMPARE(rig.fileNames(), (QStringList {"A.TXT", "PRG1.ucb"}));
 
-    rig.session->sendFileFromEdit(QStringLiteral("PRG3.ucb"), QStringLiteral("D=4"));
+    // An earlier error alone does not fail the next send: it is cleared when the send starts.
+    rig.log.clear();
+    QVERIFY(rig.session->sendFileFromEdit(QStringLiteral("PRG3.ucb"), QStringLiteral("D=4")));
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(outcome.last(), (QVariantList {"PRG3.ucb", true}));
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("File 'PRG3.ucb' successfully sent"));
 }
 

@@ -50,7 +50,9 @@ int main(int argc, char *argv[])
                              QStringLiteral("bytes"), QStringLiteral("512"));
     QCommandLineOption count(QStringLiteral("calcs"), QStringLiteral("Number of calculators."),
                              QStringLiteral("n"), QStringLiteral("1"));
-    parser.addOptions({files, name, chunk, count});
+    QCommandLineOption delay(QStringLiteral("reply-delay"), QStringLiteral("Wait <ms> before every answer."),
+                             QStringLiteral("ms"), QStringLiteral("0"));
+    parser.addOptions({files, name, chunk, count, delay});
     parser.process(app);
     const QStringList command = parser.positionalArguments();
     QTextStream err(stderr);
@@ -71,6 +73,7 @@ int main(int argc, char *argv[])
         options.name = n == 1 ? parser.value(name) : QStringLiteral("%1-%2").arg(parser.value(name)).arg(i + 1);
         options.maxChunkSize = parser.value(chunk).toInt();
         auto calc = std::make_unique<SimulatedCalculator>(options);
+        calc->setReplyDelay(parser.value(delay).toInt());
         if (parser.isSet(files))
             calc->loadFolder(parser.value(files));
         const QString port = usb.plug(calc.get());
