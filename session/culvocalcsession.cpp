@@ -93,23 +93,31 @@ void CUlvoCalcSession::update()
         });
         if (still != found.end()) {
             found.erase(still);
-            // A port held by another program is tried again until it can be opened.
-            if (!isWorkerRunning(workers.at(i)) && workers.at(i)->isUnreachable())
+            // A port held by another program is tried again until it can be opened; freeing it
+            // makes no udev report, so a later poll has to come from the timer.
+            if (!isWorkerRunning(workers.at(i)) && workers.at(i)->isUnreachable()) {
                 startFirstContact(workers.at(i));
+                keepPolling();
+            }
             ++i;
         } else if (isWorkerRunning(workers.at(i))) {
             // A calculator restarting at the end of a restore leaves the bus for a few seconds:
             // its worker stays while the operation runs, which either finds the calculator back or
             // ends with an error, and a later poll drops a calculator that is really gone.
             ++i;
-            if (pollTimer && !pollTimer->isActive())
-                pollTimer->start(); // no report may come to prompt that later poll
+            keepPolling(); // no report may come to prompt that later poll
         } else {
             dropWorkerAt(i);
         }
     }
     for (const QSerialPortInfo &port : qAsConst(found))
         addCalc(port);
+}
+
+void CUlvoCalcSession::keepPolling()
+{
+    if (pollTimer && !pollTimer->isActive())
+        pollTimer->start();
 }
 
 void CUlvoCalcSession::dropWorkerAt(int index)

@@ -172,6 +172,8 @@ private:
     // In an end handler: the worker of the operation that has ended (null when called directly).
     CUlvoWorker *endingWorker() const;
     void setEndStatus(const QString &successText);
+    // Asks the timer for another poll where no udev report would come to prompt one.
+    void keepPolling();
     void dropWorkerAt(int index);
     void raiseWindow();
     void refillFileModel();

@@ -6,6 +6,9 @@
 
 #include "sessionrig.h"
 #include "session/portwatcher.h"
+#include "link/culvocalc.h"
+
+#include <QSerialPort>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -85,6 +88,7 @@ private slots:
     void sessionFollowsPlugsWithinOneSecond();
     void sessionDropsCalculatorGoneDuringOperation();
     void sessionPollsEverySecondWithoutMonitor();
+    void sessionRetriesHeldPortUntilFree();
 };
 
 void TestPortWatcher::tellsTtyAdditionsAndRemovalsOnly()
@@ -206,6 +210,33 @@ void TestPortWatcher::sessionPollsEverySecondWithoutMonitor()
     QTRY_COMPARE_WITH_TIMEOUT(calcModel.rowCount(), 2, 2500);
     usb.unplug(&first);
     QTRY_COMPARE_WITH_TIMEOUT(calcModel.rowCount(), 1, 2500);
+}
+
+// A port held by another program is listed but cannot be opened; freeing it makes no udev report,
+// so only the timer can bring the poll that finally names the calculator.
+void TestPortWatcher::sessionRetriesHeldPortUntilFree()
+{
+    QVERIFY(PortWatcher().isWatching());
+    SessionRig rig;
+    SimulatedCalculator::Options options;
+    options.name = QStringLiteral("HELD");
+    SimulatedCalculator calc(options);
+    calc.setFile(QStringLiteral("ONE.TXT"), "1");
+    QSignalSpy contacted(rig.session.get(), &CUlvoCalcSession::calcContacted);
+    const QString portName = rig.usb.plug(&calc);
+    QVERIFY(!portName.isEmpty());
+    const QList<QSerialPortInfo> ports = CUlvoCalc::findCalcs();
+    QCOMPARE(ports.size(), 1);
+    QSerialPort other(ports.first());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.session->getError().isEmpty(), 5000);
+    // Past the poll that listed it and the one the start-up timer brings, it is still tried.
+    QTRY_VERIFY_WITH_TIMEOUT(contacted.count() >= 3, 5000);
+    QCOMPARE(rig.calcModel.getName(), portName);
+
+    other.close();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.calcModel.getName(), QStringLiteral("HELD"), 5000);
+    QCOMPARE(rig.fileNames(), QStringList {"ONE.TXT"});
 }
 
 QTEST_MAIN(TestPortWatcher)
