@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Dialogs 1.3 as Choosers
 
 // Backups: the calculator's archive is made in a temporary file, then saved where the user
 // chooses; a restore sends an archive the user chooses.
@@ -43,47 +42,54 @@ Item {
 
     LazyLoader {
         id: saveChooser
-        sourceComponent: Choosers.FileDialog {
-            objectName: "backupSaveDialog"
-            title: "Save backup file"
-            selectExisting: false
-            nameFilters: ["UlvoCalc backup files (*.ubk)"]
+        document: "FileChooser.qml"
+        initialProperties: ({
+            objectName: "backupSaveDialog",
+            title: "Save backup file",
+            selectExisting: false,
+            nameFilters: ["UlvoCalc backup files (*.ubk)"],
             defaultSuffix: "ubk"
-            folder: shortcuts.home
-            onAccepted: {
-                var temporary = backupFlow.backupFile
-                var name = calcSession.fileNameFromUrl(fileUrl)
-                if (name === "" || name === ".ubk") {
-                    calcSession.onStatusChange("Empty file name")
-                    calcSession.removeFile(temporary)
-                    return
-                }
-                if (!name.endsWith(".ubk"))
-                    name += ".ubk"
-                var path = calcSession.fileDirFromUrl(fileUrl) + name
-                if (!calcSession.renameBackup(temporary, path)) {
-                    // Keep the archive where it is: it is the only copy of the backup.
-                    calcSession.onStatusChange("Error: Can't save backup on the path: " + path
-                                               + " (the backup stays in " + temporary + ")")
-                    return
-                }
-                calcSession.onStatusChange("Backup saved on the path: " + path)
+        })
+    }
+    Connections {
+        target: saveChooser.item
+        function onAccepted() {
+            var fileUrl = saveChooser.item.fileUrl
+            var temporary = backupFlow.backupFile
+            var name = calcSession.fileNameFromUrl(fileUrl)
+            if (name === "" || name === ".ubk") {
+                calcSession.onStatusChange("Empty file name")
                 calcSession.removeFile(temporary)
+                return
             }
-            onRejected: calcSession.removeFile(backupFlow.backupFile)
+            if (!name.endsWith(".ubk"))
+                name += ".ubk"
+            var path = calcSession.fileDirFromUrl(fileUrl) + name
+            if (!calcSession.renameBackup(temporary, path)) {
+                // Keep the archive where it is: it is the only copy of the backup.
+                calcSession.onStatusChange("Error: Can't save backup on the path: " + path
+                                           + " (the backup stays in " + temporary + ")")
+                return
+            }
+            calcSession.onStatusChange("Backup saved on the path: " + path)
+            calcSession.removeFile(temporary)
         }
+        function onRejected() { calcSession.removeFile(backupFlow.backupFile) }
     }
 
     LazyLoader {
         id: restoreChooser
-        sourceComponent: Choosers.FileDialog {
-            objectName: "chooseBackupDialog"
-            title: "Please choose backup file location"
-            selectMultiple: false
+        document: "FileChooser.qml"
+        initialProperties: ({
+            objectName: "chooseBackupDialog",
+            title: "Please choose backup file location",
+            selectMultiple: false,
             nameFilters: ["Ulvo Calc backup files (*.ubk)"]
-            folder: shortcuts.home
-            onAccepted: calcSession.restoreBackup(fileUrl)
-            onRejected: calcSession.onStatusChange("Sending backup files was cancelled")
-        }
+        })
+    }
+    Connections {
+        target: restoreChooser.item
+        function onAccepted() { calcSession.restoreBackup(restoreChooser.item.fileUrl) }
+        function onRejected() { calcSession.onStatusChange("Sending backup files was cancelled") }
     }
 }

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.5
-import QtQuick.Dialogs 1.3 as Choosers
 
 // Downloading the selected files to a folder: the folder chooser, a question for each file that
 // already exists there, then the transfer.
@@ -32,18 +31,21 @@ Item {
 
     LazyLoader {
         id: folderChooser
-        sourceComponent: Choosers.FileDialog {
-            objectName: "choseFolderDialog"
-            title: "Please choose a folder to save files"
+        document: "FileChooser.qml"
+        initialProperties: ({
+            objectName: "choseFolderDialog",
+            title: "Please choose a folder to save files",
             selectFolder: true
-            folder: shortcuts.home
-            onAccepted: {
-                downloadFlow.filePanel.addSelectionToSession()
-                calcSession.fromCalcUrls(true, fileUrl)
-                downloadFlow.processCollision()
-            }
-            onRejected: calcSession.onStatusChange("Downloading files was cancelled")
+        })
+    }
+    Connections {
+        target: folderChooser.item
+        function onAccepted() {
+            downloadFlow.filePanel.addSelectionToSession()
+            calcSession.fromCalcUrls(true, folderChooser.item.fileUrl)
+            downloadFlow.processCollision()
         }
+        function onRejected() { calcSession.onStatusChange("Downloading files was cancelled") }
     }
 
     LazyLoader {

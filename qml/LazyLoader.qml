@@ -7,8 +7,15 @@ Loader {
     anchors.fill: parent
     active: false
 
+    // A document to load by name rather than as a type, so that its imports are resolved only
+    // when it is needed, and the properties it is created with.
+    property url document
+    property var initialProperties: ({})
+
     // The object, created if need be.
     function object() {
+        if (!item && document.toString() !== "")
+            setSource(document, initialProperties)
         active = true
         return item
     }

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.5
-import QtQuick.Dialogs 1.3 as Choosers
 
 // Sending files to the calculator: the chooser (or a drop, or a paste), then one question or
 // notice for each file that needs one, then the transfer.
@@ -49,15 +48,18 @@ Item {
 
     LazyLoader {
         id: fileChooser
-        sourceComponent: Choosers.FileDialog {
-            objectName: "choseFileDialog"
-            title: "Please choose files"
-            selectMultiple: true
+        document: "FileChooser.qml"
+        initialProperties: ({
+            objectName: "choseFileDialog",
+            title: "Please choose files",
+            selectMultiple: true,
             nameFilters: ["Ulvo Calc files (*.ucb *.bin *.txt)", "All files (*)"]
-            folder: shortcuts.home
-            onAccepted: sendFlow.sendUrls(fileUrls)
-            onRejected: calcSession.onStatusChange("Sending files was cancelled")
-        }
+        })
+    }
+    Connections {
+        target: fileChooser.item
+        function onAccepted() { sendFlow.sendUrls(fileChooser.item.fileUrls) }
+        function onRejected() { calcSession.onStatusChange("Sending files was cancelled") }
     }
 
     LazyLoader {
