@@ -315,6 +315,9 @@ ApplicationWindow {
         id: aboutDialog
         sourceComponent: AboutDialog {
             objectName: "aboutDialog"
+            // Set from the start: its width follows the window's, which a dialog being created in
+            // a loader does not know yet.
+            parent: root.contentItem
             colors: appColors
         }
     }
