@@ -15,6 +15,7 @@ import "BracketColouring.js" as BracketColouring
 // to the session. Reads the main window's appColors, menuStyle and root geometry by name.
 ApplicationWindow {
     id: editorWindow
+    objectName: "editor"
 
     property string fileName: ""
     property string fileDir: ""

@@ -38,6 +38,12 @@ Rectangle {
         tableView.selection.forEach(function (row) { rows.push(row) })
         return rows
     }
+    // Tells the session which files the next download or delete is about.
+    function addSelectionToSession() {
+        var rows = selectedRows()
+        for (var i = 0; i < rows.length; ++i)
+            calcSession.addSelected(rows[i])
+    }
     function clearSelection() {
         tableView.selection.clear()
     }

@@ -3,7 +3,6 @@ import QtQuick 2.15
 import QtQuick.Controls 2.5
 import QtQuick.Layouts 1.3
 import QtQuick.Window 2.1
-import QtQuick.Dialogs 1.3 as Choosers
 
 // Main window: attached calculators on the left, the selected one's files on the right, the
 // tool bar above and the status line below. The session does the work; the window asks the
@@ -13,7 +12,7 @@ ApplicationWindow {
     objectName: "root"
 
     // Path of the temporary backup archive waiting for a save location.
-    property string backupFile: ""
+    property alias backupFile: backupFlow.backupFile
     readonly property bool calcConnected: calcPanel.count > 0
     readonly property bool busy: calcSession.isBusy
 
@@ -79,7 +78,6 @@ ApplicationWindow {
                 height: 24
                 source: menuButton.image
                 smooth: true
-                mipmap: true
                 opacity: menuButton.enabled ? 1.0 : 0.35
             }
         }
@@ -94,96 +92,6 @@ ApplicationWindow {
     }
     function clearStatus() {
         calcSession.onStatusChange("")
-    }
-
-    function addSelectedRows() {
-        var rows = filePanel.selectedRows()
-        for (var i = 0; i < rows.length; ++i)
-            calcSession.addSelected(rows[i])
-    }
-
-    function requestDownload() {
-        if (!filePanel.hasSelection) {
-            setStatus("No files selected for downloading")
-            return
-        }
-        clearStatus()
-        choseFolderDialog.open()
-    }
-    function requestSend() {
-        if (!calcConnected) {
-            setStatus("Calculator is not connected")
-            return
-        }
-        clearStatus()
-        choseFileDialog.open()
-    }
-    function requestDelete() {
-        if (!filePanel.hasSelection) {
-            setStatus("No files selected for deleting")
-            return
-        }
-        clearStatus()
-        var text = "Do you want to delete next files:"
-        var rows = filePanel.selectedRows()
-        for (var i = 0; i < rows.length; ++i)
-            text += "\n" + fileModel.getName(rows[i])
-        doYouWantDeleteItDialog.text = text + "?"
-        doYouWantDeleteItDialog.open()
-    }
-    function editCurrentRow() {
-        var row = filePanel.currentRow
-        console.log(windowLog, "Starting editor for exist file, row = " + row)
-        if (row < 0) {
-            setStatus("No file selected for editing")
-            return
-        }
-        filePanel.selectOnly(row)
-        calcSession.downloadForEdit(row)
-    }
-    function showNewEditor() {
-        console.log(windowLog, "Starting editor for new file")
-        editor.visible = true
-    }
-    function sendUrls(urls) {
-        // Empty files of an earlier, abandoned send are not this send's business.
-        while (calcSession.isToCalcZeroSizeCollision())
-            calcSession.collisionToCalcZeroSizeFileName()
-        calcSession.toCalcUrls(urls)
-        processSendCollision()
-    }
-
-    // One step of a send: ask about the next pending collision or report the next empty file;
-    // with nothing left to settle, start the transfer.
-    function processSendCollision() {
-        if (calcSession.isToCalcExistingCollision()) {
-            doYouWantSendFile.text = "File " + calcSession.collisionToCalcFileName()
-                    + " already exists on your calculator.\nDo you want to replace it?"
-            doYouWantSendFile.open()
-        } else if (calcSession.isToCalcNameCollision()) {
-            fileNameWasChangeDialog.text = "The file name " + calcSession.getNameToCalcCollisionOld()
-                    + " exceeds the allowed limit of " + (calcSession.maxFileNameLen - 4)
-                    + " symbols for a file name and 3 symbols for an extension and will be changed to "
-                    + calcSession.getNameToCalcCollisionNew()
-            fileNameWasChangeDialog.open()
-        } else if (calcSession.isToCalcZeroSizeCollision()) {
-            zeroSizeFileWontBeSent.text = "File " + calcSession.collisionToCalcZeroSizeFileName()
-                    + " is empty and won't be sent to the calculator."
-            zeroSizeFileWontBeSent.open()
-        } else {
-            calcSession.sendFiles()
-        }
-    }
-
-    // One step of a download: ask about the next file that exists in the folder, or start.
-    function processDownloadCollision() {
-        if (calcSession.isFromCalcCollision()) {
-            doYouWantDownloadFile.text = "File " + calcSession.collisionFromCalcFileName()
-                    + " already exists on your PC.\nDo you want to replace it?"
-            doYouWantDownloadFile.open()
-        } else {
-            calcSession.downloadFiles()
-        }
     }
 
     header: ToolBar {
@@ -237,57 +145,43 @@ ApplicationWindow {
                 objectName: "downloadButton"
                 image: "qrc:/images/x1/download.png"
                 tip: "Download selected files from calculator to PC"
-                onClicked: root.requestDownload()
+                onClicked: downloadFlow.request()
             }
             MenuButton {
                 objectName: "sendButton"
                 image: "qrc:/images/x1/send.png"
                 tip: "Send files to calculator from PC"
-                onClicked: root.requestSend()
+                onClicked: sendFlow.request()
             }
             MenuButton {
                 objectName: "removeButton"
                 image: "qrc:/images/x1/remove.png"
                 tip: "Delete selected files"
-                onClicked: root.requestDelete()
+                onClicked: deleteFlow.request()
             }
             MenuButton {
                 objectName: "editButton"
                 image: "qrc:/images/x2/edit.png"
                 tip: "Edit UlvoBasic program file"
-                onClicked: root.editCurrentRow()
+                onClicked: editorFlow.editCurrentRow()
             }
             MenuButton {
                 objectName: "newFileButton"
                 image: "qrc:/images/x2/newFile.png"
                 tip: "Create new UlvoBasic program file"
-                onClicked: root.showNewEditor()
+                onClicked: editorFlow.showNew()
             }
             MenuButton {
                 objectName: "createBackupButton"
                 image: "qrc:/images/x2/create_backup.png"
                 tip: "Create UlvoCalc backup"
-                onClicked: {
-                    if (!root.calcConnected) {
-                        root.setStatus("Calculator is not connected")
-                        return
-                    }
-                    console.log(windowLog, "Create backup")
-                    calcSession.createBackup()
-                }
+                onClicked: backupFlow.create()
             }
             MenuButton {
                 objectName: "restoreBackupButton"
                 image: "qrc:/images/x2/restore_backup.png"
                 tip: "Restore UlvoCalc backup"
-                onClicked: {
-                    if (!root.calcConnected) {
-                        root.setStatus("Calculator is not connected")
-                        return
-                    }
-                    console.log(windowLog, "Restore backup")
-                    chooseBackupDialog.open()
-                }
+                onClicked: backupFlow.requestRestore()
             }
             Item {
                 Layout.fillWidth: true
@@ -320,24 +214,24 @@ ApplicationWindow {
             busy: root.busy
             calcConnected: root.calcConnected
 
-            onDownloadRequested: root.requestDownload()
-            onSendRequested: root.requestSend()
-            onDeleteRequested: root.requestDelete()
-            onEditRequested: root.editCurrentRow()
-            onNewRequested: root.showNewEditor()
+            onDownloadRequested: downloadFlow.request()
+            onSendRequested: sendFlow.request()
+            onDeleteRequested: deleteFlow.request()
+            onEditRequested: editorFlow.editCurrentRow()
+            onNewRequested: editorFlow.showNew()
             onCopyRequested: {
                 if (!root.calcConnected)
                     return
-                root.addSelectedRows()
+                filePanel.addSelectionToSession()
                 calcSession.fromCalcUrls()
                 clipboard.setUrls(calcSession.downloadFiles())
             }
             onPasteRequested: {
                 if (root.calcConnected && clipboard.hasUrls())
-                    root.sendUrls(clipboard.getUrls())
+                    sendFlow.sendUrls(clipboard.getUrls())
             }
             onUrlsDropped: function (urls) {
-                root.sendUrls(urls)
+                sendFlow.sendUrls(urls)
             }
         }
     }
@@ -364,34 +258,34 @@ ApplicationWindow {
         }
     }
 
-    Editor {
-        id: editor
-        objectName: "editor"
+    // The flows and dialogs below create their dialogs and windows on first use.
 
-        onSendFile: function (fileName, fileData) {
-            console.log(windowLog, "onSendFile invoked(fileName: " + fileName + ")")
-            if (!root.calcConnected) {
-                calcSession.onStatusChange("No calculator is connected")
-                editor.setStatus("Calculator is not connected")
-                editor.textModified = true
-                return
-            }
-            // The send runs as an operation; its outcome arrives with fileFromEditSent. A refused
-            // request (calculator busy, none selected) says why on the status line.
-            if (!calcSession.sendFileFromEdit(fileName, fileData)) {
-                editor.setStatus(calcSession.statusLineText)
-                editor.textModified = true // the text is kept nowhere else yet
-            }
-        }
-        onSaveFile: function (filePath, fileData) {
-            console.log(windowLog, "onSaveFile invoked(fileName: " + filePath + ")")
-            if (calcSession.saveFileOnComputer(filePath, fileData)) {
-                editor.setStatus("File successfully saved")
-            } else {
-                editor.setStatus(calcSession.statusLineText)
-                editor.textModified = true // the text is kept nowhere else yet
-            }
-        }
+    SendFlow {
+        id: sendFlow
+        calcConnected: root.calcConnected
+    }
+
+    DownloadFlow {
+        id: downloadFlow
+        filePanel: filePanel
+    }
+
+    DeleteFlow {
+        id: deleteFlow
+        filePanel: filePanel
+    }
+
+    BackupFlow {
+        id: backupFlow
+        calcConnected: root.calcConnected
+        log: windowLog
+    }
+
+    EditorFlow {
+        id: editorFlow
+        filePanel: filePanel
+        calcConnected: root.calcConnected
+        log: windowLog
     }
 
     Connections {
@@ -400,188 +294,44 @@ ApplicationWindow {
         function onIndexChanged(oldIndex, newIndex) {
             filePanel.clearSelection()
         }
-        function onOpenEditFromCalc(fileName, fileData) {
-            console.log(windowLog, "onOpenEditFromCalc invoked")
-            editor.loadFile(fileName, fileData)
-            editor.visible = true
-        }
-        function onBackupLoaded(fileName) {
-            console.log(windowLog, "onBackupLoaded invoked")
-            root.backupFile = fileName
-            backupSaveDialog.open()
-        }
-        function onFileFromEditSent(fileName, sent) {
-            if (sent) {
-                editor.setStatus("File successfully sent to the device")
-            } else {
-                editor.setStatus("File was not sent: " + calcSession.error)
-                editor.textModified = true // the text is kept nowhere else yet
-            }
+        function onErrorChange() {
+            if (calcSession.error !== "")
+                errorMessageDialog.open()
         }
     }
 
-    // Send flow
-
-    Choosers.FileDialog {
-        id: choseFileDialog
-        objectName: "choseFileDialog"
-        title: "Please choose files"
-        selectMultiple: true
-        nameFilters: ["Ulvo Calc files (*.ucb *.bin *.txt)", "All files (*)"]
-        folder: shortcuts.home
-        onAccepted: root.sendUrls(fileUrls)
-        onRejected: root.setStatus("Sending files was cancelled")
-    }
-
-    MessageBox {
-        id: doYouWantSendFile
-        objectName: "doYouWantSendFile"
-        title: "File collision"
-        standardButtons: Dialog.Yes | Dialog.No
-        onAccepted: {
-            calcSession.releaseToCalcCollision(true)
-            root.processSendCollision()
-        }
-        onRejected: {
-            calcSession.releaseToCalcCollision(false)
-            root.processSendCollision()
-        }
-    }
-
-    // Dismissing the notice abandons the send.
-    MessageBox {
-        id: fileNameWasChangeDialog
-        objectName: "fileNameWasChangeDialog"
-        title: "Warning"
-        standardButtons: Dialog.Ok
-        onAccepted: root.processSendCollision()
-    }
-
-    // A report only: whichever way it closes, the send goes on with the other files.
-    MessageBox {
-        id: zeroSizeFileWontBeSent
-        objectName: "zeroSizeFileWontBeSent"
-        title: "Send zero-length file"
-        standardButtons: Dialog.Ok
-        onAccepted: root.processSendCollision()
-        onRejected: root.processSendCollision()
-    }
-
-    // Download flow
-
-    Choosers.FileDialog {
-        id: choseFolderDialog
-        objectName: "choseFolderDialog"
-        title: "Please choose a folder to save files"
-        selectFolder: true
-        folder: shortcuts.home
-        onAccepted: {
-            root.addSelectedRows()
-            calcSession.fromCalcUrls(true, fileUrl)
-            root.processDownloadCollision()
-        }
-        onRejected: root.setStatus("Downloading files was cancelled")
-    }
-
-    MessageBox {
-        id: doYouWantDownloadFile
-        objectName: "doYouWantDownloadFile"
-        title: "File collision"
-        standardButtons: Dialog.Yes | Dialog.No
-        onAccepted: {
-            calcSession.releaseFromCalcCollision(true)
-            root.processDownloadCollision()
-        }
-        onRejected: {
-            calcSession.releaseFromCalcCollision(false)
-            root.processDownloadCollision()
-        }
-    }
-
-    // Maintenance
-
-    MessageBox {
-        id: doYouWantDeleteItDialog
-        objectName: "doYouWantDeleteItDialog"
-        title: "Deleting"
-        standardButtons: Dialog.Yes | Dialog.No
-        onAccepted: {
-            root.addSelectedRows()
-            calcSession.deleteSelectedFiles()
-            filePanel.clearSelection()
-        }
-    }
-
-    ChangeNameDialog {
+    LazyLoader {
         id: changeNameDialog
-        objectName: "changeNameDialog"
-        colors: appColors
-        onNameChosen: function (name) {
-            calcSession.changeCalcName(name)
+        sourceComponent: ChangeNameDialog {
+            objectName: "changeNameDialog"
+            colors: appColors
+            onNameChosen: function (name) {
+                calcSession.changeCalcName(name)
+            }
         }
     }
 
-    Choosers.FileDialog {
-        id: backupSaveDialog
-        objectName: "backupSaveDialog"
-        title: "Save backup file"
-        selectExisting: false
-        nameFilters: ["UlvoCalc backup files (*.ubk)"]
-        defaultSuffix: "ubk"
-        folder: shortcuts.home
-        onAccepted: {
-            var name = calcSession.fileNameFromUrl(fileUrl)
-            if (name === "" || name === ".ubk") {
-                root.setStatus("Empty file name")
-                calcSession.removeFile(root.backupFile)
-                return
-            }
-            if (!name.endsWith(".ubk"))
-                name += ".ubk"
-            var path = calcSession.fileDirFromUrl(fileUrl) + name
-            if (!calcSession.renameBackup(root.backupFile, path)) {
-                // Keep the archive where it is: it is the only copy of the backup.
-                root.setStatus("Error: Can't save backup on the path: " + path
-                               + " (the backup stays in " + root.backupFile + ")")
-                return
-            }
-            root.setStatus("Backup saved on the path: " + path)
-            calcSession.removeFile(root.backupFile)
-        }
-        onRejected: calcSession.removeFile(root.backupFile)
-    }
-
-    Choosers.FileDialog {
-        id: chooseBackupDialog
-        objectName: "chooseBackupDialog"
-        title: "Please choose backup file location"
-        selectMultiple: false
-        nameFilters: ["Ulvo Calc backup files (*.ubk)"]
-        folder: shortcuts.home
-        onAccepted: calcSession.restoreBackup(fileUrl)
-        onRejected: root.setStatus("Sending backup files was cancelled")
-    }
-
-    // Information
-
-    AboutDialog {
+    LazyLoader {
         id: aboutDialog
-        objectName: "aboutDialog"
-        colors: appColors
+        sourceComponent: AboutDialog {
+            objectName: "aboutDialog"
+            // Set from the start: its width follows the window's, which a dialog being created in
+            // a loader does not know yet.
+            parent: root.contentItem
+            colors: appColors
+        }
     }
 
     // The only box that is not modal; closing it clears the error so the next one opens it again.
-    MessageBox {
+    LazyLoader {
         id: errorMessageDialog
-        objectName: "errorMessageDialog"
-        title: "Error"
-        modal: false
-        standardButtons: Dialog.Ok
-        text: calcSession.error
-        onTextChanged: {
-            if (text !== "")
-                open()
+        sourceComponent: MessageBox {
+            objectName: "errorMessageDialog"
+            title: "Error"
+            modal: false
+            standardButtons: Dialog.Ok
+            text: calcSession.error
+            onClosed: calcSession.error = ""
         }
-        onClosed: calcSession.error = ""
     }
 }

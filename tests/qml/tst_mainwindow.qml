@@ -43,6 +43,24 @@ TestCase {
         return found
     }
 
+    // A dialog or window created on first use, once the window has created it.
+    function createdChild(name, timeout) {
+        tryVerify(function () { return findChild(win, name) !== null }, timeout, "no child " + name)
+        return child(name)
+    }
+
+    // Dialogs and the editor are created on first use: one never opened is not shown.
+    function shown(name) {
+        var found = findChild(win, name)
+        return found !== null && found.visible
+    }
+
+    // The editor window, created as on first use, for tests that drive it without opening it.
+    function editorWindow() {
+        child("editorLoader").active = true
+        return child("editor")
+    }
+
     function table() {
         return child("filePanel").tableView
     }
@@ -122,14 +140,14 @@ TestCase {
         calcSession.onStatusChange("something else")
         click(data.button)
         compare(statusText(), data.status)
-        compare(child("choseFileDialog").visible, false)
-        compare(child("chooseBackupDialog").visible, false)
+        compare(shown("choseFileDialog"), false)
+        compare(shown("chooseBackupDialog"), false)
     }
 
     function test_noCalculatorMenuAndContextMenu() {
         child("changeNameItem").triggered()
         compare(statusText(), "Calculator is not connected")
-        compare(child("changeNameDialog").visible, false)
+        compare(shown("changeNameDialog"), false)
         compare(child("contextSend").enabled, false)
         compare(child("contextNew").enabled, true)
         compare(child("contextDownload").enabled, false)
@@ -200,7 +218,7 @@ TestCase {
         var urls = clipboard.getUrls()
         compare(urls.length, 1)
         verify(String(urls[0]).endsWith("/CLIPCOPY.UCB"), String(urls[0]))
-        compare(child("doYouWantDownloadFile").visible, false)
+        compare(shown("doYouWantDownloadFile"), false)
         tryVerify(function () { return statusText().indexOf("Files successfully download on path: ") === 0 },
                   transferTimeout, statusText())
         compare(testTools.readFile(urls[0].toString().replace("file://", "")), "FROM CALC\n")
@@ -228,7 +246,7 @@ TestCase {
         clipboard.setUrls([testTools.writeFile(dir + "/averyverylongprogramname.ucb", "X\n")])
         calcSession.onStatusChange("kept")
         testTools.keyClick(win, Qt.Key_V, Qt.ControlModifier)
-        compare(child("fileNameWasChangeDialog").visible, false)
+        compare(shown("fileNameWasChangeDialog"), false)
         compare(statusText(), "kept")
     }
 
@@ -385,13 +403,13 @@ TestCase {
     function test_editOpensCurrentRowAlone(data) {
         plugCalculator("ULVO-H", { "PRG1.UCB": "Disp 1", "PRG2.UCB": "Disp 2", "DATA.BIN": "12" })
         var t = table()
-        var editor = child("editor")
         selectRows([rowOf("PRG1.UCB"), rowOf("DATA.BIN")])
         t.currentRow = rowOf("PRG2.UCB")
         if (data.via === "button")
             click("editButton")
         else
             child("contextEdit").triggered()
+        var editor = createdChild("editor", transferTimeout)
         tryCompare(editor, "visible", true)
         compare(editor.fileName, "PRG2.UCB")
         compare(t.selection.count, 1)
@@ -405,7 +423,7 @@ TestCase {
         var calc = plugCalculator("ULVO-I", { "A.UCB": "1\n" })
         var dir = testTools.makeTempDir()
         click("createBackupButton")
-        tryCompare(child("backupSaveDialog"), "visible", true, transferTimeout)
+        tryCompare(createdChild("backupSaveDialog", transferTimeout), "visible", true, transferTimeout)
         choose("backupSaveDialog", [testTools.urlOf(dir + "/saved.ubk")])
         tryCompare(calcSession, "isBusy", false, transferTimeout)
         verify(testTools.exists(dir + "/saved.ubk"))
@@ -420,7 +438,7 @@ TestCase {
         plugCalculator("ULVO-Z", { "A.UCB": "1\n" })
         calcSession.onStatusChange("kept")
         testTools.keyClick(win, Qt.Key_Delete)
-        compare(child("doYouWantDeleteItDialog").visible, false)
+        compare(shown("doYouWantDeleteItDialog"), false)
         compare(statusText(), "kept")
     }
 
@@ -459,7 +477,7 @@ TestCase {
         plugCalculator("ULVO-B", { "A.UCB": "1\n", "B.BIN": "22" })
         var dir = testTools.makeTempDir()
         click("createBackupButton")
-        var dialog = child("backupSaveDialog")
+        var dialog = createdChild("backupSaveDialog", transferTimeout)
         tryCompare(dialog, "visible", true, transferTimeout)
         var temporary = win.backupFile
         verify(testTools.exists(temporary), temporary)
@@ -474,7 +492,7 @@ TestCase {
         plugCalculator("ULVO-K", { "A.UCB": "1\n" })
         var dir = testTools.makeTempDir()
         click("createBackupButton")
-        var dialog = child("backupSaveDialog")
+        var dialog = createdChild("backupSaveDialog", transferTimeout)
         tryCompare(dialog, "visible", true, transferTimeout)
         var temporary = win.backupFile
         choose("backupSaveDialog", [testTools.urlOf(dir + "/missing/mybackup")])
@@ -488,7 +506,7 @@ TestCase {
         plugCalculator("ULVO-F", { "A.UCB": "1\n" })
         var dir = testTools.makeTempDir()
         click("createBackupButton")
-        var dialog = child("backupSaveDialog")
+        var dialog = createdChild("backupSaveDialog", transferTimeout)
         tryCompare(dialog, "visible", true, transferTimeout)
         var temporary = win.backupFile
         choose("backupSaveDialog", [testTools.urlOf(dir + "/")])
@@ -500,7 +518,7 @@ TestCase {
     function test_backupSaveCancelledRemovesArchive() {
         plugCalculator("ULVO-G", { "A.UCB": "1\n" })
         click("createBackupButton")
-        var dialog = child("backupSaveDialog")
+        var dialog = createdChild("backupSaveDialog", transferTimeout)
         tryCompare(dialog, "visible", true, transferTimeout)
         var temporary = win.backupFile
         dialog.reject()
@@ -517,8 +535,8 @@ TestCase {
     }
 
     function test_errorBox() {
-        var box = child("errorMessageDialog")
         calcSession.onErrorChange("first failure")
+        var box = child("errorMessageDialog")
         tryCompare(box, "opened", true)
         compare(box.title, "Error")
         compare(box.text, "first failure")
@@ -543,7 +561,7 @@ TestCase {
         var question = child("doYouWantDeleteItDialog")
         tryCompare(question, "opened", true)
         clickButton(question, Dialog.Yes)
-        var box = child("errorMessageDialog")
+        var box = createdChild("errorMessageDialog", transferTimeout)
         tryCompare(box, "opened", true, transferTimeout)
         verify(box.text.indexOf("flash is locked") >= 0, box.text)
         tryVerify(function () { return statusText().indexOf("Error: ") === 0 }, transferTimeout)
@@ -556,7 +574,7 @@ TestCase {
 
     function test_editorSendStatusFollowsOutcome() {
         var calc = plugCalculator("ULVO-T", { "A.UCB": "1\n" })
-        var editor = child("editor")
+        var editor = editorWindow()
         editor.sendFile("PRG1.ucb", "Disp 1")
         tryCompare(findChild(editor, "statusLine"), "text", "File successfully sent to the device",
                    transferTimeout)
@@ -582,7 +600,7 @@ TestCase {
         testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier) // download into the temporary folder
         tryCompare(calcSession, "isBusy", true, transferTimeout)
 
-        var editor = child("editor")
+        var editor = editorWindow()
         editor.textModified = false
         editor.sendFile("PRG1.ucb", "Disp 1")
         verify(editorStatus(editor) !== "File successfully sent to the device", editorStatus(editor))
@@ -595,7 +613,7 @@ TestCase {
     }
 
     function test_editorSendWithoutCalculator() {
-        var editor = child("editor")
+        var editor = editorWindow()
         editor.textModified = false
         editor.sendFile("PRG1.ucb", "Disp 1")
         compare(editorStatus(editor), "Calculator is not connected")
@@ -605,7 +623,7 @@ TestCase {
 
     // Closing after a save or send that failed must still ask: the text is kept nowhere else.
     function test_editorSaveOutcomeKeepsModifiedFlag() {
-        var editor = child("editor")
+        var editor = editorWindow()
         var dir = testTools.makeTempDir()
         editor.textModified = false
         editor.saveFile(dir + "/PRG1.ucb", "Disp 1")

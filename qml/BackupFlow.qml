@@ -1,0 +1,95 @@
+import QtQuick 2.15
+
+// Backups: the calculator's archive is made in a temporary file, then saved where the user
+// chooses; a restore sends an archive the user chooses.
+Item {
+    id: backupFlow
+
+    // Path of the temporary backup archive waiting for a save location.
+    property string backupFile: ""
+    property bool calcConnected: false
+    property var log
+
+    anchors.fill: parent
+
+    function create() {
+        if (!calcConnected) {
+            calcSession.onStatusChange("Calculator is not connected")
+            return
+        }
+        console.log(backupFlow.log, "Create backup")
+        calcSession.createBackup()
+    }
+
+    function requestRestore() {
+        if (!calcConnected) {
+            calcSession.onStatusChange("Calculator is not connected")
+            return
+        }
+        console.log(backupFlow.log, "Restore backup")
+        restoreChooser.open()
+    }
+
+    Connections {
+        target: calcSession
+
+        function onBackupLoaded(fileName) {
+            console.log(backupFlow.log, "onBackupLoaded invoked")
+            backupFlow.backupFile = fileName
+            saveChooser.open()
+        }
+    }
+
+    LazyLoader {
+        id: saveChooser
+        document: "FileChooser.qml"
+        initialProperties: ({
+            objectName: "backupSaveDialog",
+            title: "Save backup file",
+            selectExisting: false,
+            nameFilters: ["UlvoCalc backup files (*.ubk)"],
+            defaultSuffix: "ubk"
+        })
+    }
+    Connections {
+        target: saveChooser.item
+        function onAccepted() {
+            var fileUrl = saveChooser.item.fileUrl
+            var temporary = backupFlow.backupFile
+            var name = calcSession.fileNameFromUrl(fileUrl)
+            if (name === "" || name === ".ubk") {
+                calcSession.onStatusChange("Empty file name")
+                calcSession.removeFile(temporary)
+                return
+            }
+            if (!name.endsWith(".ubk"))
+                name += ".ubk"
+            var path = calcSession.fileDirFromUrl(fileUrl) + name
+            if (!calcSession.renameBackup(temporary, path)) {
+                // Keep the archive where it is: it is the only copy of the backup.
+                calcSession.onStatusChange("Error: Can't save backup on the path: " + path
+                                           + " (the backup stays in " + temporary + ")")
+                return
+            }
+            calcSession.onStatusChange("Backup saved on the path: " + path)
+            calcSession.removeFile(temporary)
+        }
+        function onRejected() { calcSession.removeFile(backupFlow.backupFile) }
+    }
+
+    LazyLoader {
+        id: restoreChooser
+        document: "FileChooser.qml"
+        initialProperties: ({
+            objectName: "chooseBackupDialog",
+            title: "Please choose backup file location",
+            selectMultiple: false,
+            nameFilters: ["Ulvo Calc backup files (*.ubk)"]
+        })
+    }
+    Connections {
+        target: restoreChooser.item
+        function onAccepted() { calcSession.restoreBackup(restoreChooser.item.fileUrl) }
+        function onRejected() { calcSession.onStatusChange("Sending backup files was cancelled") }
+    }
+}

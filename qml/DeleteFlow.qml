@@ -1,0 +1,38 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.5
+
+// Deleting the selected files from the calculator, after asking.
+Item {
+    id: deleteFlow
+
+    property FilePanel filePanel
+
+    anchors.fill: parent
+
+    function request() {
+        if (!filePanel.hasSelection) {
+            calcSession.onStatusChange("No files selected for deleting")
+            return
+        }
+        calcSession.onStatusChange("")
+        var text = "Do you want to delete next files:"
+        var rows = filePanel.selectedRows()
+        for (var i = 0; i < rows.length; ++i)
+            text += "\n" + fileModel.getName(rows[i])
+        question.openWithText(text + "?")
+    }
+
+    LazyLoader {
+        id: question
+        sourceComponent: MessageBox {
+            objectName: "doYouWantDeleteItDialog"
+            title: "Deleting"
+            standardButtons: Dialog.Yes | Dialog.No
+            onAccepted: {
+                deleteFlow.filePanel.addSelectionToSession()
+                calcSession.deleteSelectedFiles()
+                deleteFlow.filePanel.clearSelection()
+            }
+        }
+    }
+}

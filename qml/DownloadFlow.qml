@@ -1,0 +1,67 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.5
+
+// Downloading the selected files to a folder: the folder chooser, a question for each file that
+// already exists there, then the transfer.
+Item {
+    id: downloadFlow
+
+    property FilePanel filePanel
+
+    anchors.fill: parent
+
+    function request() {
+        if (!filePanel.hasSelection) {
+            calcSession.onStatusChange("No files selected for downloading")
+            return
+        }
+        calcSession.onStatusChange("")
+        folderChooser.open()
+    }
+
+    // One step of a download: ask about the next file that exists in the folder, or start.
+    function processCollision() {
+        if (calcSession.isFromCalcCollision()) {
+            replaceQuestion.openWithText("File " + calcSession.collisionFromCalcFileName()
+                    + " already exists on your PC.\nDo you want to replace it?")
+        } else {
+            calcSession.downloadFiles()
+        }
+    }
+
+    LazyLoader {
+        id: folderChooser
+        document: "FileChooser.qml"
+        initialProperties: ({
+            objectName: "choseFolderDialog",
+            title: "Please choose a folder to save files",
+            selectFolder: true
+        })
+    }
+    Connections {
+        target: folderChooser.item
+        function onAccepted() {
+            downloadFlow.filePanel.addSelectionToSession()
+            calcSession.fromCalcUrls(true, folderChooser.item.fileUrl)
+            downloadFlow.processCollision()
+        }
+        function onRejected() { calcSession.onStatusChange("Downloading files was cancelled") }
+    }
+
+    LazyLoader {
+        id: replaceQuestion
+        sourceComponent: MessageBox {
+            objectName: "doYouWantDownloadFile"
+            title: "File collision"
+            standardButtons: Dialog.Yes | Dialog.No
+            onAccepted: {
+                calcSession.releaseFromCalcCollision(true)
+                downloadFlow.processCollision()
+            }
+            onRejected: {
+                calcSession.releaseFromCalcCollision(false)
+                downloadFlow.processCollision()
+            }
+        }
+    }
+}

@@ -1,0 +1,104 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.5
+
+// Sending files to the calculator: the chooser (or a drop, or a paste), then one question or
+// notice for each file that needs one, then the transfer.
+Item {
+    id: sendFlow
+
+    property bool calcConnected: false
+
+    anchors.fill: parent
+
+    function request() {
+        if (!calcConnected) {
+            calcSession.onStatusChange("Calculator is not connected")
+            return
+        }
+        calcSession.onStatusChange("")
+        fileChooser.open()
+    }
+
+    function sendUrls(urls) {
+        // Empty files of an earlier, abandoned send are not this send's business.
+        while (calcSession.isToCalcZeroSizeCollision())
+            calcSession.collisionToCalcZeroSizeFileName()
+        calcSession.toCalcUrls(urls)
+        processCollision()
+    }
+
+    // One step of a send: ask about the next pending collision or report the next empty file;
+    // with nothing left to settle, start the transfer.
+    function processCollision() {
+        if (calcSession.isToCalcExistingCollision()) {
+            replaceQuestion.openWithText("File " + calcSession.collisionToCalcFileName()
+                    + " already exists on your calculator.\nDo you want to replace it?")
+        } else if (calcSession.isToCalcNameCollision()) {
+            nameChangeNotice.openWithText("The file name " + calcSession.getNameToCalcCollisionOld()
+                    + " exceeds the allowed limit of " + (calcSession.maxFileNameLen - 4)
+                    + " symbols for a file name and 3 symbols for an extension and will be changed to "
+                    + calcSession.getNameToCalcCollisionNew())
+        } else if (calcSession.isToCalcZeroSizeCollision()) {
+            emptyFileNotice.openWithText("File " + calcSession.collisionToCalcZeroSizeFileName()
+                    + " is empty and won't be sent to the calculator.")
+        } else {
+            calcSession.sendFiles()
+        }
+    }
+
+    LazyLoader {
+        id: fileChooser
+        document: "FileChooser.qml"
+        initialProperties: ({
+            objectName: "choseFileDialog",
+            title: "Please choose files",
+            selectMultiple: true,
+            nameFilters: ["Ulvo Calc files (*.ucb *.bin *.txt)", "All files (*)"]
+        })
+    }
+    Connections {
+        target: fileChooser.item
+        function onAccepted() { sendFlow.sendUrls(fileChooser.item.fileUrls) }
+        function onRejected() { calcSession.onStatusChange("Sending files was cancelled") }
+    }
+
+    LazyLoader {
+        id: replaceQuestion
+        sourceComponent: MessageBox {
+            objectName: "doYouWantSendFile"
+            title: "File collision"
+            standardButtons: Dialog.Yes | Dialog.No
+            onAccepted: {
+                calcSession.releaseToCalcCollision(true)
+                sendFlow.processCollision()
+            }
+            onRejected: {
+                calcSession.releaseToCalcCollision(false)
+                sendFlow.processCollision()
+            }
+        }
+    }
+
+    // Dismissing the notice abandons the send.
+    LazyLoader {
+        id: nameChangeNotice
+        sourceComponent: MessageBox {
+            objectName: "fileNameWasChangeDialog"
+            title: "Warning"
+            standardButtons: Dialog.Ok
+            onAccepted: sendFlow.processCollision()
+        }
+    }
+
+    // A report only: whichever way it closes, the send goes on with the other files.
+    LazyLoader {
+        id: emptyFileNotice
+        sourceComponent: MessageBox {
+            objectName: "zeroSizeFileWontBeSent"
+            title: "Send zero-length file"
+            standardButtons: Dialog.Ok
+            onAccepted: sendFlow.processCollision()
+            onRejected: sendFlow.processCollision()
+        }
+    }
+}
