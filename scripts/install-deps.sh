@@ -11,6 +11,8 @@ packages=(
   protobuf-compiler libprotobuf-dev libzip-dev umockdev libumockdev-dev
   xvfb xauth xdotool libgl1-mesa-dri imagemagick unzip
   python3 python3-fonttools fonts-dejavu-core librsvg2-bin
+  # clang and its runtimes build the fuzz targets
+  clang libclang-rt-14-dev
 )
 
 missing=()
