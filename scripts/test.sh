@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs every test headless, in stages:
 #   - the session tests, which exercise the operation threads, under ThreadSanitizer;
 #   - the whole suite under AddressSanitizer + UndefinedBehaviorSanitizer;
-#   - a short run of each fuzz target (when clang is installed);
+#   - a short run of each fuzz target (when clang is installed; ULVO_FUZZ_SECONDS, default 20);
 #   - the whole suite in the normal build, last, so that its summary closes the output.
 # Every stage runs even when an earlier one failed; the script fails if any did.
 # Extra arguments go to the last stage's ctest.
@@ -32,10 +32,12 @@ tsan_tests() {
   cd build-tsan && ctest --output-on-failure -j"$jobs" -L session
 }
 
+# Only the test executables (label asan) are built and run here: the application, tools and
+# benchmarks are built once, in the last stage.
 asan_tests() {
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DULVO_ASAN=ON >/dev/null
-  cmake --build build-asan -j"$jobs"
-  cd build-asan && ctest --output-on-failure -j"$jobs"
+  cmake --build build-asan -j"$jobs" --target ulvo_tests
+  cd build-asan && ctest --output-on-failure -j"$jobs" -L asan
 }
 
 fuzz_smoke() {
@@ -43,7 +45,7 @@ fuzz_smoke() {
     echo "clang++ is not installed: no fuzzing"
     return 0
   fi
-  scripts/fuzz.sh -t "${ULVO_FUZZ_SECONDS:-30}"
+  scripts/fuzz.sh -t "${ULVO_FUZZ_SECONDS:-20}"
 }
 
 all_tests() {
