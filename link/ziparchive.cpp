@@ -14,6 +14,14 @@ struct FileCloser {
 };
 using ZipFile = std::unique_ptr<zip_file_t, FileCloser>;
 
+struct SourceFreer {
+    void operator()(zip_source_t *source) const { zip_source_free(source); }
+};
+using ZipSource = std::unique_ptr<zip_source_t, SourceFreer>;
+
+// Read-only and checked for consistency: archives we open come from outside.
+constexpr int readFlags = ZIP_RDONLY | ZIP_CHECKCONS;
+
 QString errorText(int code)
 {
     zip_error_t error;
@@ -36,6 +44,7 @@ ZipArchive::~ZipArchive() = default;
 bool ZipArchive::create(const QString &path)
 {
     m_zip.reset();
+    m_memory.clear();
     m_staging = std::make_unique<QTemporaryDir>();
     m_staged = 0;
     if (!m_staging->isValid()) {
@@ -52,11 +61,41 @@ bool ZipArchive::create(const QString &path)
 
 bool ZipArchive::open(const QString &path)
 {
+    m_zip.reset();
     m_staging.reset();
+    m_memory.clear();
     int code = 0;
-    m_zip.reset(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
+    m_zip.reset(zip_open(QFile::encodeName(path).constData(), readFlags, &code));
     if (!m_zip)
         m_error = errorText(code);
+    return isOpen();
+}
+
+bool ZipArchive::openFromMemory(const QByteArray &bytes)
+{
+    m_zip.reset();
+    m_staging.reset();
+    // libzip would take no bytes as a new, empty archive; an empty file is refused, and so are they.
+    if (bytes.isEmpty()) {
+        m_error = errorText(ZIP_ER_NOZIP);
+        return false;
+    }
+    // libzip reads the bytes in place: keep them (shared, not copied) for the handle's life.
+    m_memory = bytes;
+    zip_error_t error;
+    zip_error_init(&error);
+    ZipSource source(zip_source_buffer_create(m_memory.constData(), zip_uint64_t(m_memory.size()),
+                                              0, &error));
+    if (source)
+        m_zip.reset(zip_open_from_source(source.get(), readFlags, &error));
+    if (m_zip) {
+        // The archive owns its source now.
+        source.release();
+    } else {
+        m_error = QString::fromUtf8(zip_error_strerror(&error));
+        m_memory.clear();
+    }
+    zip_error_fini(&error);
     return isOpen();
 }
 
@@ -114,11 +153,13 @@ bool ZipArchive::close()
         setLibraryError();
         m_zip.reset();
         m_staging.reset();
+        m_memory.clear();
         return false;
     }
     // zip_close freed the handle.
     m_zip.release();
     m_staging.reset();
+    m_memory.clear();
     return true;
 }
 

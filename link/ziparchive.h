@@ -10,7 +10,8 @@ class QTemporaryDir;
 
 struct zip;
 
-// A ZIP archive on disk, opened either for writing a new archive or for reading one.
+// A ZIP archive on disk, opened either for writing a new archive or for reading one; an archive
+// already in memory can be read too.
 // Entries are deflated at level 6. Entry names are raw bytes (UTF-8 when we write them).
 // Nothing reaches the disk before close() succeeds; a writer destroyed without close() leaves
 // no archive behind.
@@ -26,6 +27,9 @@ public:
     bool create(const QString &path);
     // Opens an existing archive read-only.
     bool open(const QString &path);
+    // Opens the archive held in bytes read-only, with the same checks as open(). The archive
+    // keeps a reference to the bytes until it is closed.
+    bool openFromMemory(const QByteArray &bytes);
     bool isOpen() const { return m_zip != nullptr; }
 
     // Adds a file entry. The content waits in a temporary file until close(), so an archive of
@@ -53,6 +57,8 @@ private:
     };
     void setLibraryError();
 
+    // Declared before m_zip so that it outlives the handle that reads from it.
+    QByteArray m_memory;
     std::unique_ptr<zip, Discard> m_zip;
     std::unique_ptr<QTemporaryDir> m_staging;
     int m_staged = 0;

@@ -16,13 +16,18 @@ private slots:
     void standardToolReadsArchive();
     void foldersAreRecognised();
     void refusesOversizedEntry();
+    void detectsDamagedEntry_data();
     void detectsDamagedEntry();
     void refusesMissingAndNonZipFiles_data();
     void refusesMissingAndNonZipFiles();
     void writerWithoutCloseLeavesNothing();
+    void readsArchiveFromMemory();
+    void refusesNonZipBytesInMemory_data();
+    void refusesNonZipBytesInMemory();
 
 private:
     QString writeSample();
+    QByteArray sampleBytes();
     std::unique_ptr<QTemporaryDir> dir;
     const QByteArray text = QByteArray("PRINT 1\n").repeated(200);
 };
@@ -42,6 +47,12 @@ QString TestZipArchive::writeSample()
         || !zip.close())
         return QString();
     return path;
+}
+
+QByteArray TestZipArchive::sampleBytes()
+{
+    QFile file(writeSample());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TestZipArchive::roundTrip()
@@ -119,22 +130,33 @@ void TestZipArchive::refusesOversizedEntry()
     QVERIFY(zip.readEntry(0, text.size()));
 }
 
+void TestZipArchive::detectsDamagedEntry_data()
+{
+    QTest::addColumn<bool>("inMemory");
+    QTest::newRow("file") << false;
+    QTest::newRow("memory") << true;
+}
+
 void TestZipArchive::detectsDamagedEntry()
 {
-    const QString path = writeSample();
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QByteArray bytes = file.readAll();
+    QFETCH(bool, inMemory);
+    QByteArray bytes = sampleBytes();
     // The first entry's compressed data follows its 30-byte local header and its name.
     const int dataStart = 30 + int(qstrlen("PROG.ucb"));
     for (int i = dataStart + 4; i < dataStart + 12; ++i)
         bytes[i] = char(bytes[i] ^ 0x5a);
-    file.seek(0);
-    file.write(bytes);
-    file.close();
 
     ZipArchive zip;
-    QVERIFY(zip.open(path));
+    if (inMemory) {
+        QVERIFY(zip.openFromMemory(bytes));
+    } else {
+        const QString path = dir->filePath("damaged.ubk");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+        file.close();
+        QVERIFY(zip.open(path));
+    }
     QVERIFY(!zip.readEntry(0, 1 << 20));
     QVERIFY(!zip.errorString().isEmpty());
     QCOMPARE(zip.readEntry(1, 1 << 20).value_or("missing"), QByteArray());
@@ -203,6 +225,58 @@ void TestZipArchive::writerWithoutCloseLeavesNothing()
     QVERIFY(zip.create(path));
     QVERIFY(!zip.addEntry("", "x"));
     QVERIFY(!zip.addEntry(QByteArray("A\0B", 3), "x"));
+}
+
+// The bytes are the caller's: the archive must keep what it reads from alive and unchanged.
+void TestZipArchive::readsArchiveFromMemory()
+{
+    ZipArchive zip;
+    {
+        QByteArray bytes = sampleBytes();
+        QVERIFY(!bytes.isEmpty());
+        QVERIFY2(zip.openFromMemory(bytes), qPrintable(zip.errorString()));
+        bytes.fill('\0');
+    }
+    QCOMPARE(zip.entryCount(), 3);
+    QCOMPARE(zip.entryName(0), QByteArray("PROG.ucb"));
+    QCOMPARE(zip.entrySize(0).value_or(-1), qint64(text.size()));
+    QCOMPARE(zip.readEntry(0, 1 << 20).value_or("missing"), text);
+    QCOMPARE(zip.readEntry(2, 1 << 20).value_or("missing"), QByteArray("\x00\x01\xff", 3));
+    QVERIFY(!zip.readEntry(0, text.size() - 1));
+
+    // Reopening drops the old bytes and reads the new ones.
+    QVERIFY(!zip.openFromMemory(QByteArray("not an archive")));
+    QVERIFY(!zip.isOpen());
+    QVERIFY(zip.openFromMemory(sampleBytes()));
+    QCOMPARE(zip.entryCount(), 3);
+    QVERIFY(zip.close());
+    QVERIFY(!zip.isOpen());
+}
+
+void TestZipArchive::refusesNonZipBytesInMemory_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    // Bytes cut from the end of a good archive; none: the content is used as it is.
+    QTest::addColumn<int>("chopped");
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("text") << QByteArray("this is not an archive\n") << 0;
+    QTest::newRow("truncated header") << QByteArray("PK\x03\x04\x14\x00", 6) << 0;
+    QTest::newRow("archive without its end record") << QByteArray() << 10;
+    QTest::newRow("archive cut inside its directory") << QByteArray() << 100;
+}
+
+void TestZipArchive::refusesNonZipBytesInMemory()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, chopped);
+    if (chopped > 0) {
+        content = sampleBytes();
+        content.chop(chopped);
+    }
+    ZipArchive zip;
+    QVERIFY(!zip.openFromMemory(content));
+    QVERIFY(!zip.errorString().isEmpty());
+    QCOMPARE(zip.entryCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestZipArchive)
