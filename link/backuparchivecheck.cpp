@@ -18,6 +18,8 @@ QString nameProblem(const QByteArray &name)
         return QStringLiteral("has a name longer than %1 bytes").arg(maxFileNameBytes);
     if (!CalcName::isValid(name))
         return QStringLiteral("has a name that is not a calculator file name: %1").arg(CalcName::display(name));
+    if (!CalcName::isArchiveName(name))
+        return QStringLiteral("has a control character in its name: %1").arg(CalcName::display(name));
     return QString();
 }
 
@@ -27,6 +29,11 @@ QString checkBackupArchive(ZipArchive &archive, const QString &path)
 {
     if (!archive.open(path))
         return archive.errorString();
+    return checkOpenBackupArchive(archive);
+}
+
+QString checkOpenBackupArchive(ZipArchive &archive)
+{
     // Counted before anything is read: a list the calculator cannot hold is refused at once.
     qint64 files = 0;
     for (qint64 i = 0; i < archive.entryCount(); ++i)

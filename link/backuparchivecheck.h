@@ -10,3 +10,5 @@ class ZipArchive;
 // Returns an empty text when the archive is usable (it is left open in archive), otherwise the
 // reason for "Invalid backup file: <path> (<reason>)".
 QString checkBackupArchive(ZipArchive &archive, const QString &path);
+// The same checks on an archive already open for reading (from disk or from memory).
+QString checkOpenBackupArchive(ZipArchive &archive);

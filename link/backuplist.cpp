@@ -20,7 +20,7 @@ BackupListCollector::Step BackupListCollector::take(const QByteArray &payload)
         m_finished = true;
         return Step::Complete;
     }
-    if (!CalcName::isValid(name))
+    if (!CalcName::isArchiveName(name))
         return fail(QStringLiteral("Invalid file name: %1").arg(CalcName::display(name)));
     // The list comes unpaced: without a bound a calculator could fill memory for ever.
     if (m_list.size() == LinkLimits::maxFileCount)

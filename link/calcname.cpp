@@ -4,6 +4,8 @@
 
 #include <QTextCodec>
 
+#include <algorithm>
+
 namespace CalcName {
 
 std::optional<QString> decode(const QByteArray &bytes)
@@ -38,6 +40,11 @@ bool isValid(const QByteArray &bytes)
 {
     const std::optional<QString> name = decode(bytes);
     return name && isPlainFileName(*name);
+}
+
+bool isArchiveName(const QByteArray &bytes)
+{
+    return isValid(bytes) && std::none_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x20; });
 }
 
 } // namespace CalcName

@@ -18,5 +18,8 @@ QString display(const QByteArray &bytes);
 // Whether the bytes name a calculator file that can also be a file in a folder as it is: UTF-8,
 // and a plain file name (see isPlainFileName).
 bool isValid(const QByteArray &bytes);
+// Whether a valid name can also be a backup archive entry: ZIP tools store a name with control
+// characters in a legacy code page rather than as UTF-8, so it would not read back as itself.
+bool isArchiveName(const QByteArray &bytes);
 
 } // namespace CalcName

@@ -276,6 +276,7 @@ void TestLinkBackup::refusesBadArchiveBeforeClearing_data()
     QTest::newRow("absolute name") << "absolute";
     QTest::newRow("name with a folder part") << "nested";
     QTest::newRow("more entries than a list holds") << "too many";
+    QTest::newRow("control character in a name") << "control";
 }
 
 void TestLinkBackup::refusesBadArchiveBeforeClearing()
@@ -297,6 +298,8 @@ void TestLinkBackup::refusesBadArchiveBeforeClearing()
         file.write(bytes);
     } else if (kind == "unnamed") {
         QVERIFY(writeZip(path, {{"A", "alpha"}, {"", "nameless"}}));
+    } else if (kind == "control") {
+        QVERIFY(writeZip(path, {{"A", "alpha"}, {"B\x10", "x"}}));
     } else if (kind == "latin1") {
         QVERIFY(writeZip(path, {{"A", "alpha"}, {"CAF\xc9", "x"}}));
     } else if (kind == "long") {

@@ -227,6 +227,9 @@ void TestLinkExchanges::backupList_data()
                               << "Invalid file name: /etc/x";
     QTest::newRow("not UTF-8") << Payloads{fileInf("B\xff", 1)} << false << QByteArrayList()
                                << QStringLiteral("Invalid file name: B\uFFFD");
+    // Such a name could not be stored in the archive as UTF-8: the backup would fail only when written.
+    QTest::newRow("control character") << Payloads{a, fileInf("B\x10", 1)} << false << QByteArrayList()
+                                       << QStringLiteral("Invalid file name: B\u0010");
     QTest::newRow("more after the end") << Payloads{end, a} << false << QByteArrayList() << "Error incorrect response";
 }
 
