@@ -4,6 +4,7 @@
 #include "link/deviceinfo.h"
 #include "link/filelisting.h"
 #include "link/linklog.h"
+#include "link/portwriter.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPort>
@@ -262,7 +263,10 @@ bool CUlvoCalc::TX(QByteArray &data)
 
 bool CUlvoCalc::writeFrame(const char *frame, int size)
 {
-    if (port->write(frame, size) < 0)
+    const qint64 taken = writeToLine(*port, frame, size);
+    if (taken == size)
+        return true;
+    if (port->write(frame + taken, size - taken) < 0)
         return false;
     // Hand the frame to the line at once; wait only for what the line could not take yet.
     if (auto *serial = qobject_cast<QSerialPort *>(port.get()))
