@@ -300,6 +300,7 @@ std::optional<FramePayload> CUlvoCalc::receiveFrame()
     const QDeadlineTimer huntDeadline(m_timeouts.replyStartMs);
     QDeadlineTimer frameDeadline(QDeadlineTimer::Forever);
     bool frameBegun = false;
+    const PortReader::Receive receive(*reader);
     for (;;) {
         if (const std::optional<FramePayload> payload = decoder->nextFrame())
             return payload;

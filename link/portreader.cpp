@@ -20,6 +20,8 @@ QSerialPort *serialPort(QIODevice &port)
 void PortReader::prepare(QIODevice &port)
 {
     m_descriptor = -1;
+    m_blocking = false;
+    m_port = &port;
     QSerialPort *serial = serialPort(port);
     if (!serial || !serial->isOpen())
         return;
@@ -49,21 +51,35 @@ qint64 PortReader::read(QIODevice &port, char *dest, qint64 max, const QDeadline
     QSerialPort *serial = m_descriptor >= 0 ? serialPort(port) : nullptr;
     const bool sliceFits = deadline.isForever() || deadline.remainingTime() >= 2 * sliceMs;
     if (serial && int(serial->handle()) == m_descriptor && sliceFits) {
-        const qint64 n = readBlocking(m_descriptor, dest, max);
+        const qint64 n = readBlocking(dest, max);
         if (n > 0)
             return n;
     }
+    release();
     if (port.bytesAvailable() <= 0)
         port.waitForReadyRead(int(std::max<qint64>(0, deadline.remainingTime())));
     return port.isOpen() ? port.read(dest, max) : 0;
 }
 
-qint64 PortReader::readBlocking(int descriptor, char *dest, qint64 max) const
+qint64 PortReader::readBlocking(char *dest, qint64 max)
 {
-    // The port stays non-blocking for Qt; only this read waits.
-    if (::fcntl(descriptor, F_SETFL, m_flags & ~O_NONBLOCK) != 0)
-        return 0;
-    const ssize_t n = ::read(descriptor, dest, size_t(max));
-    ::fcntl(descriptor, F_SETFL, m_flags);
+    if (!m_blocking) {
+        if (::fcntl(m_descriptor, F_SETFL, m_flags & ~O_NONBLOCK) != 0)
+            return 0;
+        m_blocking = true;
+    }
+    const ssize_t n = ::read(m_descriptor, dest, size_t(max));
     return n > 0 ? qint64(n) : 0;
+}
+
+void PortReader::release()
+{
+    if (!m_blocking)
+        return;
+    m_blocking = false;
+    // Qt and the link write to this descriptor without blocking; a closed port has no descriptor
+    // left to restore.
+    auto *serial = m_port ? serialPort(*m_port) : nullptr;
+    if (serial && serial->isOpen() && int(serial->handle()) == m_descriptor)
+        ::fcntl(m_descriptor, F_SETFL, m_flags);
 }

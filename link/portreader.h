@@ -22,12 +22,30 @@ public:
     void prepare(QIODevice &port);
     // Up to max bytes into dest, waiting until the deadline for the first of them; 0 when none
     // came in time or the port closed meanwhile.
+    // The descriptor stays blocking from one such read to the next, so the pieces of one frame
+    // cost no switching; release() makes it non-blocking again before anyone else writes to it.
     qint64 read(QIODevice &port, char *dest, qint64 max, const QDeadlineTimer &deadline);
+    void release();
+
+    // Releases the port when a receive ends, however it ends.
+    class Receive
+    {
+    public:
+        explicit Receive(PortReader &reader) : m_reader(reader) {}
+        ~Receive() { m_reader.release(); }
+        Receive(const Receive &) = delete;
+        Receive &operator=(const Receive &) = delete;
+
+    private:
+        PortReader &m_reader;
+    };
 
 private:
-    qint64 readBlocking(int descriptor, char *dest, qint64 max) const;
+    qint64 readBlocking(char *dest, qint64 max);
 
     // The descriptor set up by prepare() and its file status flags; -1 when there is none.
     int m_descriptor = -1;
     int m_flags = 0;
+    bool m_blocking = false;
+    QIODevice *m_port = nullptr;
 };
