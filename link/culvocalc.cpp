@@ -4,6 +4,7 @@
 #include "link/deviceinfo.h"
 #include "link/filelisting.h"
 #include "link/linklog.h"
+#include "link/portwriter.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPort>
@@ -53,6 +54,7 @@ calcMsg request(calcMsg::msgType type)
 CUlvoCalc::CUlvoCalc(QObject *parent)
     : QObject(parent)
     , decoder(std::make_shared<FrameDecoder>())
+    , reader(std::make_shared<PortReader>())
 {
 }
 
@@ -81,6 +83,7 @@ CUlvoCalc &CUlvoCalc::operator=(const CUlvoCalc &other)
         return *this;
     port = other.port;
     decoder = other.decoder;
+    reader = other.reader;
     errorType = other.errorType;
     hv = other.hv;
     fv = other.fv;
@@ -116,6 +119,7 @@ bool CUlvoCalc::initialize(std::shared_ptr<QIODevice> transport)
     errorType = 0;
     port = std::move(transport);
     decoder = std::make_shared<FrameDecoder>();
+    reader = std::make_shared<PortReader>();
     chunkSize = defaultChunkSize;
     if (!port)
         return false;
@@ -131,6 +135,7 @@ bool CUlvoCalc::initialize(std::shared_ptr<QIODevice> transport)
     }
     if (!port->isOpen() && !port->open(QIODevice::ReadWrite))
         qCDebug(lcLink).noquote() << QStringLiteral("Port wasn't open: ") + port->errorString();
+    reader->prepare(*port);
     return getDeviceInf();
 }
 
@@ -253,7 +258,15 @@ bool CUlvoCalc::TX(QByteArray &data)
     // The length field cannot express a longer payload; a cut length would corrupt the line.
     if (!FrameCodec::frame(data))
         return false;
-    if (port->write(data) < 0)
+    return writeFrame(data.constData(), data.size());
+}
+
+bool CUlvoCalc::writeFrame(const char *frame, int size)
+{
+    const qint64 taken = writeToLine(*port, frame, size);
+    if (taken == size)
+        return true;
+    if (port->write(frame + taken, size - taken) < 0)
         return false;
     // Hand the frame to the line at once; wait only for what the line could not take yet.
     if (auto *serial = qobject_cast<QSerialPort *>(port.get()))
@@ -267,10 +280,19 @@ bool CUlvoCalc::TX(QByteArray &data)
 
 bool CUlvoCalc::RX(QByteArray &data)
 {
+    const std::optional<FramePayload> payload = receiveFrame();
+    if (!payload)
+        return false;
+    data = QByteArray(payload->data, payload->size);
+    return true;
+}
+
+std::optional<FramePayload> CUlvoCalc::receiveFrame()
+{
     if (!isOpen()) {
         errorType = calcMsg::CONNECTION_ERROR;
         onError(textPortClosed);
-        return false;
+        return std::nullopt;
     }
     // Noise that never contains a preamble must not hold the link either: the hunt as a whole
     // gets the time a reply has to start. Once a frame has begun, it has a bound of its own, so a
@@ -278,36 +300,31 @@ bool CUlvoCalc::RX(QByteArray &data)
     const QDeadlineTimer huntDeadline(m_timeouts.replyStartMs);
     QDeadlineTimer frameDeadline(QDeadlineTimer::Forever);
     bool frameBegun = false;
+    const PortReader::Receive receive(*reader);
     for (;;) {
-        if (std::optional<QByteArray> payload = decoder->takeFrame()) {
-            data = std::move(*payload);
-            return true;
-        }
+        if (const std::optional<FramePayload> payload = decoder->nextFrame())
+            return payload;
         const bool hunting = decoder->state() == FrameDecoder::State::Hunting;
         if (!hunting && !frameBegun) {
             frameBegun = true;
             frameDeadline.setRemainingTime(m_timeouts.frameTotalMs);
         }
         const QDeadlineTimer &deadline = hunting ? huntDeadline : frameDeadline;
-        QByteArray bytes;
+        qint64 received = 0;
         if (port->isOpen() && !deadline.hasExpired()) {
-            if (port->bytesAvailable() <= 0) {
-                const qint64 wait = hunting ? deadline.remainingTime()
-                                            : std::min<qint64>(m_timeouts.framePieceMs, deadline.remainingTime());
-                port->waitForReadyRead(int(wait));
-            }
-            if (port->isOpen())
-                bytes = port->read(readSize());
+            const QDeadlineTimer wait = hunting ? huntDeadline
+                                                : std::min(frameDeadline, QDeadlineTimer(m_timeouts.framePieceMs));
+            received = reader->read(*port, decoder->space(readSize()), readSize(), wait);
         }
-        if (bytes.isEmpty()) {
+        if (received <= 0) {
             // What was received of an unfinished frame is worthless now; start the next
             // receive afresh.
             decoder->clear();
             errorType = calcMsg::CONNECTION_ERROR;
             onError(textConnectionLost);
-            return false;
+            return std::nullopt;
         }
-        decoder->feed(bytes);
+        decoder->commit(int(received));
     }
 }
 
@@ -336,17 +353,26 @@ QByteArray CUlvoCalc::serialize(const google::protobuf::MessageLite &msg)
 
 void CUlvoCalc::sendAck()
 {
-    QByteArray data = serialize(request(calcMsg::SUCCESS));
-    TX(data);
+    // The same bytes every time: framed once.
+    static const QByteArray ack = [] {
+        QByteArray frame = serialize(request(calcMsg::SUCCESS));
+        FrameCodec::frame(frame);
+        return frame;
+    }();
+    if (isOpen())
+        writeFrame(ack.constData(), ack.size());
 }
 
 bool CUlvoCalc::writeRequest(const google::protobuf::MessageLite &msg)
 {
-    QByteArray data = serialize(msg);
+    const size_t size = msg.ByteSizeLong();
     // Nothing reached the line, and nothing is wrong with it: the caller's request was too long.
-    if (data.size() > FrameCodec::maxPayload)
+    if (size > size_t(FrameCodec::maxPayload))
         return false;
-    if (isOpen() && TX(data))
+    txFrame.resize(FrameCodec::headerSize + int(size));
+    FrameCodec::writeHeader(txFrame.data(), int(size));
+    msg.SerializeWithCachedSizesToArray(reinterpret_cast<google::protobuf::uint8 *>(txFrame.data()) + FrameCodec::headerSize);
+    if (isOpen() && writeFrame(txFrame.constData(), txFrame.size()))
         return true;
     errorType = calcMsg::CONNECTION_ERROR;
     onError(isOpen() ? textConnectionLost : textPortClosed);
@@ -356,10 +382,13 @@ bool CUlvoCalc::writeRequest(const google::protobuf::MessageLite &msg)
 CUlvoCalc::Reply CUlvoCalc::receiveMessage(UlvoCalc::calcMsg &msg)
 {
     msg.Clear();
-    QByteArray data;
-    if (!RX(data))
+    const std::optional<FramePayload> payload = receiveFrame();
+    if (!payload)
         return Reply::Lost;
-    return parseAnswer(data, msg) ? Reply::Parsed : Reply::Unreadable;
+    if (msg.ParseFromArray(payload->data, payload->size))
+        return Reply::Parsed;
+    msg.Clear();
+    return Reply::Unreadable;
 }
 
 void CUlvoCalc::reportFailure(const UlvoCalc::calcMsg &answer)

@@ -3,6 +3,7 @@
 #include "link/answertext.h"
 #include "link/framecodec.h"
 #include "link/linklimits.h"
+#include "link/portreader.h"
 #include "serializeData.pb.h"
 
 #include <QList>
@@ -109,8 +110,13 @@ public slots:
 private:
     // Serialises msg into a byte array of its serialised size.
     static QByteArray serialize(const google::protobuf::MessageLite &msg);
-    // Sends a message that carries only type, for acknowledgements; result not inspected.
+    // Sends the acknowledgement, a SUCCESS that carries nothing else; result not inspected.
     void sendAck();
+    // Writes one whole frame to the open port.
+    bool writeFrame(const char *frame, int size);
+    // Reads until the next frame is complete. Its payload lies in the decoder's buffer, valid
+    // until the next receive; no value when RX would fail (and it has been reported).
+    std::optional<FramePayload> receiveFrame();
     // Writes a request. One that could not be written (port closed, write failed) is reported
     // like one that got no answer; one too long to frame fails without a text.
     bool writeRequest(const google::protobuf::MessageLite &msg);
@@ -137,4 +143,8 @@ private:
     LinkTimeouts m_timeouts;
     // Receive state of this link: preamble window and bytes that arrived after the last frame.
     std::shared_ptr<FrameDecoder> decoder;
+    std::shared_ptr<PortReader> reader;
+    // Requests are serialised behind room for the frame header, into one buffer kept from
+    // request to request.
+    QByteArray txFrame;
 };

@@ -134,4 +134,6 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
     QThread::msleep(static_cast<unsigned long>(std::max(0, m_timeouts.rebootMs)));
     if (!port->open(QIODevice::ReadWrite))
         onError(QStringLiteral("Can't connect to device"));
+    else
+        reader->prepare(*port);
 }

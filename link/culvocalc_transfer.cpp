@@ -28,10 +28,11 @@ std::optional<QByteArray> CUlvoCalc::getData(UlvoCalc::fileInf inf)
 
     DownloadAssembly assembly(inf.size(), chunkSize);
     for (;;) {
-        QByteArray payload;
-        if (!RX(payload))
+        const std::optional<FramePayload> payload = receiveFrame();
+        if (!payload)
             return std::nullopt;
-        switch (assembly.take(payload)) {
+        // Parsed where it lies in the receive buffer.
+        switch (assembly.take(QByteArray::fromRawData(payload->data, payload->size))) {
         case DownloadAssembly::Step::NeedMore:
             sendAck();
             break;
@@ -56,15 +57,17 @@ bool CUlvoCalc::sendFile(UlvoCalc::fileInf inf, const QByteArray &data)
 
     // A length that is a whole multiple of chunkSize ends with an empty frame: the calculator
     // takes a short frame as the end of the file.
+    // One message for every frame, its fields overwritten in place.
+    UlvoCalc::calcMsg frameMsg;
+    frameMsg.set_type(UlvoCalc::calcMsg::FRAME);
+    UlvoCalc::calcFrame *frame = frameMsg.mutable_frame();
+    std::string *chunk = frame->add_data();
     int frameNum = 0;
     for (qint64 offset = 0;;) {
         const int n = static_cast<int>(std::min<qint64>(data.size() - offset, chunkSize));
-        UlvoCalc::calcMsg frameMsg;
-        frameMsg.set_type(UlvoCalc::calcMsg::FRAME);
-        UlvoCalc::calcFrame *frame = frameMsg.mutable_frame();
         frame->set_framenum(frameNum);
         frame->set_size(n);
-        frame->add_data(data.constData() + offset, static_cast<size_t>(n));
+        chunk->assign(data.constData() + offset, static_cast<size_t>(n));
         ++frameNum;
         offset += chunkSize;
         if (!writeRequest(frameMsg) || !isAccepted())

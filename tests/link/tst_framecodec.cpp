@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <cstring>
+
 class TestFrameCodec : public QObject
 {
     Q_OBJECT
@@ -11,6 +13,7 @@ private slots:
     void decodesStream_data();
     void decodesStream();
     void clearForgetsPreambleBytes();
+    void readsInPiecesIntoReusedBuffer();
 };
 
 void TestFrameCodec::framesInPlace()
@@ -87,6 +90,37 @@ void TestFrameCodec::clearForgetsPreambleBytes()
     decoder.clear();
     decoder.feed(QByteArray("C") + QByteArray::fromHex("43414c430200080b"));
     QCOMPARE(decoder.takeFrame().value_or("none"), QByteArray::fromHex("080b"));
+}
+
+// Bytes read straight into the decoder's buffer, in pieces of every size: frames split across
+// reads, and bytes of the next frame left behind a taken one, must come out whole and in order
+// while the buffer is reused and its unread bytes moved to the front.
+void TestFrameCodec::readsInPiecesIntoReusedBuffer()
+{
+    QList<QByteArray> payloads;
+    QByteArray stream("noise");
+    for (int size : {0, 1, 2, 7, 300, 512, 1030, 3, 4096, 5}) {
+        QByteArray payload(size, Qt::Uninitialized);
+        for (int i = 0; i < size; ++i)
+            payload[i] = char(size + i * 7);
+        payloads.append(payload);
+        QByteArray frame = payload;
+        QVERIFY(FrameCodec::frame(frame));
+        stream += frame;
+    }
+    for (int piece : {1, 2, 3, 5, 6, 7, 64, 511, 1024, 5000}) {
+        FrameDecoder decoder;
+        QList<QByteArray> got;
+        for (int offset = 0; offset < stream.size(); offset += piece) {
+            const int n = std::min(piece, int(stream.size()) - offset);
+            std::memcpy(decoder.space(piece), stream.constData() + offset, size_t(n));
+            decoder.commit(n);
+            while (const std::optional<FramePayload> payload = decoder.nextFrame())
+                got.append(QByteArray(payload->data, payload->size));
+        }
+        QCOMPARE(got, payloads);
+        QVERIFY(!decoder.hasBufferedBytes());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFrameCodec)
