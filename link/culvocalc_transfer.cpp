@@ -31,8 +31,14 @@ std::optional<QByteArray> CUlvoCalc::getData(UlvoCalc::fileInf inf)
         QByteArray payload;
         if (!RX(payload))
             return std::nullopt;
-        switch (assembly.take(payload)) {
+        const DownloadAssembly::Step step = assembly.take(payload);
+        const bool goOn = m_progress.frameMoved(chunkSize);
+        switch (step) {
         case DownloadAssembly::Step::NeedMore:
+            // Stopped: without the ack the calculator sends nothing more, and it takes the next
+            // request as the start of a new exchange.
+            if (!goOn)
+                return std::nullopt;
             sendAck();
             break;
         case DownloadAssembly::Step::Complete:
@@ -69,6 +75,8 @@ bool CUlvoCalc::sendFile(UlvoCalc::fileInf inf, const QByteArray &data)
         offset += chunkSize;
         if (!writeRequest(frameMsg) || !isAccepted())
             return false;
+        // An upload cannot be aborted once begun: a stop takes effect before the next file.
+        m_progress.frameMoved(n);
         if (offset > data.size())
             return true;
     }
