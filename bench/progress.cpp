@@ -44,9 +44,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "Needs umockdev-wrapper: umockdev-wrapper %s\n", argv[0]);
         return 1;
     }
-    const QString portName = usb.plugOther(SimulatedUsb::calcVendorId, SimulatedUsb::calcProductId);
-    const QString node = usb.rootDir() + QStringLiteral("/dev/") + portName;
-    if (portName.isEmpty() || !QFile::remove(node) || !QFile::link(responder.slavePath(), node)) {
+    const QString portName = plugAsCalculator(usb, responder);
+    if (portName.isEmpty()) {
         std::fprintf(stderr, "Could not plug the responder\n");
         return 1;
     }
