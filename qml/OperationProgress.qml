@@ -17,10 +17,10 @@ Rectangle {
     readonly property real fraction: active && session.progressBytesTotal > 0
                                      ? session.progressBytesDone / session.progressBytesTotal : 0
     // Why Cancel is unavailable, when it is.
-    readonly property string cancelBlockedReason: active && !session.canCancel
-                                                   && session.operationKind === "restore"
-        ? "The calculator's files have been cleared: the restore can no longer be stopped"
-        : ""
+    readonly property string cancelBlockedReason: !active || session.canCancel ? ""
+        : session.operationKind === "restore"
+          ? "The calculator's files have been cleared: the restore can no longer be stopped"
+          : "The calculator cannot stop a file while it is being sent"
 
     visible: active
     color: "#ffffff"

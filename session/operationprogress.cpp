@@ -47,7 +47,8 @@ int OperationProgress::secondsLeft() const
 
 bool OperationProgress::canCancel() const
 {
-    if (m_kind == Kind::None || m_state.cancelled)
+    // The editor sends one file, and a file in flight always completes.
+    if (m_kind == Kind::None || m_kind == Kind::EditorSend || m_state.cancelled)
         return false;
     // The link itself refuses a stop once clearing has begun, whatever the window last heard.
     if (m_kind == Kind::Restore)
