@@ -171,4 +171,20 @@ TestCase {
         tryCompare(child("statusLine"), "text", "Backup successfully sent to calculator", transferTimeout)
         compare(simulator.fileText(calc, "BIG.BIN"), bigContent)
     }
+
+    // The editor's status line carries its own send; the file in flight cannot be stopped.
+    function test_editorStatusLineShowsSend() {
+        var calc = plugSlowCalculator("ULVO-S", { "A.UCB": "1\n" })
+        var editor = child("editor")
+        var editorProgress = findChild(editor, "editorProgress")
+        verify(editorProgress !== null)
+        editor.sendFile("BIG.UCB", bigContent)
+        tryCompare(editorProgress, "visible", true, transferTimeout)
+        tryVerify(function () { return findChild(editorProgress, "progressText").text.indexOf("Sending BIG.UCB — ") === 0 },
+                  transferTimeout)
+        compare(findChild(editorProgress, "cancelButton").enabled, false)
+        tryCompare(editorProgress, "visible", false, transferTimeout)
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+        compare(simulator.fileText(calc, "BIG.UCB"), bigContent + "\n")
+    }
 }

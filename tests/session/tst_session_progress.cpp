@@ -45,6 +45,8 @@ class TestSessionProgress : public QObject
     Q_OBJECT
 private slots:
     void init();
+    void wordsForEachKind_data();
+    void wordsForEachKind();
     void propertiesMoveToTotalThenReset_data();
     void propertiesMoveToTotalThenReset();
     void twoCalculatorsKeepTheirOwn();
@@ -64,6 +66,66 @@ void TestSessionProgress::init()
     dir = std::make_unique<QTemporaryDir>(base.filePath("t-XXXXXX"));
     QVERIFY(dir->isValid());
     QVERIFY(QDir(dir->path()).mkdir("down"));
+}
+
+void TestSessionProgress::wordsForEachKind_data()
+{
+    using Kind = OperationProgress::Kind;
+    using Phase = TransferProgress::Phase;
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("phase");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("cancelled");
+    QTest::addColumn<bool>("canCancel");
+    QTest::newRow("download") << int(Kind::Download) << int(Phase::Transferring)
+                              << QString("Downloading PICTURE1.BIN (3 of 7) \u2014 45 %")
+                              << "Download cancelled: 2 of 7 files downloaded" << true;
+    QTest::newRow("send") << int(Kind::Send) << int(Phase::Transferring)
+                          << QString("Sending PICTURE1.BIN (3 of 7) \u2014 45 %")
+                          << "Send cancelled: 2 of 7 files sent" << true;
+    QTest::newRow("backup") << int(Kind::Backup) << int(Phase::Transferring)
+                            << QString("Backing up PICTURE1.BIN (3 of 7) \u2014 45 %")
+                            << "Backup cancelled: 2 of 7 files read, no archive was made" << true;
+    QTest::newRow("restore, checking") << int(Kind::Restore) << int(Phase::Checking)
+                                       << "Checking the backup archive"
+                                       << "Restore cancelled: the calculator was not changed" << true;
+    QTest::newRow("restore, clearing") << int(Kind::Restore) << int(Phase::Clearing)
+                                       << "Clearing the calculator"
+                                       << "Restore cancelled: the calculator was not changed" << false;
+    QTest::newRow("restore, sending") << int(Kind::Restore) << int(Phase::Transferring)
+                                      << QString("Restoring PICTURE1.BIN (3 of 7) \u2014 45 %")
+                                      << "Restore cancelled: the calculator was not changed" << false;
+    QTest::newRow("restore, rebooting") << int(Kind::Restore) << int(Phase::Rebooting)
+                                        << "Restarting the calculator"
+                                        << "Restore cancelled: the calculator was not changed" << false;
+    QTest::newRow("editor send") << int(Kind::EditorSend) << int(Phase::Transferring)
+                                 << QString("Sending PICTURE1.BIN (3 of 7) \u2014 45 %")
+                                 << "Operation cancelled" << false;
+}
+
+// Words and whether a stop is offered, for each kind and phase (no time left before enough reports).
+void TestSessionProgress::wordsForEachKind()
+{
+    QFETCH(int, kind);
+    QFETCH(int, phase);
+    QFETCH(QString, text);
+    QFETCH(QString, cancelled);
+    QFETCH(bool, canCancel);
+    OperationProgress progress{OperationProgress::Kind(kind)};
+    TransferProgress state;
+    state.phase = TransferProgress::Phase(phase);
+    state.fileName = "PICTURE1.BIN";
+    state.fileIndex = 3;
+    state.fileCount = 7;
+    state.filesDone = 2;
+    state.bytesDone = 450;
+    state.bytesTotal = 1000;
+    progress.take(state);
+
+    QCOMPARE(progress.text(), text);
+    QCOMPARE(progress.secondsLeft(), -1);
+    QCOMPARE(progress.cancelledText(), cancelled);
+    QCOMPARE(progress.canCancel(), canCancel);
 }
 
 void TestSessionProgress::start(SessionRig &rig, const QString &kind)
