@@ -215,9 +215,8 @@ int main(int argc, char **argv)
     }
     // A device with the calculator's ids whose node leads to the responder's line instead of a
     // line nobody serves.
-    const QString portName = usb.plugOther(SimulatedUsb::calcVendorId, SimulatedUsb::calcProductId);
-    const QString node = usb.rootDir() + QStringLiteral("/dev/") + portName;
-    if (portName.isEmpty() || !QFile::remove(node) || !QFile::link(responder.slavePath(), node)) {
+    const QString portName = plugAsCalculator(usb, responder);
+    if (portName.isEmpty()) {
         std::fprintf(stderr, "Could not plug the responder\n");
         return 1;
     }

@@ -2,6 +2,9 @@
 
 #include "bench/benchsupport.h"
 #include "serializeData.pb.h"
+#include "tools/simulator/simulatedusb.h"
+
+#include <QFile>
 
 #include <cstring>
 #include <fcntl.h>
@@ -138,4 +141,13 @@ void MinimalResponder::serve()
             break;
         }
     }
+}
+
+QString plugAsCalculator(SimulatedUsb &usb, const MinimalResponder &responder)
+{
+    const QString portName = usb.plugOther(SimulatedUsb::calcVendorId, SimulatedUsb::calcProductId);
+    const QString node = usb.rootDir() + QStringLiteral("/dev/") + portName;
+    if (portName.isEmpty() || !QFile::remove(node) || !QFile::link(responder.slavePath(), node))
+        return QString();
+    return portName;
 }

@@ -8,6 +8,8 @@
 #include <mutex>
 #include <thread>
 
+class SimulatedUsb;
+
 // The device side of a file transfer and nothing more, on a pty of its own: it frames, acknowledges
 // and answers the device information, download and upload requests, with every answer built
 // before the exchange and no record of what passed. Whatever talks to it - the link or a bare
@@ -48,3 +50,7 @@ private:
     int m_receivedPos = 0;
     std::thread m_thread;
 };
+
+// Plugs a device with the calculator's ids on the simulated bus whose node leads to the
+// responder's line; its port name, or an empty string.
+QString plugAsCalculator(SimulatedUsb &usb, const MinimalResponder &responder);

@@ -56,6 +56,10 @@ CUlvoCalc::CUlvoCalc(QObject *parent)
     , decoder(std::make_shared<FrameDecoder>())
     , reader(std::make_shared<PortReader>())
 {
+    // Progress crosses to the main thread queued.
+    static const int progressType = qRegisterMetaType<TransferProgress>();
+    Q_UNUSED(progressType)
+    m_progress.setSink([this](const TransferProgress &state) { emit progress(state); });
 }
 
 CUlvoCalc::CUlvoCalc(QSerialPortInfo portInfo, QObject *parent)
@@ -74,6 +78,7 @@ CUlvoCalc::CUlvoCalc(std::shared_ptr<QIODevice> transport, LinkTimeouts timeouts
 CUlvoCalc::CUlvoCalc(const CUlvoCalc &other)
     : QObject(other.parent())
 {
+    m_progress.setSink([this](const TransferProgress &state) { emit progress(state); });
     *this = other;
 }
 

@@ -4,6 +4,7 @@
 #include "link/framecodec.h"
 #include "link/linklimits.h"
 #include "link/portreader.h"
+#include "link/transferprogress.h"
 #include "serializeData.pb.h"
 
 #include <QList>
@@ -55,6 +56,12 @@ public:
     bool initialize(std::shared_ptr<QIODevice> transport);
     void setTimeouts(const LinkTimeouts &timeouts) { m_timeouts = timeouts; }
     LinkTimeouts timeouts() const { return m_timeouts; }
+    // Progress of the batch, backup and restore operations, and how to stop them (checked at
+    // every frame and file boundary).
+    void setCancelToken(std::shared_ptr<const CancelToken> token) { m_progress.setCancelToken(std::move(token)); }
+    void setProgressIntervalMs(int ms) { m_progress.setIntervalMs(ms); }
+    // Whether the last operation stopped because a stop was requested.
+    bool wasCancelled() const { return m_progress.wasCancelled(); }
     QString portName();
     QString getName();
 
@@ -103,6 +110,8 @@ signals:
     void errorNotify(QString errorText);
     void fileDeleted(QString fName);
     void fileSend(QPair<QString, int> fInf);
+    // Emitted on the link's thread; receivers elsewhere get it queued.
+    void progress(TransferProgress state);
 
 public slots:
     void onError(QString errorText = QString());
@@ -147,4 +156,6 @@ private:
     // Requests are serialised behind room for the frame header, into one buffer kept from
     // request to request.
     QByteArray txFrame;
+    // Belongs to this link object alone: copies keep their own.
+    ProgressTracker m_progress;
 };

@@ -52,6 +52,10 @@ std::optional<QString> CUlvoCalc::createBackup()
     const QList<UlvoCalc::fileInf> &list = collector.list();
     if (list.isEmpty())
         return std::nullopt;
+    qint64 total = 0;
+    for (const UlvoCalc::fileInf &inf : list)
+        total += qMax(0, inf.size());
+    m_progress.beginOperation(list.size(), total);
 
     const QString folder = QDir::tempPath();
     const QString path = reserveBackupPath(folder);
@@ -70,17 +74,28 @@ std::optional<QString> CUlvoCalc::createBackup()
         QFile::remove(path);
         return std::nullopt;
     };
+    // A stopped backup offers nothing either.
+    auto stop = [this, &fail] {
+        m_progress.markCancelled();
+        return fail(QString());
+    };
     for (const UlvoCalc::fileInf &inf : qAsConst(list)) {
+        if (m_progress.isCancelRequested())
+            return stop();
+        m_progress.beginFile(QString::fromStdString(inf.name()), qMax(0, inf.size()));
         // An empty file has nothing to download; it is kept as an empty entry.
         QByteArray content;
         if (inf.size() != 0) {
             std::optional<QByteArray> data = getData(inf);
+            if (!data && m_progress.isCancelRequested())
+                return stop();
             if (!data)
                 return fail(QString()); // getData has reported why
             content = std::move(*data);
         }
         if (!archive.addEntry(QByteArray::fromStdString(inf.name()), content))
             return fail(QStringLiteral("Can't write backup file"));
+        m_progress.endFile(true);
     }
     if (!archive.close())
         return fail(QStringLiteral("Can't write backup file"));
@@ -90,12 +105,27 @@ std::optional<QString> CUlvoCalc::createBackup()
 void CUlvoCalc::restoreBackup(const QUrl &url)
 {
     const QString path = url.toLocalFile();
+    m_progress.beginOperation(0, 0, TransferProgress::Phase::Checking);
     ZipArchive archive;
     const QString problem = checkBackupArchive(archive, path);
     if (!problem.isEmpty()) {
         onError(QStringLiteral("Invalid backup file: %1 (%2)").arg(path, problem));
         return;
     }
+    // The last moment a stop leaves the calculator as it was.
+    if (m_progress.isCancelRequested()) {
+        m_progress.markCancelled();
+        return;
+    }
+    int entries = 0;
+    qint64 total = 0;
+    for (qint64 i = 0; i < archive.entryCount(); ++i) {
+        if (!archive.isFolder(i)) {
+            ++entries;
+            total += archive.entrySize(i).value_or(0);
+        }
+    }
+    m_progress.beginOperation(entries, total, TransferProgress::Phase::Clearing);
 
     UlvoCalc::calcMsg answer;
     if (!sendCommand(UlvoCalc::calcMsg::CLEAR_FILESYSTEM, answer))
@@ -105,9 +135,11 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
         return;
     }
 
+    m_progress.setPhase(TransferProgress::Phase::Transferring);
     for (qint64 i = 0; i < archive.entryCount(); ++i) {
         if (archive.isFolder(i))
             continue;
+        m_progress.beginFile(QString::fromUtf8(archive.entryName(i)), archive.entrySize(i).value_or(0));
         const std::optional<QByteArray> content = archive.readEntry(i, maxFileSize);
         if (!content) {
             onError(QStringLiteral("Can't read backup file: %1").arg(path));
@@ -116,12 +148,15 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
         UlvoCalc::fileInf inf;
         inf.set_name(archive.entryName(i).toStdString());
         inf.set_size(content->size());
-        if (!sendFile(inf, *content))
+        const bool sent = sendFile(inf, *content);
+        m_progress.endFile(sent);
+        if (!sent)
             break; // the calculator's refusal has been reported
     }
     archive.close();
 
     // The calculator restarts after the clear whatever was sent.
+    m_progress.setPhase(TransferProgress::Phase::Rebooting);
     if (!sendCommand(UlvoCalc::calcMsg::REBOOT, answer))
         return;
     if (answer.type() != UlvoCalc::calcMsg::SUCCESS) {
@@ -131,6 +166,7 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
     port->close();
     if (decoder)
         decoder->clear();
+    m_progress.setPhase(TransferProgress::Phase::Waiting);
     QThread::msleep(static_cast<unsigned long>(std::max(0, m_timeouts.rebootMs)));
     if (!port->open(QIODevice::ReadWrite))
         onError(QStringLiteral("Can't connect to device"));

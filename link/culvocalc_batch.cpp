@@ -4,6 +4,8 @@
 #include "link/plainfilename.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QSaveFile>
 
 namespace {
@@ -67,9 +69,22 @@ QString CUlvoCalc::convertToSfn(QString name)
 
 void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
 {
+    qint64 total = 0;
+    for (const auto &file : files)
+        total += QFileInfo(QUrl::fromLocalFile(file.first).toLocalFile()).size();
+    m_progress.beginOperation(files.size(), total);
     for (const auto &file : files) {
+        // The file in flight has completed; the next one is not begun.
+        if (m_progress.isCancelRequested()) {
+            m_progress.markCancelled();
+            return;
+        }
         const QString path = QUrl::fromLocalFile(file.first).toLocalFile();
         const QString calcName = convertToSfn(file.second);
+        m_progress.beginFile(calcName, QFileInfo(path).size());
+        // Every way out of this file closes its count.
+        bool sent = false;
+        const auto endFile = qScopeGuard([this, &sent] { m_progress.endFile(sent); });
         QFile local(path);
         if (!local.open(QIODevice::ReadOnly)) {
             onError(QStringLiteral("Can't read file: %1").arg(path));
@@ -85,7 +100,8 @@ void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
             onError(QStringLiteral("File is too large: %1").arg(path));
             continue;
         }
-        if (sendFile(makeFileInf(calcName, content.size()), content))
+        sent = sendFile(makeFileInf(calcName, content.size()), content);
+        if (sent)
             emit fileSend(qMakePair(calcName, content.size()));
     }
 }
@@ -93,7 +109,18 @@ void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
 QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QString destDir)
 {
     QList<QUrl> written;
+    qint64 total = 0;
+    for (const auto &file : files)
+        total += qMax(0, file.second);
+    m_progress.beginOperation(files.size(), total);
     for (const auto &file : files) {
+        if (m_progress.isCancelRequested()) {
+            m_progress.markCancelled();
+            break;
+        }
+        m_progress.beginFile(file.first, qMax(0, file.second));
+        bool saved = false;
+        const auto endFile = qScopeGuard([this, &saved] { m_progress.endFile(saved); });
         // The calculator's name becomes the local name as it is, so it must stay in destDir.
         if (!isPlainFileName(file.first)) {
             onError(QStringLiteral("Invalid file name: %1").arg(file.first));
@@ -103,8 +130,14 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
         const std::optional<QByteArray> content = file.second == 0
             ? std::optional<QByteArray>(QByteArray())
             : getData(makeFileInf(file.first, file.second));
-        if (!content)
+        if (!content) {
+            // Stopped within the file: nothing of it is written and no further file is asked for.
+            if (m_progress.isCancelRequested()) {
+                m_progress.markCancelled();
+                break;
+            }
             continue;
+        }
         // Only a complete download replaces the local file.
         const QString path = destDir + QLatin1Char('/') + file.first;
         QSaveFile local(path);
@@ -114,6 +147,7 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
             continue;
         }
         written.append(QUrl::fromLocalFile(path));
+        saved = true;
     }
     return written;
 }
@@ -128,9 +162,15 @@ void CUlvoCalc::genDelFilesRequest(QList<QPair<QString, int>> files)
 
 QPair<QString, QString> CUlvoCalc::genGetFileString(QPair<QString, int> file)
 {
+    m_progress.beginOperation(1, qMax(0, file.second));
+    m_progress.beginFile(file.first, qMax(0, file.second));
     const std::optional<QByteArray> content = getData(makeFileInf(file.first, file.second));
-    if (!content)
+    m_progress.endFile(content.has_value());
+    if (!content) {
+        if (m_progress.isCancelRequested())
+            m_progress.markCancelled();
         return {};
+    }
     // Program text ends at the first NUL byte.
     const int nul = content->indexOf('\0');
     return {file.first, QString::fromLatin1(nul < 0 ? *content : content->left(nul))};
@@ -141,5 +181,7 @@ void CUlvoCalc::genSendFileString(const QString &name, const QString &text)
     QByteArray bytes = text.toLatin1();
     if (!bytes.endsWith('\n'))
         bytes.append('\n');
-    sendFile(makeFileInf(name, bytes.size()), bytes);
+    m_progress.beginOperation(1, bytes.size());
+    m_progress.beginFile(name, bytes.size());
+    m_progress.endFile(sendFile(makeFileInf(name, bytes.size()), bytes));
 }

@@ -32,8 +32,14 @@ std::optional<QByteArray> CUlvoCalc::getData(UlvoCalc::fileInf inf)
         if (!payload)
             return std::nullopt;
         // Parsed where it lies in the receive buffer.
-        switch (assembly.take(QByteArray::fromRawData(payload->data, payload->size))) {
+        const DownloadAssembly::Step step = assembly.take(QByteArray::fromRawData(payload->data, payload->size));
+        const bool goOn = m_progress.frameMoved(chunkSize);
+        switch (step) {
         case DownloadAssembly::Step::NeedMore:
+            // Stopped: without the ack the calculator sends nothing more, and it takes the next
+            // request as the start of a new exchange.
+            if (!goOn)
+                return std::nullopt;
             sendAck();
             break;
         case DownloadAssembly::Step::Complete:
@@ -72,6 +78,8 @@ bool CUlvoCalc::sendFile(UlvoCalc::fileInf inf, const QByteArray &data)
         offset += chunkSize;
         if (!writeRequest(frameMsg) || !isAccepted())
             return false;
+        // An upload cannot be aborted once begun: a stop takes effect before the next file.
+        m_progress.frameMoved(n);
         if (offset > data.size())
             return true;
     }

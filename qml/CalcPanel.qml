@@ -21,6 +21,7 @@ Rectangle {
             objectName: "fileListView"
             width: panel.width
             enabled: !panel.busy
+            opacity: panel.busy ? 0.5 : 1 // greyed out while an operation runs
             model: calcModel
             spacing: 5
             currentIndex: calcModel.currentIndex

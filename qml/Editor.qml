@@ -227,6 +227,13 @@ ApplicationWindow {
         background: Rectangle {
             color: appColors.tableRowFirst
         }
+
+        OperationProgress {
+            objectName: "editorProgress"
+            anchors.fill: parent
+            session: typeof calcSession !== "undefined" ? calcSession : null
+            kinds: ["editorOpen", "editorSend"]
+        }
     }
 
     RowLayout {

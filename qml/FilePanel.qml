@@ -59,6 +59,7 @@ Rectangle {
         objectName: "tableView"
         anchors.fill: parent
         enabled: !panel.busy
+        opacity: panel.busy ? 0.5 : 1 // greyed out while an operation runs
         model: fileModel
         selectionMode: C1.SelectionMode.ExtendedSelection
         backgroundVisible: false

@@ -239,7 +239,8 @@ ApplicationWindow {
     BusyIndicator {
         objectName: "busyIndicator"
         anchors.centerIn: content
-        running: root.busy
+        // A transfer that reports its progress shows a bar instead.
+        running: root.busy && !calcSession.hasProgress
         visible: running
     }
 
@@ -255,6 +256,12 @@ ApplicationWindow {
         elide: Text.ElideRight
         background: Rectangle {
             color: appColors.tableRowFirst
+        }
+
+        OperationProgress {
+            objectName: "operationProgress"
+            anchors.fill: parent
+            session: calcSession
         }
     }
 

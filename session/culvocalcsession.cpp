@@ -135,6 +135,7 @@ void CUlvoCalcSession::addCalc(QSerialPortInfo portInfo)
     // which may take seconds with a calculator that does not answer, has ended on its thread.
     auto *worker = new CUlvoWorker(portInfo);
     connect(worker, &CUlvoWorker::errorNotify, this, &CUlvoCalcSession::onErrorChange);
+    connect(worker, &CUlvoWorker::progress, this, &CUlvoCalcSession::onWorkerProgress);
     raiseWindow();
     workers.append(worker);
     calcModel->pushBack(portInfo.portName() + connectingHint);
@@ -199,6 +200,7 @@ void CUlvoCalcSession::onIndexChange(int newIndex)
     currentIndex = newIndex;
     refillFileModel();
     emit indexChanged(oldIndex, newIndex);
+    emit progressChange();
 }
 
 void CUlvoCalcSession::onFilesListChange()
@@ -301,6 +303,28 @@ bool CUlvoCalcSession::refuseWhenWorkerRunning(const CUlvoWorker *worker)
     return true;
 }
 
+namespace {
+
+OperationProgress::Kind kindOf(void (CUlvoWorker::*operation)())
+{
+    using Kind = OperationProgress::Kind;
+    if (operation == &CUlvoWorker::getFiles)
+        return Kind::Download;
+    if (operation == &CUlvoWorker::sendFiles)
+        return Kind::Send;
+    if (operation == &CUlvoWorker::createBackup)
+        return Kind::Backup;
+    if (operation == &CUlvoWorker::restoreBackup)
+        return Kind::Restore;
+    if (operation == &CUlvoWorker::getFileForEdit)
+        return Kind::EditorOpen;
+    if (operation == &CUlvoWorker::sendFileFromEdit)
+        return Kind::EditorSend;
+    return Kind::None;
+}
+
+} // namespace
+
 void CUlvoCalcSession::startOperation(CUlvoWorker *worker, WorkerSlot operation,
                                       SessionSlot refresh, SessionSlot endHandler, Relay relay,
                                       Busy busy)
@@ -309,6 +333,8 @@ void CUlvoCalcSession::startOperation(CUlvoWorker *worker, WorkerSlot operation,
     Operation &running = operations[thread];
     running.worker = worker;
     running.busy = busy;
+    worker->clearCancel();
+    progressOf.insert(worker, OperationProgress(kindOf(operation)));
     worker->moveToThread(thread);
 
     if (relay == Relay::Backup)
@@ -340,10 +366,44 @@ void CUlvoCalcSession::onOperationThreadFinished()
     // The worker is free again before anyone learns of the end, so a request made in answer to
     // the end is not refused.
     const QScopedValueRollback<CUlvoWorker *> ending(endingOperationWorker, operation.worker);
-    if (operation.endHandler)
+    const OperationProgress ended = progressOf.take(operation.worker);
+    if (operation.worker == selectedWorker())
+        emit progressChange();
+    // A stopped operation says what it did instead of what it would have done.
+    if (ended.state().cancelled)
+        onStatusChange(ended.cancelledText());
+    else if (operation.endHandler)
         (this->*operation.endHandler)();
     if (operation.busy == Busy::Counted)
         onIAmNotBusy();
+}
+
+void CUlvoCalcSession::onWorkerProgress(const TransferProgress &state)
+{
+    auto *worker = qobject_cast<CUlvoWorker *>(sender());
+    const auto it = progressOf.find(worker);
+    // A report that crossed the end of its operation is dropped.
+    if (it == progressOf.end())
+        return;
+    it->take(state);
+    if (worker == selectedWorker())
+        emit progressChange();
+}
+
+const OperationProgress &CUlvoCalcSession::shownProgress() const
+{
+    static const OperationProgress none;
+    const auto it = progressOf.constFind(selectedWorker());
+    return it == progressOf.cend() ? none : *it;
+}
+
+void CUlvoCalcSession::cancelOperation()
+{
+    CUlvoWorker *worker = selectedWorker();
+    if (!worker || !progressOf.contains(worker) || !progressOf.value(worker).canCancel())
+        return;
+    worker->requestCancel();
+    onStatusChange(QStringLiteral("Cancelling..."));
 }
 
 CUlvoWorker *CUlvoCalcSession::endingWorker() const

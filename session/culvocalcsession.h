@@ -11,6 +11,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "session/operationprogress.h"
+
 class CUlvoWorker;
 class PortWatcher;
 class QThread;
@@ -31,6 +33,17 @@ class CUlvoCalcSession : public QObject
     Q_PROPERTY(bool isBusy READ getIsBusy WRITE setIsBusy NOTIFY isBusyChange)
     Q_PROPERTY(QString statusLineText READ getStatusLineText WRITE setStatusLineText
                    NOTIFY statusLineTextChange)
+    // The selected calculator's running operation, as it goes; all reset when it ends.
+    Q_PROPERTY(bool hasProgress READ hasProgress NOTIFY progressChange)
+    Q_PROPERTY(QString operationKind READ operationKind NOTIFY progressChange)
+    Q_PROPERTY(QString progressFileName READ progressFileName NOTIFY progressChange)
+    Q_PROPERTY(int progressFileIndex READ progressFileIndex NOTIFY progressChange)
+    Q_PROPERTY(int progressFileCount READ progressFileCount NOTIFY progressChange)
+    Q_PROPERTY(qint64 progressBytesDone READ progressBytesDone NOTIFY progressChange)
+    Q_PROPERTY(qint64 progressBytesTotal READ progressBytesTotal NOTIFY progressChange)
+    Q_PROPERTY(int progressSecondsLeft READ progressSecondsLeft NOTIFY progressChange)
+    Q_PROPERTY(QString progressText READ progressText NOTIFY progressChange)
+    Q_PROPERTY(bool canCancel READ canCancel NOTIFY progressChange)
 
 public:
     using FileInf = QPair<QString, int>;
@@ -57,6 +70,19 @@ public:
     void setIsBusy(bool busy);
     QString getStatusLineText() const { return statusLineText; }
     void setStatusLineText(const QString &text);
+
+    bool hasProgress() const { return shownProgress().hasReported(); }
+    QString operationKind() const { return shownProgress().kindName(); }
+    QString progressFileName() const { return shownProgress().state().fileName; }
+    int progressFileIndex() const { return shownProgress().state().fileIndex; }
+    int progressFileCount() const { return shownProgress().state().fileCount; }
+    qint64 progressBytesDone() const { return shownProgress().state().bytesDone; }
+    qint64 progressBytesTotal() const { return shownProgress().state().bytesTotal; }
+    int progressSecondsLeft() const { return shownProgress().secondsLeft(); }
+    QString progressText() const { return shownProgress().hasReported() ? shownProgress().text() : QString(); }
+    bool canCancel() const { return shownProgress().canCancel(); }
+    // Stops the selected calculator's operation at its next frame or file, where it can be.
+    Q_INVOKABLE void cancelOperation();
 
     // Sending files to the calculator.
     Q_INVOKABLE bool isFileExist(QString name);
@@ -109,6 +135,7 @@ signals:
     void errorChange();
     void isBusyChange();
     void statusLineTextChange();
+    void progressChange();
     void openEditFromCalc(QString fileName, QString fileData);
     void backupLoaded(QString fileName);
     // The editor's send has ended: sent, or failed with the error in `error`.
@@ -141,6 +168,7 @@ private slots:
     void onOperationThreadFinished();
     // Names and lists a calculator whose first contact has ended.
     void onCalcContacted();
+    void onWorkerProgress(const TransferProgress &state);
 
 private:
     // One threaded operation of one worker.
@@ -177,6 +205,7 @@ private:
     void dropWorkerAt(int index);
     void raiseWindow();
     void refillFileModel();
+    const OperationProgress &shownProgress() const;
 
     int currentIndex = -1;
     QList<FileInf> selectedFiles;
@@ -200,6 +229,8 @@ private:
 
     // Running operation threads and the worker each one runs.
     QHash<QThread *, Operation> operations;
+    // Progress of each worker's running operation.
+    QHash<const CUlvoWorker *, OperationProgress> progressOf;
     // Workers whose port could not be opened and the user has been told so.
     QSet<const CUlvoWorker *> openFailureReported;
     bool inPoll = false;

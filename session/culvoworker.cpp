@@ -18,12 +18,19 @@ public:
         : link(port, worker)
         , relay(QObject::connect(&link, &CUlvoCalc::errorNotify, worker, &CUlvoWorker::errorNotify))
         , watch(QObject::connect(&link, &CUlvoCalc::errorNotify, [this] { reported = true; }))
+        , progress(QObject::connect(&link, &CUlvoCalc::progress, worker, &CUlvoWorker::progress))
     {
+    }
+    OperationLink(const QSerialPortInfo &port, CUlvoWorker *worker, std::shared_ptr<const CancelToken> cancel)
+        : OperationLink(port, worker)
+    {
+        link.setCancelToken(std::move(cancel));
     }
     ~OperationLink()
     {
         QObject::disconnect(relay);
         QObject::disconnect(watch);
+        QObject::disconnect(progress);
     }
     CUlvoCalc *operator->() { return &link; }
     // Whether the link has reported an error during this operation.
@@ -34,6 +41,7 @@ private:
     bool reported = false;
     QMetaObject::Connection relay;
     QMetaObject::Connection watch;
+    QMetaObject::Connection progress;
 };
 
 } // namespace
@@ -41,7 +49,18 @@ private:
 CUlvoWorker::CUlvoWorker(QSerialPortInfo portInfo, QObject *parent)
     : QObject(parent)
     , port(std::move(portInfo))
+    , cancelToken(std::make_shared<CancelToken>())
 {
+}
+
+void CUlvoWorker::requestCancel()
+{
+    cancelToken->request();
+}
+
+void CUlvoWorker::clearCancel()
+{
+    cancelToken->reset();
 }
 
 CUlvoWorker::~CUlvoWorker() = default;
@@ -117,7 +136,7 @@ void CUlvoWorker::finishOperation()
 void CUlvoWorker::sendFiles()
 {
     {
-        OperationLink link(port, this);
+        OperationLink link(port, this, cancelToken);
         link->genSendFilesRequest(sendFilesList);
         setCachedFiles(link->getFilesInfo());
     }
@@ -127,7 +146,7 @@ void CUlvoWorker::sendFiles()
 void CUlvoWorker::getFiles()
 {
     {
-        OperationLink link(port, this);
+        OperationLink link(port, this, cancelToken);
         link->genGetFilesRequest(filesList, destFolder);
     }
     finishOperation();
@@ -159,9 +178,11 @@ void CUlvoWorker::setDeviceName()
 void CUlvoWorker::getFileForEdit()
 {
     {
-        OperationLink link(port, this);
+        OperationLink link(port, this, cancelToken);
         const QPair<QString, QString> file = link->genGetFileString(filesList.value(0));
-        emit fileForEditRecv(file.first, file.second);
+        // A stopped opening opens nothing.
+        if (!link->wasCancelled())
+            emit fileForEditRecv(file.first, file.second);
     }
     finishOperation();
 }
@@ -169,7 +190,7 @@ void CUlvoWorker::getFileForEdit()
 void CUlvoWorker::sendFileFromEdit()
 {
     {
-        OperationLink link(port, this);
+        OperationLink link(port, this, cancelToken);
         link->genSendFileString(editFileName, editFileData);
         setCachedFiles(link->getFilesInfo());
     }
@@ -179,7 +200,7 @@ void CUlvoWorker::sendFileFromEdit()
 void CUlvoWorker::createBackup()
 {
     {
-        OperationLink link(port, this);
+        OperationLink link(port, this, cancelToken);
         if (const std::optional<QString> path = link->createBackup())
             emit backupLoaded(*path);
     }
@@ -189,7 +210,7 @@ void CUlvoWorker::createBackup()
 void CUlvoWorker::restoreBackup()
 {
     {
-        OperationLink link(port, this);
+        OperationLink link(port, this, cancelToken);
         link->restoreBackup(backupUrl);
         setCachedFiles(link->getFilesInfo());
     }

@@ -8,6 +8,11 @@
 #include <QString>
 #include <QUrl>
 
+#include <memory>
+
+struct TransferProgress;
+class CancelToken;
+
 // One attached calculator: its port and the name and file list last read from it. Every
 // operation, the first contact included, opens a link of its own for its one exchange and closes
 // it again, so no port stays open between operations. An operation runs on the thread the
@@ -31,6 +36,10 @@ public:
     // it opened); and whether it could not, so a later poll may try again.
     QString getOpenFailure() const;
     bool isUnreachable() const;
+    // Asks the running operation to stop at its next frame or file; safe from any thread.
+    void requestCancel();
+    // Before an operation starts: no stop requested.
+    void clearCancel();
 
     // Inputs of the operations, written by the session while no operation of this worker runs.
     QList<SendPair> sendFilesList;
@@ -46,6 +55,8 @@ signals:
     void backupLoaded(QString fileName);
     void finished();
     void errorNotify(QString errorText);
+    // The link's progress, emitted on the operation's thread.
+    void progress(TransferProgress state);
 
 public slots:
     // Reads the calculator's name and file list; reports nothing through errorNotify (a
@@ -73,4 +84,5 @@ private:
     QList<FileInf> filesInfo;
     QString openFailure;
     bool unreachable = false;
+    const std::shared_ptr<CancelToken> cancelToken;
 };

@@ -649,7 +649,11 @@ TestCase {
         compare(child("menuButton").enabled, false)
         compare(child("calcPanel").listView.enabled, false)
         compare(table().enabled, false)
-        compare(child("busyIndicator").visible, true)
+        // A download reports its progress: a bar instead of the spinner, the lists greyed out.
+        tryCompare(child("operationProgress"), "visible", true, transferTimeout)
+        compare(child("busyIndicator").visible, false)
+        verify(child("calcPanel").listView.opacity < 1)
+        verify(table().opacity < 1)
         compare(child("contextMenuArea").enabled, true)
         compare(child("fileDropArea").enabled, true)
 

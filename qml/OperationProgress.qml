@@ -1,0 +1,78 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.5
+import QtQuick.Layouts 1.3
+import QtQuick.Window 2.15
+
+// The running operation of the selected calculator, over the status line it belongs to: what it
+// is doing in words, a determinate bar, and Cancel (also Escape while the window has focus).
+Rectangle {
+    id: progress
+
+    // The session whose progress is shown; nothing is shown without one.
+    property var session: null
+    // Operation kinds shown here; empty: every kind.
+    property var kinds: []
+    readonly property bool active: session !== null && session.hasProgress
+                                   && (kinds.length === 0 || kinds.indexOf(session.operationKind) >= 0)
+    readonly property real fraction: active && session.progressBytesTotal > 0
+                                     ? session.progressBytesDone / session.progressBytesTotal : 0
+    // Why Cancel is unavailable, when it is.
+    readonly property string cancelBlockedReason: !active || session.canCancel ? ""
+        : session.operationKind === "restore"
+          ? "The calculator's files have been cleared: the restore can no longer be stopped"
+          : "The calculator cannot stop a file while it is being sent"
+
+    visible: active
+    color: "#ffffff"
+
+    // Escape while this window has focus. (A window shortcut is not matched from inside the
+    // window's footer, so the application's shortcut map is asked and the window checked here.)
+    Shortcut {
+        sequence: "Esc"
+        context: Qt.ApplicationShortcut
+        enabled: progress.active && progress.session.canCancel && progress.Window.active
+        onActivated: progress.session.cancelOperation()
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        anchors.leftMargin: 10
+        anchors.rightMargin: 6
+        spacing: 10
+
+        Label {
+            objectName: "progressText"
+            Layout.fillWidth: true
+            text: progress.active ? progress.session.progressText : ""
+            font.pixelSize: 14
+            elide: Text.ElideRight
+        }
+        ProgressBar {
+            objectName: "progressBar"
+            Layout.preferredWidth: 220
+            from: 0
+            to: 1
+            value: progress.fraction
+        }
+        Button {
+            id: cancelButton
+            objectName: "cancelButton"
+            text: "Cancel"
+            padding: 4
+            Layout.preferredHeight: progress.height - 4
+            enabled: progress.active && progress.session.canCancel
+            onClicked: progress.session.cancelOperation()
+
+            // A disabled button gets no hover of its own: this area tells why it is disabled.
+            MouseArea {
+                id: blockedHover
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.NoButton
+                visible: progress.cancelBlockedReason !== ""
+            }
+            ToolTip.visible: blockedHover.containsMouse
+            ToolTip.text: progress.cancelBlockedReason
+        }
+    }
+}
