@@ -67,8 +67,14 @@ TestCase {
         return index
     }
 
+    // A dialog or window created on first use, once the window has created it.
+    function createdChild(name, timeout) {
+        tryVerify(function () { return findChild(win, name) !== null }, timeout, "no child " + name)
+        return child(name)
+    }
+
     function choose(dialogName, urls) {
-        var dialog = child(dialogName)
+        var dialog = createdChild(dialogName, pollTimeout)
         tryCompare(dialog, "visible", true)
         dialog.clearSelection()
         for (var i = 0; i < urls.length; ++i)
@@ -156,7 +162,7 @@ TestCase {
         var dir = testTools.makeTempDir()
         simulator.setReplyDelay(calc, 0)
         mouseClick(child("createBackupButton"))
-        tryCompare(child("backupSaveDialog"), "visible", true, transferTimeout)
+        tryCompare(createdChild("backupSaveDialog", transferTimeout), "visible", true, transferTimeout)
         choose("backupSaveDialog", [testTools.urlOf(dir + "/saved.ubk")])
         tryCompare(calcSession, "isBusy", false, transferTimeout)
         simulator.setReplyDelay(calc, 5)
@@ -175,6 +181,8 @@ TestCase {
     // The editor's status line carries its own send; the file in flight cannot be stopped.
     function test_editorStatusLineShowsSend() {
         var calc = plugSlowCalculator("ULVO-S", { "A.UCB": "1\n" })
+        // Created as on first use: the test drives it without opening it.
+        child("editorLoader").active = true
         var editor = child("editor")
         var editorProgress = findChild(editor, "editorProgress")
         verify(editorProgress !== null)
