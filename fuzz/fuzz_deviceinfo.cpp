@@ -1,4 +1,5 @@
 // Any answer to GET_DEVICE_INF: read or refused, and a chunk size the link can frame.
+#include "exchangeinput.h"
 #include "fuzzcheck.h"
 #include "link/deviceinfo.h"
 #include "link/linklimits.h"

@@ -28,7 +28,8 @@ stage() {
 
 tsan_tests() {
   cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DULVO_TSAN=ON >/dev/null
-  cmake --build build-tsan -j"$jobs" --target tst_session_logic tst_session_tracking tst_session_operations
+  cmake --build build-tsan -j"$jobs" --target tst_session_logic tst_session_tracking tst_session_operations \
+    tst_session_progress
   cd build-tsan && ctest --output-on-failure -j"$jobs" -L session
 }
 

@@ -362,7 +362,7 @@ void TestCli::backupWritesOneArchivePerCalculator()
     QVERIFY(QDir(work->path()).mkdir("saved"));
 
     const ToolRun run = tool({"backup", "--all", "-o", "saved"});
-    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
     QVERIFY2(run.out.contains("DESK-3: ok. Nothing to back up"), qPrintable(run.out));
     QCOMPARE(QDir(path("saved")).entryList(QDir::Files).size(), 2);
     const QString date = QDate::currentDate().toString(Qt::ISODate);

@@ -11,14 +11,22 @@
 Q_DECLARE_METATYPE(UlvoCalc::calcMsg::errType)
 Q_DECLARE_METATYPE(UlvoCalc::calcMsg::msgType)
 
-// Waits short enough for a test run, long enough for a loaded machine.
+// Waits short enough for a test run, long enough for a loaded machine. Sanitizer builds run
+// several times slower, two tests at once: there a wait that a healthy exchange never comes near
+// in a normal build can expire mid-transfer.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr int testTimeScale = 4;
+#else
+constexpr int testTimeScale = 1;
+#endif
+
 inline LinkTimeouts testTimeouts()
 {
     LinkTimeouts t;
-    t.replyStartMs = 1000;
-    t.framePieceMs = 1000;
-    t.frameTotalMs = 4000;
-    t.writeMs = 2000;
+    t.replyStartMs = 1000 * testTimeScale;
+    t.framePieceMs = 1000 * testTimeScale;
+    t.frameTotalMs = 4000 * testTimeScale;
+    t.writeMs = 2000 * testTimeScale;
     t.rebootMs = 400;
     return t;
 }
