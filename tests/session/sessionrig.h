@@ -59,6 +59,17 @@ struct SessionRig {
             QTest::qWaitFor([&] { return contacted.count() >= added; }, 15000);
     }
 
+    // Backs up the selected calculator and returns the archive the session offers ("" when none).
+    QString backupArchive()
+    {
+        QSignalSpy loaded(session.get(), &CUlvoCalcSession::backupLoaded);
+        log.clear();
+        session->createBackup();
+        if (!waitIdle() || loaded.count() != 1)
+            return QString();
+        return loaded.last().first().toString();
+    }
+
     QStringList fileNames() const
     {
         QStringList names;
