@@ -6,7 +6,7 @@ import QtQuick.Window 2.15
 // The running operation of the selected calculator, over the status line it belongs to: what it
 // is doing in words, a determinate bar, and Cancel (also Escape while the window has focus).
 Rectangle {
-    id: progress
+    id: operationView
 
     // The session whose progress is shown; nothing is shown without one.
     property var session: null
@@ -30,49 +30,61 @@ Rectangle {
     Shortcut {
         sequence: "Esc"
         context: Qt.ApplicationShortcut
-        enabled: progress.active && progress.session.canCancel && progress.Window.active
-        onActivated: progress.session.cancelOperation()
+        enabled: operationView.active && operationView.session.canCancel && operationView.Window.active
+        onActivated: operationView.session.cancelOperation()
     }
 
-    RowLayout {
+    // The bar and its button are made when an operation first reports progress, and kept: most
+    // starts of the program never need them, and the window's first frame should not wait for them.
+    onActiveChanged: {
+        if (active)
+            parts.active = true
+    }
+
+    // (Inside the loader, its own "progress" property would hide an id of that name.)
+    Loader {
+        id: parts
         anchors.fill: parent
         anchors.leftMargin: 10
         anchors.rightMargin: 6
-        spacing: 10
+        active: false
+        sourceComponent: RowLayout {
+            spacing: 10
 
-        Label {
-            objectName: "progressText"
-            Layout.fillWidth: true
-            text: progress.active ? progress.session.progressText : ""
-            font.pixelSize: 14
-            elide: Text.ElideRight
-        }
-        ProgressBar {
-            objectName: "progressBar"
-            Layout.preferredWidth: 220
-            from: 0
-            to: 1
-            value: progress.fraction
-        }
-        Button {
-            id: cancelButton
-            objectName: "cancelButton"
-            text: "Cancel"
-            padding: 4
-            Layout.preferredHeight: progress.height - 4
-            enabled: progress.active && progress.session.canCancel
-            onClicked: progress.session.cancelOperation()
-
-            // A disabled button gets no hover of its own: this area tells why it is disabled.
-            MouseArea {
-                id: blockedHover
-                anchors.fill: parent
-                hoverEnabled: true
-                acceptedButtons: Qt.NoButton
-                visible: progress.cancelBlockedReason !== ""
+            Label {
+                objectName: "progressText"
+                Layout.fillWidth: true
+                text: operationView.active ? operationView.session.progressText : ""
+                font.pixelSize: 14
+                elide: Text.ElideRight
             }
-            ToolTip.visible: blockedHover.containsMouse
-            ToolTip.text: progress.cancelBlockedReason
+            ProgressBar {
+                objectName: "progressBar"
+                Layout.preferredWidth: 220
+                from: 0
+                to: 1
+                value: operationView.fraction
+            }
+            Button {
+                id: cancelButton
+                objectName: "cancelButton"
+                text: "Cancel"
+                padding: 4
+                Layout.preferredHeight: operationView.height - 4
+                enabled: operationView.active && operationView.session.canCancel
+                onClicked: operationView.session.cancelOperation()
+
+                // A disabled button gets no hover of its own: this area tells why it is disabled.
+                MouseArea {
+                    id: blockedHover
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.NoButton
+                    visible: operationView.cancelBlockedReason !== ""
+                }
+                ToolTip.visible: blockedHover.containsMouse
+                ToolTip.text: operationView.cancelBlockedReason
+            }
         }
     }
 }

@@ -107,37 +107,40 @@ ApplicationWindow {
                 objectName: "menuButton"
                 image: "qrc:/images/x1/menu.png"
                 tip: "Menu"
-                tipHidden: optionsMenu.visible
+                tipHidden: optionsMenu.item !== null && optionsMenu.item.visible
                 onClicked: optionsMenu.open()
 
-                Menu {
+                // Created on the first click: most sessions never open it.
+                LazyLoader {
                     id: optionsMenu
-                    objectName: "optionsMenu"
-                    x: menuButton.width - width
-                    y: menuButton.height
-                    font.pixelSize: 15
+                    sourceComponent: Menu {
+                        objectName: "optionsMenu"
+                        x: menuButton.width - width
+                        y: menuButton.height
+                        font.pixelSize: 15
 
-                    MenuItem {
-                        objectName: "aboutItem"
-                        text: "About"
-                        onTriggered: aboutDialog.open()
-                    }
-                    MenuItem {
-                        objectName: "changeNameItem"
-                        text: "Change device name"
-                        onTriggered: {
-                            if (!root.calcConnected) {
-                                root.setStatus("Calculator is not connected")
-                                return
-                            }
-                            root.clearStatus()
-                            changeNameDialog.open()
+                        MenuItem {
+                            objectName: "aboutItem"
+                            text: "About"
+                            onTriggered: aboutDialog.open()
                         }
-                    }
-                    MenuItem {
-                        objectName: "closeItem"
-                        text: "Close program"
-                        onTriggered: root.close()
+                        MenuItem {
+                            objectName: "changeNameItem"
+                            text: "Change device name"
+                            onTriggered: {
+                                if (!root.calcConnected) {
+                                    root.setStatus("Calculator is not connected")
+                                    return
+                                }
+                                root.clearStatus()
+                                changeNameDialog.open()
+                            }
+                        }
+                        MenuItem {
+                            objectName: "closeItem"
+                            text: "Close program"
+                            onTriggered: root.close()
+                        }
                     }
                 }
             }
