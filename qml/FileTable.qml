@@ -36,6 +36,7 @@ FocusScope {
     }
 
     activeFocusOnTab: true
+    Accessible.role: Accessible.Table
     onModelChanged: rowSelection.clear()
 
     RowSelection {
