@@ -206,6 +206,22 @@ FocusScope {
             y: 1
             height: table.height - 2
             policy: listView.contentHeight > listView.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            padding: 0
+            // A grey track and a bordered handle, as the desktop table this one replaces drew them.
+            background: Rectangle {
+                implicitWidth: 18
+                color: "#dddddd"
+                border.color: "#aaaaaa"
+            }
+            contentItem: Rectangle {
+                implicitWidth: 18
+                border.color: "#a0a0a0"
+                gradient: Gradient {
+                    orientation: Gradient.Horizontal
+                    GradientStop { position: 0.0; color: scrollBar.pressed ? "#dcdcdc" : "#f2f2f2" }
+                    GradientStop { position: 1.0; color: scrollBar.pressed ? "#d0d0d0" : "#e7e7e7" }
+                }
+            }
         }
 
         delegate: Rectangle {
