@@ -28,6 +28,11 @@ FocusScope {
         listView.positionViewAtIndex(row, mode)
     }
 
+    function showFromTop() {
+        listView.forceLayout()
+        listView.positionViewAtBeginning()
+    }
+
     // The row under a point of the table, -1 for none.
     function rowAt(x, y) {
         if (y < headerHeight)
@@ -38,7 +43,6 @@ FocusScope {
     activeFocusOnTab: true
     Accessible.role: Accessible.Table
     onModelChanged: rowSelection.clear()
-
     RowSelection {
         id: rowSelection
         rowCount: listView.count
@@ -48,7 +52,13 @@ FocusScope {
         target: listView.model
         ignoreUnknownSignals: true
         function onRowsInserted(parent, first, last) { rowSelection.rowsInserted(first, last) }
-        function onRowsRemoved(parent, first, last) { rowSelection.rowsRemoved(first, last) }
+        function onRowsRemoved(parent, first, last) {
+            rowSelection.rowsRemoved(first, last)
+            // An emptied list starts again at the top: the next calculator's files show from
+            // their first, once the view has laid them out.
+            if (listView.model.rowCount() === 0)
+                Qt.callLater(table.showFromTop)
+        }
         function onRowsMoved(parent, start, end, destination, row) { rowSelection.rowsMoved(start, end, row) }
         function onModelReset() { rowSelection.clear() }
         function onLayoutChanged() { rowSelection.clear() }

@@ -274,6 +274,19 @@ Item {
             compare(rows.length, last - 6 + 1)
         }
 
+        // Another calculator's files replace the list: they show from the top.
+        function test_refilledListShowsFromTheTop() {
+            fill(40)
+            mouseClick(table, 60, yOfRow(0))
+            keyClick(Qt.Key_End)
+            verify(!rowVisible(0))
+            files.clear()
+            for (var i = 0; i < 40; ++i)
+                files.append({ nameRole: "OTHER" + i + ".UCB", sizeRole: i })
+            tryCompare(table, "rowCount", 40)
+            tryVerify(function () { return rowVisible(0) }, 1000, "the refilled list starts scrolled down")
+        }
+
         function test_windowShortcutsWhileFocused() {
             mouseClick(table, 60, yOfRow(2))
             verify(table.activeFocus)
