@@ -43,6 +43,7 @@ FocusScope {
     activeFocusOnTab: true
     Accessible.role: Accessible.Table
     onModelChanged: rowSelection.clear()
+
     RowSelection {
         id: rowSelection
         rowCount: listView.count
@@ -66,74 +67,82 @@ FocusScope {
 
     // --- Selection by mouse and keyboard ---
 
-    // Shift+click adds the rows from the anchor, Shift with the arrow keys selects them alone. The
-    // anchor follows the current row, except while Shift and the keys extend the selection.
-    property int anchorRow: -1
-    property bool extending: false
-    // A press on a row and a drag from it: the rows between show the pressed row's state until
-    // the release applies it.
-    property int dragFromRow: -1
-    property int dragToRow: -1
-
     onCurrentRowChanged: {
-        if (!extending)
-            anchorRow = currentRow
+        if (!gestures.extending)
+            gestures.anchorRow = currentRow
     }
 
-    function shownSelected(row) {
-        if (dragToRow >= 0 && row >= Math.min(dragFromRow, dragToRow) && row <= Math.max(dragFromRow, dragToRow))
-            return rowSelection.contains(dragFromRow)
-        return rowSelection.contains(row)
-    }
+    QtObject {
+        id: gestures
 
-    function pressRow(row, modifiers) {
-        var from = anchorRow >= 0 && anchorRow < rowCount ? anchorRow : 0
-        currentRow = row
-        if (modifiers & Qt.ShiftModifier)
-            rowSelection.select(from, row)
-        else if (modifiers & Qt.ControlModifier)
-            rowSelection.contains(row) ? rowSelection.deselect(row) : rowSelection.select(row)
-        else
-            rowSelection.selectOnly(row)
-        dragFromRow = row
-    }
+        // Shift+click adds the rows from the anchor, Shift with the arrow keys selects them
+        // alone. The anchor follows the current row, except while Shift and the keys extend the
+        // selection.
+        property int anchorRow: -1
+        property bool extending: false
+        // A press on a row and a drag from it: the rows between show the pressed row's state
+        // until the release applies it.
+        property int dragFromRow: -1
+        property int dragToRow: -1
 
-    function dragTo(row) {
-        if (dragFromRow < 0 || row < 0 || row === currentRow)
-            return
-        currentRow = row
-        dragToRow = row
-    }
+        function shownSelected(row) {
+            if (dragToRow >= 0 && row >= Math.min(dragFromRow, dragToRow) && row <= Math.max(dragFromRow, dragToRow))
+                return rowSelection.contains(dragFromRow)
+            return rowSelection.contains(row)
+        }
 
-    function endDrag(apply) {
-        if (apply && dragToRow >= 0) {
-            if (rowSelection.contains(dragFromRow))
-                rowSelection.select(dragFromRow, dragToRow)
+        function validAnchor(fallback) {
+            return anchorRow >= 0 && anchorRow < table.rowCount ? anchorRow : fallback
+        }
+
+        function pressRow(row, modifiers) {
+            var from = validAnchor(0)
+            table.currentRow = row
+            if (modifiers & Qt.ShiftModifier)
+                rowSelection.select(from, row)
+            else if (modifiers & Qt.ControlModifier)
+                rowSelection.contains(row) ? rowSelection.deselect(row) : rowSelection.select(row)
             else
-                rowSelection.deselect(dragFromRow, dragToRow)
+                rowSelection.selectOnly(row)
+            dragFromRow = row
         }
-        dragFromRow = -1
-        dragToRow = -1
-    }
 
-    // Moves the current row to target: alone selected, with Shift the rows from the anchor, with
-    // Ctrl the selection stays.
-    function moveTo(target, modifiers) {
-        target = Math.max(0, Math.min(rowCount - 1, target))
-        if (modifiers & Qt.ShiftModifier) {
-            var from = anchorRow >= 0 && anchorRow < rowCount ? anchorRow
-                                                              : Math.max(0, currentRow)
-            extending = true
-            currentRow = target
-            extending = false
-            anchorRow = from
-            rowSelection.selectOnly(from, target)
-        } else {
-            currentRow = target
-            if (!(modifiers & Qt.ControlModifier))
-                rowSelection.selectOnly(target)
+        function dragTo(row) {
+            if (dragFromRow < 0 || row < 0 || row === table.currentRow)
+                return
+            table.currentRow = row
+            dragToRow = row
         }
-        listView.positionViewAtIndex(target, ListView.Contain)
+
+        function endDrag(apply) {
+            if (apply && dragToRow >= 0) {
+                if (rowSelection.contains(dragFromRow))
+                    rowSelection.select(dragFromRow, dragToRow)
+                else
+                    rowSelection.deselect(dragFromRow, dragToRow)
+            }
+            dragFromRow = -1
+            dragToRow = -1
+        }
+
+        // Moves the current row to target: alone selected, with Shift the rows from the anchor,
+        // with Ctrl the selection stays.
+        function moveTo(target, modifiers) {
+            target = Math.max(0, Math.min(table.rowCount - 1, target))
+            if (modifiers & Qt.ShiftModifier) {
+                var from = validAnchor(Math.max(0, table.currentRow))
+                extending = true
+                table.currentRow = target
+                extending = false
+                anchorRow = from
+                rowSelection.selectOnly(from, target)
+            } else {
+                table.currentRow = target
+                if (!(modifiers & Qt.ControlModifier))
+                    rowSelection.selectOnly(target)
+            }
+            listView.positionViewAtIndex(target, ListView.Contain)
+        }
     }
 
     Keys.onPressed: function (event) {
@@ -156,11 +165,20 @@ FocusScope {
         case Qt.Key_End: target = rowCount - 1; break
         default: return
         }
-        moveTo(target, event.modifiers)
+        gestures.moveTo(target, event.modifiers)
         event.accepted = true
     }
 
     // --- Look ---
+
+    component FileCell: Text {
+        height: table.rowHeight
+        color: table.colors.textDark
+        font.pixelSize: 15
+        leftPadding: 10
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
 
     // The frame; the header covers its top line.
     Rectangle {
@@ -240,31 +258,19 @@ FocusScope {
                                                               : table.colors.tableRowFirst
             width: ListView.view.width
             height: table.rowHeight
-            color: table.shownSelected(index)
+            color: gestures.shownSelected(index)
                    ? Qt.tint(rowColor, table.selectionFocused ? table.colors.changeNameDialogSelectionTrans
                                                               : table.colors.changeNameDialogSelectionBWTrans)
                    : rowColor
 
-            Text {
+            FileCell {
                 width: table.nameWidth
-                height: parent.height
                 text: model.nameRole !== undefined ? model.nameRole : ""
-                color: table.colors.textDark
-                font.pixelSize: 15
-                leftPadding: 10
-                verticalAlignment: Text.AlignVCenter
-                elide: Text.ElideRight
             }
-            Text {
+            FileCell {
                 x: table.nameWidth
                 width: table.sizeWidth
-                height: parent.height
                 text: model.sizeRole !== undefined ? String(model.sizeRole) : ""
-                color: table.colors.textDark
-                font.pixelSize: 15
-                leftPadding: 10
-                verticalAlignment: Text.AlignVCenter
-                elide: Text.ElideRight
             }
         }
     }
@@ -284,23 +290,23 @@ FocusScope {
             table.forceActiveFocus()
             var row = table.rowAt(mouse.x, mouse.y)
             if (row >= 0)
-                table.pressRow(row, mouse.modifiers)
+                gestures.pressRow(row, mouse.modifiers)
         }
         onPositionChanged: function (mouse) {
-            if (table.dragFromRow < 0)
+            if (gestures.dragFromRow < 0)
                 return
             var listY = mouse.y - listView.y
             autoScrollStep = listY < 0 ? -1 : listY > listView.height ? 1 : 0
             if (autoScrollStep === 0)
-                table.dragTo(listView.indexAt(0, listY + listView.contentY))
+                gestures.dragTo(listView.indexAt(0, listY + listView.contentY))
         }
         onReleased: {
             autoScrollStep = 0
-            table.endDrag(true)
+            gestures.endDrag(true)
         }
         onCanceled: {
             autoScrollStep = 0
-            table.endDrag(false)
+            gestures.endDrag(false)
         }
         onDoubleClicked: function (mouse) {
             var row = table.rowAt(mouse.x, mouse.y)
@@ -314,7 +320,7 @@ FocusScope {
             interval: 50
             onTriggered: {
                 var row = Math.max(0, Math.min(table.rowCount - 1, table.currentRow + mouseArea.autoScrollStep))
-                table.dragTo(row)
+                gestures.dragTo(row)
                 listView.positionViewAtIndex(row, ListView.Contain)
             }
         }
