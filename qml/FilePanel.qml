@@ -1,7 +1,6 @@
 import QtQml 2.15
 import QtQuick 2.15
 import QtQuick.Controls 2.5
-import QtQuick.Controls 1.4 as C1
 
 // The selected calculator's files, with the context menu, the drop area and the shortcuts that
 // stay active while the session is busy. Requests go out as signals; the window runs the flows.
@@ -19,7 +18,8 @@ Rectangle {
     property bool busy: false
     property bool calcConnected: false
     readonly property alias tableView: tableView
-    readonly property alias contextMenu: tableViewContextMenu
+    // The context menu once a right click has created it, else null.
+    readonly property Menu contextMenu: contextMenuLoader.item
     readonly property bool hasSelection: tableView.selection.count > 0
     readonly property int currentRow: tableView.currentRow
 
@@ -54,62 +54,15 @@ Rectangle {
 
     color: colors.tableRowFirst
 
-    C1.TableView {
+    FileTable {
         id: tableView
         objectName: "tableView"
         anchors.fill: parent
         enabled: !panel.busy
         opacity: panel.busy ? 0.5 : 1 // greyed out while an operation runs
+        colors: panel.colors
         model: fileModel
-        selectionMode: C1.SelectionMode.ExtendedSelection
-        backgroundVisible: false
-
-        C1.TableViewColumn {
-            title: "Name"
-            role: "nameRole"
-            width: Math.max(120, Math.round(tableView.viewport.width * 0.65))
-        }
-        C1.TableViewColumn {
-            title: "Size"
-            role: "sizeRole"
-            width: Math.max(80, tableView.viewport.width - Math.max(120, Math.round(tableView.viewport.width * 0.65)))
-        }
-
-        headerDelegate: Rectangle {
-            height: 24
-            border.width: 1
-            border.color: panel.colors.headerTableBorder
-            gradient: Gradient {
-                GradientStop { position: 0.0; color: panel.colors.headerTableUp }
-                GradientStop { position: 1.0; color: panel.colors.headerTableBottom }
-            }
-            Text {
-                anchors.fill: parent
-                text: styleData.value
-                font.pixelSize: 16
-                leftPadding: 15
-                verticalAlignment: Text.AlignVCenter
-                elide: Text.ElideRight
-            }
-        }
-        rowDelegate: Rectangle {
-            readonly property color rowColor: styleData.alternate ? panel.colors.tableRowSecond
-                                                                  : panel.colors.tableRowFirst
-            readonly property bool focused: tableView.activeFocus || tableViewContextMenu.opened
-            height: 20
-            color: styleData.selected
-                   ? Qt.tint(rowColor, focused ? panel.colors.changeNameDialogSelectionTrans
-                                               : panel.colors.changeNameDialogSelectionBWTrans)
-                   : rowColor
-        }
-        itemDelegate: Text {
-            text: styleData.value !== undefined ? styleData.value : ""
-            color: panel.colors.textDark
-            font.pixelSize: 15
-            leftPadding: 10
-            verticalAlignment: Text.AlignVCenter
-            elide: styleData.elideMode
-        }
+        selectionFocused: activeFocus || (panel.contextMenu !== null && panel.contextMenu.opened)
 
         onDoubleClicked: function (row) {
             console.log(panelLog, "File double click, row = " + row)
@@ -117,38 +70,41 @@ Rectangle {
         }
     }
 
-    Menu {
-        id: tableViewContextMenu
-        objectName: "tableViewContextMenu"
+    // Created on the first right click: most runs never open it.
+    LazyLoader {
+        id: contextMenuLoader
+        sourceComponent: Menu {
+            objectName: "tableViewContextMenu"
 
-        MenuItem {
-            objectName: "contextDownload"
-            text: "Download"
-            enabled: panel.hasSelection
-            onTriggered: panel.downloadRequested()
-        }
-        MenuItem {
-            objectName: "contextSend"
-            text: "Send"
-            enabled: panel.calcConnected
-            onTriggered: panel.sendRequested()
-        }
-        MenuItem {
-            objectName: "contextDelete"
-            text: "Delete"
-            enabled: panel.hasSelection
-            onTriggered: panel.deleteRequested()
-        }
-        MenuItem {
-            objectName: "contextEdit"
-            text: "Edit"
-            enabled: panel.currentRow >= 0
-            onTriggered: panel.editRequested(panel.currentRow)
-        }
-        MenuItem {
-            objectName: "contextNew"
-            text: "New"
-            onTriggered: panel.newRequested()
+            MenuItem {
+                objectName: "contextDownload"
+                text: "Download"
+                enabled: panel.hasSelection
+                onTriggered: panel.downloadRequested()
+            }
+            MenuItem {
+                objectName: "contextSend"
+                text: "Send"
+                enabled: panel.calcConnected
+                onTriggered: panel.sendRequested()
+            }
+            MenuItem {
+                objectName: "contextDelete"
+                text: "Delete"
+                enabled: panel.hasSelection
+                onTriggered: panel.deleteRequested()
+            }
+            MenuItem {
+                objectName: "contextEdit"
+                text: "Edit"
+                enabled: panel.currentRow >= 0
+                onTriggered: panel.editRequested(panel.currentRow)
+            }
+            MenuItem {
+                objectName: "contextNew"
+                text: "New"
+                onTriggered: panel.newRequested()
+            }
         }
     }
 
@@ -158,7 +114,7 @@ Rectangle {
         objectName: "contextMenuArea"
         anchors.fill: parent
         acceptedButtons: Qt.RightButton
-        onClicked: tableViewContextMenu.popup()
+        onClicked: contextMenuLoader.object().popup()
     }
 
     DropArea {

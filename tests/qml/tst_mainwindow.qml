@@ -74,6 +74,15 @@ TestCase {
         return child("filePanel").tableView
     }
 
+    // The context menu is created by the first right click on the file panel: opens it there
+    // and returns it, so that its items can be found.
+    function openContextMenu() {
+        mouseClick(child("filePanel"), 60, 10, Qt.RightButton)
+        var menu = child("tableViewContextMenu")
+        tryCompare(menu, "opened", true)
+        return menu
+    }
+
     function statusText() {
         return child("statusLine").text
     }
@@ -157,6 +166,7 @@ TestCase {
         chooseMenuItem("changeNameItem")
         compare(statusText(), "Calculator is not connected")
         compare(shown("changeNameDialog"), false)
+        openContextMenu()
         compare(child("contextSend").enabled, false)
         compare(child("contextNew").enabled, true)
         compare(child("contextDownload").enabled, false)
@@ -174,6 +184,7 @@ TestCase {
         compare(list.highlightItem.y, list.currentItem.y)
         compare(fileModel.getName(rowOf("PROG1.UCB")), "PROG1.UCB")
         verify(rowOf("DATA.BIN") >= 0)
+        openContextMenu()
         compare(child("contextSend").enabled, true)
         compare(win.title, "Ulvo Connect 2.6.1")
     }
@@ -386,6 +397,7 @@ TestCase {
         var t = table()
         selectRows([0])
         t.currentRow = 0
+        verify(findChild(win, "tableViewContextMenu") === null, "the menu is created on first use")
         mouseClick(child("filePanel"), 60, 24 + 2 * 20 + 10, Qt.RightButton) // on the third row
         var menu = child("tableViewContextMenu")
         tryCompare(menu, "opened", true)
@@ -416,8 +428,10 @@ TestCase {
         t.currentRow = rowOf("PRG2.UCB")
         if (data.via === "button")
             click("editButton")
-        else
+        else {
+            openContextMenu()
             child("contextEdit").triggered()
+        }
         var editor = createdChild("editor", transferTimeout)
         tryCompare(editor, "visible", true)
         compare(editor.fileName, "PRG2.UCB")
