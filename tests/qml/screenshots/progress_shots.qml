@@ -20,8 +20,14 @@ TestCase {
         return found
     }
 
+    // Dialogs and the editor are created on first use.
+    function createdChild(name, timeout) {
+        tryVerify(function () { return findChild(win, name) !== null }, timeout, "no child " + name)
+        return child(name)
+    }
+
     function choose(dialogName, urls) {
-        var dialog = child(dialogName)
+        var dialog = createdChild(dialogName, 10000)
         tryCompare(dialog, "visible", true)
         dialog.clearSelection()
         for (var i = 0; i < urls.length; ++i)
@@ -90,7 +96,7 @@ TestCase {
         tryCompare(calcSession, "isBusy", false, 60000)
         simulator.setReplyDelay(calc, 0)
         mouseClick(child("createBackupButton"))
-        tryCompare(child("backupSaveDialog"), "visible", true, 60000)
+        tryCompare(createdChild("backupSaveDialog", 60000), "visible", true, 60000)
         choose("backupSaveDialog", [testTools.urlOf(dir + "/saved.ubk")])
         tryCompare(calcSession, "isBusy", false, 60000)
 
@@ -103,6 +109,7 @@ TestCase {
         tryCompare(calcSession, "isBusy", false, 120000)
 
         // The editor sending its program.
+        child("editorLoader").active = true
         var editor = child("editor")
         editor.visible = true
         var lines = []
