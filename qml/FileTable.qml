@@ -188,29 +188,37 @@ FocusScope {
         border.color: "#999999"
     }
 
+    // One cell of the header; two are declared rather than repeated over a model that holds their
+    // widths, which would make them anew each time the table's width changes.
+    component HeaderCell: Rectangle {
+        property alias title: label.text
+        height: table.headerHeight
+        border.width: 1
+        border.color: table.colors.headerTableBorder
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: table.colors.headerTableUp }
+            GradientStop { position: 1.0; color: table.colors.headerTableBottom }
+        }
+        Text {
+            id: label
+            anchors.fill: parent
+            font.pixelSize: 16
+            leftPadding: 15
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+        }
+    }
+
     Row {
         id: header
         x: 1
-        Repeater {
-            model: [{ title: "Name", width: table.nameWidth }, { title: "Size", width: table.sizeWidth }]
-            Rectangle {
-                width: modelData.width
-                height: table.headerHeight
-                border.width: 1
-                border.color: table.colors.headerTableBorder
-                gradient: Gradient {
-                    GradientStop { position: 0.0; color: table.colors.headerTableUp }
-                    GradientStop { position: 1.0; color: table.colors.headerTableBottom }
-                }
-                Text {
-                    anchors.fill: parent
-                    text: modelData.title
-                    font.pixelSize: 16
-                    leftPadding: 15
-                    verticalAlignment: Text.AlignVCenter
-                    elide: Text.ElideRight
-                }
-            }
+        HeaderCell {
+            title: "Name"
+            width: table.nameWidth
+        }
+        HeaderCell {
+            title: "Size"
+            width: table.sizeWidth
         }
     }
 
