@@ -50,6 +50,14 @@ void UlvoStartup::prepareApplication()
     QCoreApplication::setOrganizationDomain(QStringLiteral("ulvo.example"));
     QCoreApplication::setOrganizationName(QStringLiteral("Ulvo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ULVO_APP_ID)); // Wayland finds the icon by it
+
+    // The scene graph sizes its image atlas by the window: 2048 x 1024 pixels, 8 MiB, for ours,
+    // which a software renderer keeps in the process's memory. The window's images are twenty
+    // small tool icons; larger images simply get textures of their own.
+    if (!qEnvironmentVariableIsSet("QSG_ATLAS_WIDTH") && !qEnvironmentVariableIsSet("QSG_ATLAS_HEIGHT")) {
+        qputenv("QSG_ATLAS_WIDTH", "512");
+        qputenv("QSG_ATLAS_HEIGHT", "512");
+    }
 }
 
 UlvoStartup::UlvoStartup()

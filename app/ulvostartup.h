@@ -17,7 +17,8 @@ class UlvoFuncTreeModel;
 class UlvoStartup
 {
 public:
-    // Identity and high-DPI behaviour; must run before the application object exists.
+    // Identity, high-DPI behaviour and the scene graph's image atlas size; must run before the
+    // application object exists.
     static void prepareApplication();
     // Makes the calculator code font the application's default font (needs the application).
     static void installCodeFont();
