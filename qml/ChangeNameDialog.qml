@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.5
+import QtQuick.Window 2.15
 
 // Asks for the calculator's new name; opens with the current name selected.
 Dialog {
@@ -7,7 +8,7 @@ Dialog {
 
     property var colors
     // Sizes follow the main window; the position is relative to its content area (the parent).
-    property var window: ApplicationWindow.window ? ApplicationWindow.window : parent
+    property var window: parent && parent.Window.window ? parent.Window.window : parent
     readonly property alias newNameField: newNameField
 
     signal nameChosen(string name)

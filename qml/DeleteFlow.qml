@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.5
 
 // Deleting the selected files from the calculator, after asking.
 Item {
@@ -24,15 +23,15 @@ Item {
 
     LazyLoader {
         id: question
-        sourceComponent: MessageBox {
-            objectName: "doYouWantDeleteItDialog"
-            title: "Deleting"
-            standardButtons: Dialog.Yes | Dialog.No
-            onAccepted: {
-                deleteFlow.filePanel.addSelectionToSession()
-                calcSession.deleteSelectedFiles()
-                deleteFlow.filePanel.clearSelection()
-            }
+        document: "MessageBox.qml"
+        initialProperties: ({ objectName: "doYouWantDeleteItDialog", title: "Deleting", question: true })
+    }
+    Connections {
+        target: question.item
+        function onAccepted() {
+            deleteFlow.filePanel.addSelectionToSession()
+            calcSession.deleteSelectedFiles()
+            deleteFlow.filePanel.clearSelection()
         }
     }
 }

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.5
 
 // Downloading the selected files to a folder: the folder chooser, a question for each file that
 // already exists there, then the transfer.
@@ -50,18 +49,18 @@ Item {
 
     LazyLoader {
         id: replaceQuestion
-        sourceComponent: MessageBox {
-            objectName: "doYouWantDownloadFile"
-            title: "File collision"
-            standardButtons: Dialog.Yes | Dialog.No
-            onAccepted: {
-                calcSession.releaseFromCalcCollision(true)
-                downloadFlow.processCollision()
-            }
-            onRejected: {
-                calcSession.releaseFromCalcCollision(false)
-                downloadFlow.processCollision()
-            }
+        document: "MessageBox.qml"
+        initialProperties: ({ objectName: "doYouWantDownloadFile", title: "File collision", question: true })
+    }
+    Connections {
+        target: replaceQuestion.item
+        function onAccepted() {
+            calcSession.releaseFromCalcCollision(true)
+            downloadFlow.processCollision()
+        }
+        function onRejected() {
+            calcSession.releaseFromCalcCollision(false)
+            downloadFlow.processCollision()
         }
     }
 }

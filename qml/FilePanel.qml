@@ -1,6 +1,5 @@
 import QtQml 2.15
 import QtQuick 2.15
-import QtQuick.Controls 2.5
 
 // The selected calculator's files, with the context menu, the drop area and the shortcuts that
 // stay active while the session is busy. Requests go out as signals; the window runs the flows.
@@ -19,7 +18,7 @@ Rectangle {
     property bool calcConnected: false
     readonly property alias tableView: tableView
     // The context menu once a right click has created it, else null.
-    readonly property Menu contextMenu: contextMenuLoader.item
+    readonly property QtObject contextMenu: contextMenuLoader.item
     readonly property bool hasSelection: tableView.selection.count > 0
     readonly property int currentRow: tableView.currentRow
 
@@ -73,39 +72,8 @@ Rectangle {
     // Created on the first right click: most runs never open it.
     LazyLoader {
         id: contextMenuLoader
-        sourceComponent: Menu {
-            objectName: "tableViewContextMenu"
-
-            MenuItem {
-                objectName: "contextDownload"
-                text: "Download"
-                enabled: panel.hasSelection
-                onTriggered: panel.downloadRequested()
-            }
-            MenuItem {
-                objectName: "contextSend"
-                text: "Send"
-                enabled: panel.calcConnected
-                onTriggered: panel.sendRequested()
-            }
-            MenuItem {
-                objectName: "contextDelete"
-                text: "Delete"
-                enabled: panel.hasSelection
-                onTriggered: panel.deleteRequested()
-            }
-            MenuItem {
-                objectName: "contextEdit"
-                text: "Edit"
-                enabled: panel.currentRow >= 0
-                onTriggered: panel.editRequested(panel.currentRow)
-            }
-            MenuItem {
-                objectName: "contextNew"
-                text: "New"
-                onTriggered: panel.newRequested()
-            }
-        }
+        document: "FileContextMenu.qml"
+        initialProperties: ({ panel: panel })
     }
 
     // Right clicks open the menu and leave selection and current row alone; left clicks go on

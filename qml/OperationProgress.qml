@@ -1,6 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.5
-import QtQuick.Layouts 1.3
 import QtQuick.Window 2.15
 
 // The running operation of the selected calculator, over the status line it belongs to: what it
@@ -37,54 +35,14 @@ Rectangle {
     // The bar and its button are made when an operation first reports progress, and kept: most
     // starts of the program never need them, and the window's first frame should not wait for them.
     onActiveChanged: {
-        if (active)
-            parts.active = true
+        if (active && parts.status === Loader.Null)
+            parts.setSource("ProgressParts.qml", { view: operationView })
     }
 
-    // (Inside the loader, its own "progress" property would hide an id of that name.)
     Loader {
         id: parts
         anchors.fill: parent
         anchors.leftMargin: 10
         anchors.rightMargin: 6
-        active: false
-        sourceComponent: RowLayout {
-            spacing: 10
-
-            Label {
-                objectName: "progressText"
-                Layout.fillWidth: true
-                text: operationView.active ? operationView.session.progressText : ""
-                font.pixelSize: 14
-                elide: Text.ElideRight
-            }
-            ProgressBar {
-                objectName: "progressBar"
-                Layout.preferredWidth: 220
-                from: 0
-                to: 1
-                value: operationView.fraction
-            }
-            Button {
-                id: cancelButton
-                objectName: "cancelButton"
-                text: "Cancel"
-                padding: 4
-                Layout.preferredHeight: operationView.height - 4
-                enabled: operationView.active && operationView.session.canCancel
-                onClicked: operationView.session.cancelOperation()
-
-                // A disabled button gets no hover of its own: this area tells why it is disabled.
-                MouseArea {
-                    id: blockedHover
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    acceptedButtons: Qt.NoButton
-                    visible: operationView.cancelBlockedReason !== ""
-                }
-                ToolTip.visible: blockedHover.containsMouse
-                ToolTip.text: operationView.cancelBlockedReason
-            }
-        }
     }
 }

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.5
 
 // Sending files to the calculator: the chooser (or a drop, or a paste), then one question or
 // notice for each file that needs one, then the transfer.
@@ -64,41 +63,41 @@ Item {
 
     LazyLoader {
         id: replaceQuestion
-        sourceComponent: MessageBox {
-            objectName: "doYouWantSendFile"
-            title: "File collision"
-            standardButtons: Dialog.Yes | Dialog.No
-            onAccepted: {
-                calcSession.releaseToCalcCollision(true)
-                sendFlow.processCollision()
-            }
-            onRejected: {
-                calcSession.releaseToCalcCollision(false)
-                sendFlow.processCollision()
-            }
+        document: "MessageBox.qml"
+        initialProperties: ({ objectName: "doYouWantSendFile", title: "File collision", question: true })
+    }
+    Connections {
+        target: replaceQuestion.item
+        function onAccepted() {
+            calcSession.releaseToCalcCollision(true)
+            sendFlow.processCollision()
+        }
+        function onRejected() {
+            calcSession.releaseToCalcCollision(false)
+            sendFlow.processCollision()
         }
     }
 
     // Dismissing the notice abandons the send.
     LazyLoader {
         id: nameChangeNotice
-        sourceComponent: MessageBox {
-            objectName: "fileNameWasChangeDialog"
-            title: "Warning"
-            standardButtons: Dialog.Ok
-            onAccepted: sendFlow.processCollision()
-        }
+        document: "MessageBox.qml"
+        initialProperties: ({ objectName: "fileNameWasChangeDialog", title: "Warning" })
+    }
+    Connections {
+        target: nameChangeNotice.item
+        function onAccepted() { sendFlow.processCollision() }
     }
 
     // A report only: whichever way it closes, the send goes on with the other files.
     LazyLoader {
         id: emptyFileNotice
-        sourceComponent: MessageBox {
-            objectName: "zeroSizeFileWontBeSent"
-            title: "Send zero-length file"
-            standardButtons: Dialog.Ok
-            onAccepted: sendFlow.processCollision()
-            onRejected: sendFlow.processCollision()
-        }
+        document: "MessageBox.qml"
+        initialProperties: ({ objectName: "zeroSizeFileWontBeSent", title: "Send zero-length file" })
+    }
+    Connections {
+        target: emptyFileNotice.item
+        function onAccepted() { sendFlow.processCollision() }
+        function onRejected() { sendFlow.processCollision() }
     }
 }

@@ -113,35 +113,20 @@ ApplicationWindow {
                 // Created on the first click: most sessions never open it.
                 LazyLoader {
                     id: optionsMenu
-                    sourceComponent: Menu {
-                        objectName: "optionsMenu"
-                        x: menuButton.width - width
-                        y: menuButton.height
-                        font.pixelSize: 15
-
-                        MenuItem {
-                            objectName: "aboutItem"
-                            text: "About"
-                            onTriggered: aboutDialog.open()
+                    document: "OptionsMenu.qml"
+                }
+                Connections {
+                    target: optionsMenu.item
+                    function onAboutChosen() { aboutDialog.open() }
+                    function onChangeNameChosen() {
+                        if (!root.calcConnected) {
+                            root.setStatus("Calculator is not connected")
+                            return
                         }
-                        MenuItem {
-                            objectName: "changeNameItem"
-                            text: "Change device name"
-                            onTriggered: {
-                                if (!root.calcConnected) {
-                                    root.setStatus("Calculator is not connected")
-                                    return
-                                }
-                                root.clearStatus()
-                                changeNameDialog.open()
-                            }
-                        }
-                        MenuItem {
-                            objectName: "closeItem"
-                            text: "Close program"
-                            onTriggered: root.close()
-                        }
+                        root.clearStatus()
+                        changeNameDialog.open()
                     }
+                    function onCloseChosen() { root.close() }
                 }
             }
             MenuButton {
@@ -312,36 +297,31 @@ ApplicationWindow {
 
     LazyLoader {
         id: changeNameDialog
-        sourceComponent: ChangeNameDialog {
-            objectName: "changeNameDialog"
-            colors: appColors
-            onNameChosen: function (name) {
-                calcSession.changeCalcName(name)
-            }
-        }
+        document: "ChangeNameDialog.qml"
+        initialProperties: ({ objectName: "changeNameDialog", colors: appColors })
+    }
+    Connections {
+        target: changeNameDialog.item
+        function onNameChosen(name) { calcSession.changeCalcName(name) }
     }
 
     LazyLoader {
         id: aboutDialog
-        sourceComponent: AboutDialog {
-            objectName: "aboutDialog"
-            // Set from the start: its width follows the window's, which a dialog being created in
-            // a loader does not know yet.
-            parent: root.contentItem
-            colors: appColors
-        }
+        document: "AboutDialog.qml"
+        // The parent is set from the start: its width follows the window's, which a dialog being
+        // created in a loader does not know yet.
+        initialProperties: ({ objectName: "aboutDialog", parent: root.contentItem, colors: appColors })
     }
 
     // The only box that is not modal; closing it clears the error so the next one opens it again.
     LazyLoader {
         id: errorMessageDialog
-        sourceComponent: MessageBox {
-            objectName: "errorMessageDialog"
-            title: "Error"
-            modal: false
-            standardButtons: Dialog.Ok
-            text: calcSession.error
-            onClosed: calcSession.error = ""
-        }
+        document: "MessageBox.qml"
+        initialProperties: ({ objectName: "errorMessageDialog", title: "Error", modal: false })
+        onLoaded: item.text = Qt.binding(function () { return calcSession.error })
+    }
+    Connections {
+        target: errorMessageDialog.item
+        function onClosed() { calcSession.error = "" }
     }
 }

@@ -1,0 +1,31 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.5
+
+// The tool bar's menu, under the right edge of its button (the parent). Loaded by name on the
+// first click, so that the window's first frame does not wait for the menu types.
+Menu {
+    signal aboutChosen()
+    signal changeNameChosen()
+    signal closeChosen()
+
+    objectName: "optionsMenu"
+    x: parent.width - width
+    y: parent.height
+    font.pixelSize: 15
+
+    MenuItem {
+        objectName: "aboutItem"
+        text: "About"
+        onTriggered: aboutChosen()
+    }
+    MenuItem {
+        objectName: "changeNameItem"
+        text: "Change device name"
+        onTriggered: changeNameChosen()
+    }
+    MenuItem {
+        objectName: "closeItem"
+        text: "Close program"
+        onTriggered: closeChosen()
+    }
+}
