@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQuickWindow>
 #include <QWindow>
 
 // Every text of both windows is drawn in the calculator's code font; the documents only set sizes.
@@ -64,7 +65,9 @@ UlvoStartup::UlvoStartup()
 {
     registerEditorTypes();
     installCodeFont();
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.png")));
+    // Every text is drawn as the desktop draws it, hinted to the pixel grid: crisper at the
+    // window's small sizes than scalable distance-field text, and quicker to set up.
+    QQuickWindow::setTextRenderType(QQuickWindow::NativeTextRendering);
 
     m_clipboard = std::make_unique<QmlClipboardAdapter>();
     m_calcModel = std::make_unique<UlvoCalcModel>();
@@ -100,10 +103,32 @@ void UlvoStartup::raiseMainWindow()
     window->requestActivate();
 }
 
+void UlvoStartup::installWindowIcon()
+{
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.png")));
+}
+
 int UlvoStartup::run(const QUrl &mainDocument)
 {
     m_engine->load(mainDocument);
-    if (m_engine->rootObjects().isEmpty())
+    const QList<QObject *> roots = m_engine->rootObjects();
+    if (roots.isEmpty())
         return -1;
+    // Decoding the icon and handing it to the window system need not delay the first frame: it is
+    // done while the scene graph renders that frame on its own thread, or once the frame is shown
+    // where it renders on this one.
+    if (auto *window = qobject_cast<QQuickWindow *>(roots.first())) {
+        // Both connections end with this object, once the icon is in.
+        auto *once = new QObject(window);
+        const auto install = [once] {
+            installWindowIcon();
+            once->deleteLater();
+        };
+        QObject::connect(window, &QQuickWindow::sceneGraphInitialized, once, install, Qt::QueuedConnection);
+        QObject::connect(window, &QQuickWindow::frameSwapped, once, install, Qt::QueuedConnection);
+    } else {
+        installWindowIcon();
+    }
     return QGuiApplication::exec();
 }

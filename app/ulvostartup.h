@@ -23,15 +23,16 @@ public:
     // Makes the calculator code font the application's default font (needs the application).
     static void installCodeFont();
 
-    // Needs the QGuiApplication. Registers the editor types, installs the code font and the
-    // window icon, creates the objects and the engine and publishes the objects to it.
+    // Needs the QGuiApplication. Registers the editor types, installs the code font and the text
+    // rendering, creates the objects and the engine and publishes the objects to it.
     UlvoStartup();
     ~UlvoStartup();
     UlvoStartup(const UlvoStartup &) = delete;
     UlvoStartup &operator=(const UlvoStartup &) = delete;
 
     // Loads the main document and runs the event loop: -1 when the document yields no root
-    // object, otherwise the loop's exit code.
+    // object, otherwise the loop's exit code. The window icon is installed as the main window
+    // renders its first frame.
     int run(const QUrl &mainDocument = QUrl(QStringLiteral("qrc:/qml/main")));
 
     // Shows the main window (restored if minimised) in front of the others.
@@ -41,6 +42,8 @@ public:
     CUlvoCalcSession *session() const { return m_session.get(); }
 
 private:
+    static void installWindowIcon();
+
     std::unique_ptr<QmlClipboardAdapter> m_clipboard;
     std::unique_ptr<UlvoCalcModel> m_calcModel;
     std::unique_ptr<UlvoFileModel> m_fileModel;

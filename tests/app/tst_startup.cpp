@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
+#include <QQuickWindow>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -26,7 +27,7 @@ private slots:
         QVERIFY(QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling));
     }
 
-    void codeFontAndIcon()
+    void codeFontAndTextRendering()
     {
         UlvoStartup startup;
         const QFont font = QGuiApplication::font();
@@ -35,7 +36,29 @@ private slots:
         QVERIFY(!font.italic());
         const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/UlvoCodeSaverFont.ttf"));
         QCOMPARE(font.family(), QFontDatabase::applicationFontFamilies(id).value(0));
-        QVERIFY(QGuiApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
+        QCOMPARE(QQuickWindow::textRenderType(), QQuickWindow::NativeTextRendering);
+    }
+
+    // The icon comes as the main window shows its first frame, not before.
+    void windowIconOnceShown()
+    {
+        UlvoStartup startup;
+        QSize largest;
+        QObject::connect(startup.engine(), &QQmlApplicationEngine::objectCreated, [&](QObject *object) {
+            auto *window = qobject_cast<QQuickWindow *>(object);
+            if (!window)
+                return;
+            QObject::connect(window, &QQuickWindow::frameSwapped, window, [&largest, window] {
+                // Queued behind the start-up's own handling of the same frame.
+                QTimer::singleShot(0, window, [&largest, window] {
+                    const QList<QSize> sizes = QGuiApplication::windowIcon().availableSizes();
+                    largest = sizes.isEmpty() ? QSize() : sizes.last();
+                    window->close();
+                });
+            }, Qt::QueuedConnection);
+        });
+        QCOMPARE(startup.run(), 0);
+        QCOMPARE(largest, QSize(256, 256));
     }
 
     void documentWithoutRootObjectExitsWithMinusOne_data()
