@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.5
 
 // The calculator's files as a table of names and sizes, with extended selection by mouse and
 // keyboard. Built on a plain ListView: the window shows it in its first frame.
@@ -234,31 +233,6 @@ FocusScope {
         // Pointer presses go to the selection's mouse area; the wheel still scrolls.
         interactive: true
 
-        ScrollBar.vertical: ScrollBar {
-            id: scrollBar
-            objectName: "fileTableScrollBar"
-            parent: table
-            x: table.width - 1 - width
-            y: 1
-            height: table.height - 2
-            policy: listView.contentHeight > listView.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
-            padding: 0
-            // A grey track and a bordered handle, as the desktop table this one replaces drew them.
-            background: Rectangle {
-                implicitWidth: 18
-                color: "#dddddd"
-                border.color: "#aaaaaa"
-            }
-            contentItem: Rectangle {
-                implicitWidth: 18
-                border.color: "#a0a0a0"
-                gradient: Gradient {
-                    orientation: Gradient.Horizontal
-                    GradientStop { position: 0.0; color: scrollBar.pressed ? "#dcdcdc" : "#f2f2f2" }
-                    GradientStop { position: 1.0; color: scrollBar.pressed ? "#d0d0d0" : "#e7e7e7" }
-                }
-            }
-        }
 
         delegate: Rectangle {
             objectName: "fileRow" + index
@@ -279,6 +253,31 @@ FocusScope {
                 x: table.nameWidth
                 width: table.sizeWidth
                 text: model.sizeRole !== undefined ? String(model.sizeRole) : ""
+            }
+        }
+    }
+
+    // Shown whenever the rows do not fit.
+    VerticalScrollBar {
+        id: scrollBar
+        objectName: "fileTableScrollBar"
+        flickable: listView
+        x: table.width - 1 - width
+        y: 1
+        width: 18
+        height: table.height - 2
+        visible: scrollable
+        // A grey track and a bordered handle, as the desktop table this one replaces drew them.
+        track: Rectangle {
+            color: "#dddddd"
+            border.color: "#aaaaaa"
+        }
+        handle: Rectangle {
+            border.color: "#a0a0a0"
+            gradient: Gradient {
+                orientation: Gradient.Horizontal
+                GradientStop { position: 0.0; color: scrollBar.pressed ? "#dcdcdc" : "#f2f2f2" }
+                GradientStop { position: 1.0; color: scrollBar.pressed ? "#d0d0d0" : "#e7e7e7" }
             }
         }
     }

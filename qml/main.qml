@@ -1,13 +1,13 @@
 import QtQml 2.15
 import QtQuick 2.15
-import QtQuick.Controls 2.5
-import QtQuick.Layouts 1.3
 import QtQuick.Window 2.1
 
 // Main window: attached calculators on the left, the selected one's files on the right, the
 // tool bar above and the status line below. The session does the work; the window asks the
 // questions, one dialog at a time, and hands the answers back.
-ApplicationWindow {
+// Made of plain items: the first frame does not wait for the Qt Quick Controls, whose menus,
+// dialogs, tips and spinner are loaded by name when first needed.
+Window {
     id: root
     objectName: "root"
 
@@ -60,30 +60,47 @@ ApplicationWindow {
                                                : "transparent"
     }
 
-    component MenuButton: ToolButton {
+    component MenuButton: Item {
         id: menuButton
         property url image
         property string tip
         // True while the button's own menu is open: the tip would cover its first item.
         property bool tipHidden: false
+        // A disabled button is neither: its area may still hold the pointer it had.
+        readonly property bool hovered: enabled && buttonArea.containsMouse
+        readonly property bool pressed: enabled && buttonArea.pressed
+        signal clicked()
         implicitWidth: menuStyle.size
         implicitHeight: menuStyle.size
-        Layout.fillHeight: true
-        hoverEnabled: true
-        background: MenuBackground {}
-        contentItem: Item {
-            Image {
-                anchors.centerIn: parent
-                width: 24
-                height: 24
-                source: menuButton.image
-                smooth: true
-                opacity: menuButton.enabled ? 1.0 : 0.35
-            }
+        activeFocusOnTab: true
+        Keys.onSpacePressed: clicked()
+        Accessible.role: Accessible.Button
+        Accessible.name: tip
+        Accessible.onPressAction: clicked()
+
+        MenuBackground {}
+        Image {
+            anchors.centerIn: parent
+            width: 24
+            height: 24
+            source: menuButton.image
+            smooth: true
+            opacity: menuButton.enabled ? 1.0 : 0.35
         }
-        ToolTip.visible: hovered && !tipHidden
-        ToolTip.delay: 1000
-        ToolTip.text: tip
+        MouseArea {
+            id: buttonArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: menuButton.clicked()
+        }
+        // The tip is set up when the pointer first rests here.
+        Loader {
+            id: tipLoader
+        }
+        onHoveredChanged: {
+            if (hovered && tipLoader.status === Loader.Null)
+                tipLoader.setSource("ButtonTip.qml", { button: menuButton })
+        }
     }
 
     // Status line helpers: the session keeps the text.
@@ -94,13 +111,18 @@ ApplicationWindow {
         calcSession.onStatusChange("")
     }
 
-    header: ToolBar {
+    Rectangle {
         id: toolBar
         objectName: "toolBar"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        height: menuStyle.size
+        color: "#e0e0e0"
         enabled: !root.busy
 
-        RowLayout {
+        Row {
             anchors.fill: parent
+            spacing: 5
 
             MenuButton {
                 id: menuButton
@@ -171,157 +193,184 @@ ApplicationWindow {
                 tip: "Restore UlvoCalc backup"
                 onClicked: backupFlow.requestRestore()
             }
-            Item {
-                Layout.fillWidth: true
-            }
         }
     }
 
-    RowLayout {
-        id: content
-        anchors.fill: parent
-        spacing: 0
+    Rectangle {
+        id: footer
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        height: statusLine.implicitHeight
+        color: appColors.tableRowFirst
 
-        CalcPanel {
-            id: calcPanel
-            objectName: "calcPanel"
-            Layout.fillHeight: true
-            Layout.preferredWidth: root.width * 0.3
-            Layout.minimumWidth: 255
-            colors: appColors
-            busy: root.busy
-        }
-
-        FilePanel {
-            id: filePanel
-            objectName: "filePanel"
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            Layout.minimumWidth: 300
-            colors: appColors
-            busy: root.busy
-            calcConnected: root.calcConnected
-
-            onDownloadRequested: downloadFlow.request()
-            onSendRequested: sendFlow.request()
-            onDeleteRequested: deleteFlow.request()
-            onEditRequested: editorFlow.editCurrentRow()
-            onNewRequested: editorFlow.showNew()
-            onCopyRequested: {
-                if (!root.calcConnected)
-                    return
-                filePanel.addSelectionToSession()
-                calcSession.fromCalcUrls()
-                clipboard.setUrls(calcSession.downloadFiles())
-            }
-            onPasteRequested: {
-                if (root.calcConnected && clipboard.hasUrls())
-                    sendFlow.sendUrls(clipboard.getUrls())
-            }
-            onUrlsDropped: function (urls) {
-                sendFlow.sendUrls(urls)
-            }
-        }
-    }
-
-    BusyIndicator {
-        objectName: "busyIndicator"
-        anchors.centerIn: content
-        // A transfer that reports its progress shows a bar instead.
-        running: root.busy && !calcSession.hasProgress
-        visible: running
-    }
-
-    footer: Label {
-        id: statusLine
-        objectName: "statusLine"
-        text: calcSession.statusLineText
-        font.pixelSize: 14
-        topPadding: 4
-        bottomPadding: 4
-        leftPadding: 10
-        rightPadding: 10
-        elide: Text.ElideRight
-        background: Rectangle {
-            color: appColors.tableRowFirst
-        }
-
-        OperationProgress {
-            objectName: "operationProgress"
+        Text {
+            id: statusLine
+            objectName: "statusLine"
             anchors.fill: parent
-            session: calcSession
+            text: calcSession.statusLineText
+            color: "#26282a" // the text colour of the dialogs' labels
+            font.pixelSize: 14
+            topPadding: 4
+            bottomPadding: 4
+            leftPadding: 10
+            rightPadding: 10
+            elide: Text.ElideRight
+
+            OperationProgress {
+                objectName: "operationProgress"
+                anchors.fill: parent
+                session: calcSession
+            }
         }
     }
 
-    // The flows and dialogs below create their dialogs and windows on first use.
+    // Between the tool bar and the status line: the panels, and the flows and dialogs, which are
+    // placed by this area as they were by the window's content item before.
+    Item {
+        id: contentArea
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: toolBar.bottom
+        anchors.bottom: footer.top
 
-    SendFlow {
-        id: sendFlow
-        calcConnected: root.calcConnected
-    }
+        Item {
+            id: content
+            anchors.fill: parent
 
-    DownloadFlow {
-        id: downloadFlow
-        filePanel: filePanel
-    }
+            CalcPanel {
+                id: calcPanel
+                objectName: "calcPanel"
+                anchors.top: parent.top
+                anchors.bottom: parent.bottom
+                width: Math.max(255, root.width * 0.3)
+                colors: appColors
+                busy: root.busy
+            }
 
-    DeleteFlow {
-        id: deleteFlow
-        filePanel: filePanel
-    }
+            FilePanel {
+                id: filePanel
+                objectName: "filePanel"
+                anchors.left: calcPanel.right
+                anchors.right: parent.right
+                anchors.top: parent.top
+                anchors.bottom: parent.bottom
+                colors: appColors
+                busy: root.busy
+                calcConnected: root.calcConnected
 
-    BackupFlow {
-        id: backupFlow
-        calcConnected: root.calcConnected
-        log: windowLog
-    }
-
-    EditorFlow {
-        id: editorFlow
-        filePanel: filePanel
-        calcConnected: root.calcConnected
-        log: windowLog
-    }
-
-    Connections {
-        target: calcSession
-
-        function onIndexChanged(oldIndex, newIndex) {
-            filePanel.clearSelection()
+                onDownloadRequested: downloadFlow.request()
+                onSendRequested: sendFlow.request()
+                onDeleteRequested: deleteFlow.request()
+                onEditRequested: editorFlow.editCurrentRow()
+                onNewRequested: editorFlow.showNew()
+                onCopyRequested: {
+                    if (!root.calcConnected)
+                        return
+                    filePanel.addSelectionToSession()
+                    calcSession.fromCalcUrls()
+                    clipboard.setUrls(calcSession.downloadFiles())
+                }
+                onPasteRequested: {
+                    if (root.calcConnected && clipboard.hasUrls())
+                        sendFlow.sendUrls(clipboard.getUrls())
+                }
+                onUrlsDropped: function (urls) {
+                    sendFlow.sendUrls(urls)
+                }
+            }
         }
-        function onErrorChange() {
-            if (calcSession.error !== "")
-                errorMessageDialog.open()
+
+        Item {
+            id: busyIndicator
+            objectName: "busyIndicator"
+            anchors.centerIn: content
+            width: 60
+            height: 60
+            // A transfer that reports its progress shows a bar instead.
+            readonly property bool running: root.busy && !calcSession.hasProgress
+            visible: running
+            // The spinner is loaded the first time the window is busy.
+            onRunningChanged: {
+                if (running && spinner.status === Loader.Null)
+                    spinner.setSource("Spinner.qml", { host: busyIndicator })
+            }
+            Loader {
+                id: spinner
+                anchors.fill: parent
+            }
         }
-    }
 
-    LazyLoader {
-        id: changeNameDialog
-        document: "ChangeNameDialog.qml"
-        initialProperties: ({ objectName: "changeNameDialog", colors: appColors })
-    }
-    Connections {
-        target: changeNameDialog.item
-        function onNameChosen(name) { calcSession.changeCalcName(name) }
-    }
+        // The flows and dialogs below create their dialogs and windows on first use.
 
-    LazyLoader {
-        id: aboutDialog
-        document: "AboutDialog.qml"
-        // The parent is set from the start: its width follows the window's, which a dialog being
-        // created in a loader does not know yet.
-        initialProperties: ({ objectName: "aboutDialog", parent: root.contentItem, colors: appColors })
-    }
+        SendFlow {
+            id: sendFlow
+            calcConnected: root.calcConnected
+        }
 
-    // The only box that is not modal; closing it clears the error so the next one opens it again.
-    LazyLoader {
-        id: errorMessageDialog
-        document: "MessageBox.qml"
-        initialProperties: ({ objectName: "errorMessageDialog", title: "Error", modal: false })
-        onLoaded: item.text = Qt.binding(function () { return calcSession.error })
-    }
-    Connections {
-        target: errorMessageDialog.item
-        function onClosed() { calcSession.error = "" }
+        DownloadFlow {
+            id: downloadFlow
+            filePanel: filePanel
+        }
+
+        DeleteFlow {
+            id: deleteFlow
+            filePanel: filePanel
+        }
+
+        BackupFlow {
+            id: backupFlow
+            calcConnected: root.calcConnected
+            log: windowLog
+        }
+
+        EditorFlow {
+            id: editorFlow
+            filePanel: filePanel
+            calcConnected: root.calcConnected
+            log: windowLog
+        }
+
+        Connections {
+            target: calcSession
+
+            function onIndexChanged(oldIndex, newIndex) {
+                filePanel.clearSelection()
+            }
+            function onErrorChange() {
+                if (calcSession.error !== "")
+                    errorMessageDialog.open()
+            }
+        }
+
+        LazyLoader {
+            id: changeNameDialog
+            document: "ChangeNameDialog.qml"
+            initialProperties: ({ objectName: "changeNameDialog", colors: appColors })
+        }
+        Connections {
+            target: changeNameDialog.item
+            function onNameChosen(name) { calcSession.changeCalcName(name) }
+        }
+
+        LazyLoader {
+            id: aboutDialog
+            document: "AboutDialog.qml"
+            // The parent is set from the start: its width follows the window's, which a dialog being
+            // created in a loader does not know yet.
+            initialProperties: ({ objectName: "aboutDialog", parent: contentArea, colors: appColors })
+        }
+
+        // The only box that is not modal; closing it clears the error so the next one opens it again.
+        LazyLoader {
+            id: errorMessageDialog
+            document: "MessageBox.qml"
+            initialProperties: ({ objectName: "errorMessageDialog", title: "Error", modal: false })
+            onLoaded: item.text = Qt.binding(function () { return calcSession.error })
+        }
+        Connections {
+            target: errorMessageDialog.item
+            function onClosed() { calcSession.error = "" }
+        }
     }
 }

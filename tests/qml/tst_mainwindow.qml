@@ -386,10 +386,18 @@ TestCase {
         compare(statusText(), "")
         compare(question.title, "Deleting")
         compare(question.text, "Do you want to delete next files:\nA.UCB\nB.UCB\nD.UCB?")
+        simulator.setReplyDelay(calc, 100)
         clickButton(question, Dialog.Yes)
         compare(table().selection.count, 0)
+        // A delete reports no progress: the spinner turns instead, made when first needed.
+        var busy = child("busyIndicator")
+        tryCompare(busy, "visible", true, transferTimeout)
+        var spinner = createdChild("busySpinner")
+        tryCompare(spinner, "running", true)
         tryCompare(table(), "rowCount", 1, transferTimeout)
         compare(simulator.fileNames(calc), ["C.UCB"])
+        compare(busy.visible, false)
+        compare(spinner.running, false)
     }
 
     function test_rightClickKeepsSelectionAndCurrentRow() {
@@ -455,6 +463,26 @@ TestCase {
         choose("chooseBackupDialog", [testTools.urlOf(dir + "/saved.ubk")])
         tryCompare(child("statusLine"), "text", "Backup successfully sent to calculator", transferTimeout)
         compare(simulator.fileText(calc, "A.UCB"), "1\n")
+    }
+
+    // The pointer stays on the tool button that started an operation: disabled, the button must
+    // not look hovered or pressed, nor show its tip.
+    function test_clickedToolButtonLooksDisabledWhileBusy() {
+        var calc = plugCalculator("ULVO-H", { "A.UCB": "1\n" })
+        simulator.setMaxChunkSize(calc, 64)
+        simulator.setReplyDelay(calc, 5)
+        var dir = testTools.makeTempDir()
+        var url = testTools.writeFile(dir + "/BIG.BIN", "x".repeat(60000))
+        var button = child("sendButton")
+        mouseMove(button, button.width / 2, button.height / 2)
+        tryCompare(button, "hovered", true)
+        mouseClick(button)
+        choose("choseFileDialog", [url])
+        tryCompare(calcSession, "isBusy", true, transferTimeout)
+        compare(button.hovered, false)
+        compare(button.pressed, false)
+        verify(button.ToolTip.toolTip === null || !button.ToolTip.visible)
+        tryCompare(calcSession, "isBusy", false, 60000)
     }
 
     function test_deleteKeyWithoutSelectionDoesNothing() {

@@ -39,7 +39,9 @@ TestCase {
         wait(300) // let the bar and its text settle into a frame
         var path = outDir + "/" + name
         var done = false
-        window.contentItem.parent.grabToImage(function (image) { done = image.saveToFile(path) })
+        // The whole window: an application window's content item leaves out its header and footer.
+        var whole = window.contentItem.parent ? window.contentItem.parent : window.contentItem
+        whole.grabToImage(function (image) { done = image.saveToFile(path) })
         tryVerify(function () { return done }, 5000, "could not save " + path)
     }
 
