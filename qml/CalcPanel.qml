@@ -14,8 +14,7 @@ Rectangle {
     ListView {
         id: fileListView
         objectName: "fileListView"
-        width: panel.width
-        height: panel.height
+        anchors.fill: parent
         clip: true
         enabled: !panel.busy
         opacity: panel.busy ? 0.5 : 1 // greyed out while an operation runs

@@ -233,7 +233,6 @@ FocusScope {
         // Pointer presses go to the selection's mouse area; the wheel still scrolls.
         interactive: true
 
-
         delegate: Rectangle {
             objectName: "fileRow" + index
             readonly property color rowColor: index % 2 === 1 ? table.colors.tableRowSecond

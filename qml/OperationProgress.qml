@@ -35,14 +35,15 @@ Rectangle {
     // The bar and its button are made when an operation first reports progress, and kept: most
     // starts of the program never need them, and the window's first frame should not wait for them.
     onActiveChanged: {
-        if (active && parts.status === Loader.Null)
-            parts.setSource("ProgressParts.qml", { view: operationView })
+        if (active)
+            parts.object()
     }
 
-    Loader {
+    LazyLoader {
         id: parts
-        anchors.fill: parent
         anchors.leftMargin: 10
         anchors.rightMargin: 6
+        document: "ProgressParts.qml"
+        initialProperties: ({ view: operationView })
     }
 }

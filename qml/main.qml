@@ -94,12 +94,14 @@ Window {
             onClicked: menuButton.clicked()
         }
         // The tip is set up when the pointer first rests here.
-        Loader {
+        LazyLoader {
             id: tipLoader
+            document: "ButtonTip.qml"
+            initialProperties: ({ button: menuButton })
         }
         onHoveredChanged: {
-            if (hovered && tipLoader.status === Loader.Null)
-                tipLoader.setSource("ButtonTip.qml", { button: menuButton })
+            if (hovered)
+                tipLoader.object()
         }
     }
 
@@ -234,57 +236,52 @@ Window {
         anchors.top: toolBar.bottom
         anchors.bottom: footer.top
 
-        Item {
-            id: content
-            anchors.fill: parent
+        CalcPanel {
+            id: calcPanel
+            objectName: "calcPanel"
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            width: Math.max(255, root.width * 0.3)
+            colors: appColors
+            busy: root.busy
+        }
 
-            CalcPanel {
-                id: calcPanel
-                objectName: "calcPanel"
-                anchors.top: parent.top
-                anchors.bottom: parent.bottom
-                width: Math.max(255, root.width * 0.3)
-                colors: appColors
-                busy: root.busy
+        FilePanel {
+            id: filePanel
+            objectName: "filePanel"
+            anchors.left: calcPanel.right
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            colors: appColors
+            busy: root.busy
+            calcConnected: root.calcConnected
+
+            onDownloadRequested: downloadFlow.request()
+            onSendRequested: sendFlow.request()
+            onDeleteRequested: deleteFlow.request()
+            onEditRequested: editorFlow.editCurrentRow()
+            onNewRequested: editorFlow.showNew()
+            onCopyRequested: {
+                if (!root.calcConnected)
+                    return
+                filePanel.addSelectionToSession()
+                calcSession.fromCalcUrls()
+                clipboard.setUrls(calcSession.downloadFiles())
             }
-
-            FilePanel {
-                id: filePanel
-                objectName: "filePanel"
-                anchors.left: calcPanel.right
-                anchors.right: parent.right
-                anchors.top: parent.top
-                anchors.bottom: parent.bottom
-                colors: appColors
-                busy: root.busy
-                calcConnected: root.calcConnected
-
-                onDownloadRequested: downloadFlow.request()
-                onSendRequested: sendFlow.request()
-                onDeleteRequested: deleteFlow.request()
-                onEditRequested: editorFlow.editCurrentRow()
-                onNewRequested: editorFlow.showNew()
-                onCopyRequested: {
-                    if (!root.calcConnected)
-                        return
-                    filePanel.addSelectionToSession()
-                    calcSession.fromCalcUrls()
-                    clipboard.setUrls(calcSession.downloadFiles())
-                }
-                onPasteRequested: {
-                    if (root.calcConnected && clipboard.hasUrls())
-                        sendFlow.sendUrls(clipboard.getUrls())
-                }
-                onUrlsDropped: function (urls) {
-                    sendFlow.sendUrls(urls)
-                }
+            onPasteRequested: {
+                if (root.calcConnected && clipboard.hasUrls())
+                    sendFlow.sendUrls(clipboard.getUrls())
+            }
+            onUrlsDropped: function (urls) {
+                sendFlow.sendUrls(urls)
             }
         }
 
         Item {
             id: busyIndicator
             objectName: "busyIndicator"
-            anchors.centerIn: content
+            anchors.centerIn: parent
             width: 60
             height: 60
             // A transfer that reports its progress shows a bar instead.
@@ -292,12 +289,13 @@ Window {
             visible: running
             // The spinner is loaded the first time the window is busy.
             onRunningChanged: {
-                if (running && spinner.status === Loader.Null)
-                    spinner.setSource("Spinner.qml", { host: busyIndicator })
+                if (running)
+                    spinner.object()
             }
-            Loader {
+            LazyLoader {
                 id: spinner
-                anchors.fill: parent
+                document: "Spinner.qml"
+                initialProperties: ({ host: busyIndicator })
             }
         }
 
