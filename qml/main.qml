@@ -62,8 +62,10 @@ ApplicationWindow {
         color: button.pressed ? appColors.changeNameDialogSelectionTrans
                               : button.hovered ? appColors.fileListViewSelectionBackTrans
                                                : "transparent"
-        // The focus reached by the keyboard, framed as the default style frames it.
-        border.width: button.visualFocus ? 2 : 0
+        // The focus, framed as the default style frames it. Only the keyboard gives a tool button
+        // the focus (Tab, or a menu it opened closing), so the frame shows also where the style's
+        // visual focus forgets it, after a menu.
+        border.width: button.activeFocus ? 2 : 0
         border.color: appColors.focusFrame
     }
 

@@ -760,7 +760,7 @@ TestCase {
         case "tableView": return child("fileTableFocusFrame").visible
         }
         // The tool buttons.
-        return item.visualFocus === true && item.background.border.width > 0
+        return item.activeFocus === true && item.background.border.width > 0
     }
 
     // The control that holds the focus: a list passes it on to its current row.
@@ -801,6 +801,8 @@ TestCase {
         compare(urls.length, 2)
         verify(urls[0].endsWith("/" + fileModel.getName(0)), urls)
         verify(urls[1].endsWith("/" + fileModel.getName(1)), urls)
+        tryVerify(function () { return statusText().indexOf("Files successfully download on path: ") === 0 },
+                  transferTimeout, statusText())
         tryCompare(calcSession, "isBusy", false, transferTimeout)
         // The table was disabled while busy; the focus comes back to it.
         tryCompare(table(), "activeFocus", true)
@@ -858,8 +860,10 @@ TestCase {
         tryCompare(menu, "opened", true)
         testTools.keyClick(win, Qt.Key_Escape)
         tryCompare(menu, "visible", false)
+        // The focus goes back to the button, as it does from any desktop menu.
+        tryCompare(child("menuButton"), "activeFocus", true)
+        verify(focusShown(child("menuButton")))
 
-        tabTo("menuButton")
         testTools.keyClick(win, data.key)
         tryCompare(menu, "opened", true)
         testTools.keyClick(win, Qt.Key_Down)
