@@ -67,6 +67,10 @@ Rectangle {
             console.log(panelLog, "File double click, row = " + row)
             calcSession.downloadForEdit(row)
         }
+        onContextMenuRequested: function (x, y) {
+            var point = mapToItem(panel, x, y)
+            contextMenuLoader.object().popup(point.x, point.y)
+        }
     }
 
     // Created on the first right click: most runs never open it.

@@ -1,7 +1,9 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.5
 
 // The calculator's files as a table of names and sizes, with extended selection by mouse and
-// keyboard. Built on a plain ListView: the window shows it in its first frame.
+// keyboard. Built on a ListView whose selection follows the files, not the row numbers, when the
+// list changes.
 FocusScope {
     id: table
 
@@ -22,6 +24,9 @@ FocusScope {
     readonly property int sizeWidth: Math.max(80, viewportWidth - nameWidth)
 
     signal doubleClicked(int row)
+    // The Menu key or Shift+F10: a context menu is wanted at this point of the table, under the
+    // current row.
+    signal contextMenuRequested(real x, real y)
 
     function positionViewAtRow(row, mode) {
         listView.positionViewAtIndex(row, mode)
@@ -41,6 +46,7 @@ FocusScope {
 
     activeFocusOnTab: true
     Accessible.role: Accessible.Table
+    Accessible.name: "Files"
     onModelChanged: rowSelection.clear()
 
     RowSelection {
@@ -144,7 +150,20 @@ FocusScope {
         }
     }
 
+    // Under the current row, or under the header without one; clamped to the visible rows.
+    function contextMenuPoint() {
+        var row = currentRow >= 0 ? listView.itemAtIndex(currentRow) : null
+        var y = row ? row.mapToItem(listView, 0, row.height).y : 0
+        return Qt.point(20, listView.y + Math.max(0, Math.min(listView.height, y)))
+    }
+
     Keys.onPressed: function (event) {
+        if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && event.modifiers & Qt.ShiftModifier)) {
+            var point = contextMenuPoint()
+            contextMenuRequested(point.x, point.y)
+            event.accepted = true
+            return
+        }
         if (event.key === Qt.Key_A && event.modifiers & Qt.ControlModifier) {
             rowSelection.selectAll()
             event.accepted = true
@@ -177,6 +196,7 @@ FocusScope {
         leftPadding: 10
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
+        Accessible.ignored: true // the row reads as its cells already
     }
 
     // The frame; the header covers its top line.
@@ -233,50 +253,67 @@ FocusScope {
         // Pointer presses go to the selection's mouse area; the wheel still scrolls.
         interactive: true
 
+        // Shown whenever the rows do not fit.
+        ScrollBar.vertical: ScrollBar {
+            id: scrollBar
+            objectName: "fileTableScrollBar"
+            parent: table
+            x: table.width - 1 - width
+            y: 1
+            height: table.height - 2
+            policy: listView.contentHeight > listView.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            padding: 0
+            Accessible.name: "File list scroll bar"
+            // A grey track and a bordered handle, as the desktop table this one replaces drew them.
+            background: Rectangle {
+                implicitWidth: 18
+                color: "#dddddd"
+                border.color: "#aaaaaa"
+            }
+            contentItem: Rectangle {
+                implicitWidth: 18
+                border.color: "#a0a0a0"
+                gradient: Gradient {
+                    orientation: Gradient.Horizontal
+                    GradientStop { position: 0.0; color: scrollBar.pressed ? "#dcdcdc" : "#f2f2f2" }
+                    GradientStop { position: 1.0; color: scrollBar.pressed ? "#d0d0d0" : "#e7e7e7" }
+                }
+            }
+        }
+
         delegate: Rectangle {
             objectName: "fileRow" + index
             readonly property color rowColor: index % 2 === 1 ? table.colors.tableRowSecond
                                                               : table.colors.tableRowFirst
             width: ListView.view.width
             height: table.rowHeight
+            Accessible.role: Accessible.Row
+            Accessible.name: nameCell.text + ", " + sizeCell.text + " bytes"
+            Accessible.selectable: true
+            Accessible.selected: gestures.shownSelected(index)
             color: gestures.shownSelected(index)
                    ? Qt.tint(rowColor, table.selectionFocused ? table.colors.changeNameDialogSelectionTrans
                                                               : table.colors.changeNameDialogSelectionBWTrans)
                    : rowColor
 
             FileCell {
+                id: nameCell
                 width: table.nameWidth
                 text: model.nameRole !== undefined ? model.nameRole : ""
             }
             FileCell {
+                id: sizeCell
                 x: table.nameWidth
                 width: table.sizeWidth
                 text: model.sizeRole !== undefined ? String(model.sizeRole) : ""
             }
-        }
-    }
-
-    // Shown whenever the rows do not fit.
-    VerticalScrollBar {
-        id: scrollBar
-        objectName: "fileTableScrollBar"
-        flickable: listView
-        x: table.width - 1 - width
-        y: 1
-        width: 18
-        height: table.height - 2
-        visible: scrollable
-        // A grey track and a bordered handle, as the desktop table this one replaces drew them.
-        track: Rectangle {
-            color: "#dddddd"
-            border.color: "#aaaaaa"
-        }
-        handle: Rectangle {
-            border.color: "#a0a0a0"
-            gradient: Gradient {
-                orientation: Gradient.Horizontal
-                GradientStop { position: 0.0; color: scrollBar.pressed ? "#dcdcdc" : "#f2f2f2" }
-                GradientStop { position: 1.0; color: scrollBar.pressed ? "#d0d0d0" : "#e7e7e7" }
+            // The row the keys move from, outlined while the table has the focus.
+            Rectangle {
+                anchors.fill: parent
+                visible: table.activeFocus && index === table.currentRow
+                color: "transparent"
+                border.width: 1
+                border.color: table.colors.focusFrame
             }
         }
     }
@@ -330,5 +367,15 @@ FocusScope {
                 listView.positionViewAtIndex(row, ListView.Contain)
             }
         }
+    }
+
+    // Where the keyboard is: the table framed while it has the focus.
+    Rectangle {
+        objectName: "fileTableFocusFrame"
+        anchors.fill: parent
+        visible: table.activeFocus
+        color: "transparent"
+        border.width: 2
+        border.color: table.colors.focusFrame
     }
 }

@@ -26,6 +26,7 @@ RowLayout {
         from: 0
         to: 1
         value: parts.view.fraction
+        Accessible.name: "Operation progress"
     }
     Button {
         id: cancelButton

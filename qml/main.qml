@@ -1,13 +1,15 @@
 import QtQml 2.15
 import QtQuick 2.15
+import QtQuick.Controls 2.5
+import QtQuick.Layouts 1.3
 import QtQuick.Window 2.1
 
 // Main window: attached calculators on the left, the selected one's files on the right, the
 // tool bar above and the status line below. The session does the work; the window asks the
 // questions, one dialog at a time, and hands the answers back.
-// Made of plain items: the first frame does not wait for the Qt Quick Controls, whose menus,
-// dialogs, tips and spinner are loaded by name when first needed.
-Window {
+// Menus, dialogs, choosers and the editor are loaded by name when first needed: the first frame
+// does not wait for them.
+ApplicationWindow {
     id: root
     objectName: "root"
 
@@ -38,6 +40,8 @@ Window {
         readonly property color headerTableBorder: "#9f9f9f"
         readonly property color tableRowFirst: "#ffffff"
         readonly property color tableRowSecond: listRectangleBack
+        // Frames the control that has the keyboard focus: the default style's focus colour.
+        readonly property color focusFrame: "#0066ff"
     }
 
     // Diagnostic lines: silent unless enabled, e.g. QT_LOGGING_RULES="ulvo.qml.debug=true".
@@ -58,51 +62,43 @@ Window {
         color: button.pressed ? appColors.changeNameDialogSelectionTrans
                               : button.hovered ? appColors.fileListViewSelectionBackTrans
                                                : "transparent"
+        // The focus, framed as the default style frames it. Only the keyboard gives a tool button
+        // the focus (Tab, or a menu it opened closing), so the frame shows also where the style's
+        // visual focus forgets it, after a menu.
+        border.width: button.activeFocus ? 2 : 0
+        border.color: appColors.focusFrame
     }
 
-    component MenuButton: Item {
+    component MenuButton: ToolButton {
         id: menuButton
         property url image
         property string tip
         // True while the button's own menu is open: the tip would cover its first item.
         property bool tipHidden: false
-        // A disabled button is neither: its area may still hold the pointer it had.
-        readonly property bool hovered: enabled && buttonArea.containsMouse
-        readonly property bool pressed: enabled && buttonArea.pressed
-        signal clicked()
         implicitWidth: menuStyle.size
         implicitHeight: menuStyle.size
-        activeFocusOnTab: true
-        Keys.onSpacePressed: clicked()
-        Accessible.role: Accessible.Button
+        Layout.fillHeight: true
+        hoverEnabled: true
+        // Reached by Tab; a click leaves the focus where it was, such as on the file table.
+        focusPolicy: Qt.TabFocus
+        // Space presses the button; Enter does too, as on desktop tool bars.
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
         Accessible.name: tip
-        Accessible.onPressAction: clicked()
-
-        MenuBackground {}
-        Image {
-            anchors.centerIn: parent
-            width: 24
-            height: 24
-            source: menuButton.image
-            smooth: true
-            opacity: menuButton.enabled ? 1.0 : 0.35
+        background: MenuBackground {}
+        contentItem: Item {
+            Image {
+                anchors.centerIn: parent
+                width: 24
+                height: 24
+                source: menuButton.image
+                smooth: true
+                opacity: menuButton.enabled ? 1.0 : 0.35
+            }
         }
-        MouseArea {
-            id: buttonArea
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: menuButton.clicked()
-        }
-        // The tip is set up when the pointer first rests here.
-        LazyLoader {
-            id: tipLoader
-            document: "ButtonTip.qml"
-            initialProperties: ({ button: menuButton })
-        }
-        onHoveredChanged: {
-            if (hovered)
-                tipLoader.object()
-        }
+        ToolTip.visible: hovered && !tipHidden
+        ToolTip.delay: 1000
+        ToolTip.text: tip
     }
 
     // Status line helpers: the session keeps the text.
@@ -113,18 +109,14 @@ Window {
         calcSession.onStatusChange("")
     }
 
-    Rectangle {
+    header: ToolBar {
         id: toolBar
         objectName: "toolBar"
-        anchors.left: parent.left
-        anchors.right: parent.right
-        height: menuStyle.size
-        color: "#e0e0e0"
         enabled: !root.busy
+        Accessible.name: "Tools"
 
-        Row {
+        RowLayout {
             anchors.fill: parent
-            spacing: 5
 
             MenuButton {
                 id: menuButton
@@ -195,53 +187,44 @@ Window {
                 tip: "Restore UlvoCalc backup"
                 onClicked: backupFlow.requestRestore()
             }
-        }
-    }
-
-    Rectangle {
-        id: footer
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.bottom: parent.bottom
-        height: statusLine.implicitHeight
-        color: appColors.tableRowFirst
-
-        Text {
-            id: statusLine
-            objectName: "statusLine"
-            anchors.fill: parent
-            text: calcSession.statusLineText
-            color: "#26282a" // the text colour of the dialogs' labels
-            font.pixelSize: 14
-            topPadding: 4
-            bottomPadding: 4
-            leftPadding: 10
-            rightPadding: 10
-            elide: Text.ElideRight
-
-            OperationProgress {
-                objectName: "operationProgress"
-                anchors.fill: parent
-                session: calcSession
+            Item {
+                Layout.fillWidth: true
             }
         }
     }
 
-    // Between the tool bar and the status line: the panels, and the flows and dialogs, which are
-    // placed by this area as they were by the window's content item before.
-    Item {
-        id: contentArea
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.top: toolBar.bottom
-        anchors.bottom: footer.top
+    footer: Label {
+        id: statusLine
+        objectName: "statusLine"
+        text: calcSession.statusLineText
+        font.pixelSize: 14
+        topPadding: 4
+        bottomPadding: 4
+        leftPadding: 10
+        rightPadding: 10
+        elide: Text.ElideRight
+        background: Rectangle {
+            color: appColors.tableRowFirst
+        }
+
+        OperationProgress {
+            objectName: "operationProgress"
+            anchors.fill: parent
+            session: calcSession
+        }
+    }
+
+    RowLayout {
+        id: content
+        anchors.fill: parent
+        spacing: 0
 
         CalcPanel {
             id: calcPanel
             objectName: "calcPanel"
-            anchors.top: parent.top
-            anchors.bottom: parent.bottom
-            width: Math.max(255, root.width * 0.3)
+            Layout.fillHeight: true
+            Layout.preferredWidth: root.width * 0.3
+            Layout.minimumWidth: 255
             colors: appColors
             busy: root.busy
         }
@@ -249,10 +232,9 @@ Window {
         FilePanel {
             id: filePanel
             objectName: "filePanel"
-            anchors.left: calcPanel.right
-            anchors.right: parent.right
-            anchors.top: parent.top
-            anchors.bottom: parent.bottom
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.minimumWidth: 300
             colors: appColors
             busy: root.busy
             calcConnected: root.calcConnected
@@ -277,98 +259,87 @@ Window {
                 sendFlow.sendUrls(urls)
             }
         }
+    }
 
-        Item {
-            id: busyIndicator
-            objectName: "busyIndicator"
-            anchors.centerIn: parent
-            width: 60
-            height: 60
-            // A transfer that reports its progress shows a bar instead.
-            readonly property bool running: root.busy && !calcSession.hasProgress
-            visible: running
-            // The spinner is loaded the first time the window is busy.
-            onRunningChanged: {
-                if (running)
-                    spinner.object()
-            }
-            LazyLoader {
-                id: spinner
-                document: "Spinner.qml"
-                initialProperties: ({ host: busyIndicator })
-            }
-        }
+    BusyIndicator {
+        id: busyIndicator
+        objectName: "busyIndicator"
+        anchors.centerIn: content
+        // A transfer that reports its progress shows a bar instead.
+        running: root.busy && !calcSession.hasProgress
+        visible: running
+        Accessible.name: "Busy"
+    }
 
-        // The flows and dialogs below create their dialogs and windows on first use.
+    // The flows and dialogs below create their dialogs and windows on first use.
 
-        SendFlow {
-            id: sendFlow
-            calcConnected: root.calcConnected
-        }
+    SendFlow {
+        id: sendFlow
+        calcConnected: root.calcConnected
+    }
 
-        DownloadFlow {
-            id: downloadFlow
-            filePanel: filePanel
-        }
+    DownloadFlow {
+        id: downloadFlow
+        filePanel: filePanel
+    }
 
-        DeleteFlow {
-            id: deleteFlow
-            filePanel: filePanel
-        }
+    DeleteFlow {
+        id: deleteFlow
+        filePanel: filePanel
+    }
 
-        BackupFlow {
-            id: backupFlow
-            calcConnected: root.calcConnected
-            log: windowLog
-        }
+    BackupFlow {
+        id: backupFlow
+        calcConnected: root.calcConnected
+        log: windowLog
+    }
 
-        EditorFlow {
-            id: editorFlow
-            filePanel: filePanel
-            calcConnected: root.calcConnected
-            log: windowLog
-        }
+    EditorFlow {
+        id: editorFlow
+        filePanel: filePanel
+        calcConnected: root.calcConnected
+        log: windowLog
+    }
 
-        Connections {
-            target: calcSession
+    Connections {
+        target: calcSession
 
-            function onIndexChanged(oldIndex, newIndex) {
-                filePanel.clearSelection()
-            }
-            function onErrorChange() {
-                if (calcSession.error !== "")
-                    errorMessageDialog.open()
-            }
+        function onIndexChanged(oldIndex, newIndex) {
+            filePanel.clearSelection()
         }
+        function onErrorChange() {
+            if (calcSession.error !== "")
+                errorMessageDialog.open()
+        }
+    }
 
-        LazyLoader {
-            id: changeNameDialog
-            document: "ChangeNameDialog.qml"
-            initialProperties: ({ objectName: "changeNameDialog", colors: appColors })
-        }
-        Connections {
-            target: changeNameDialog.item
-            function onNameChosen(name) { calcSession.changeCalcName(name) }
-        }
+    LazyLoader {
+        id: changeNameDialog
+        document: "ChangeNameDialog.qml"
+        initialProperties: ({ objectName: "changeNameDialog", colors: appColors })
+    }
+    Connections {
+        target: changeNameDialog.item
+        function onNameChosen(name) { calcSession.changeCalcName(name) }
+    }
 
-        LazyLoader {
-            id: aboutDialog
-            document: "AboutDialog.qml"
-            // The parent is set from the start: its width follows the window's, which a dialog being
-            // created in a loader does not know yet.
-            initialProperties: ({ objectName: "aboutDialog", parent: contentArea, colors: appColors })
-        }
+    LazyLoader {
+        id: aboutDialog
+        document: "AboutDialog.qml"
+        // The parent is set from the start: its width follows the window's, which a dialog being
+        // created in a loader does not know yet.
+        initialProperties: ({ objectName: "aboutDialog", parent: root.contentItem, colors: appColors })
+    }
 
-        // The only box that is not modal; closing it clears the error so the next one opens it again.
-        LazyLoader {
-            id: errorMessageDialog
-            document: "MessageBox.qml"
-            initialProperties: ({ objectName: "errorMessageDialog", title: "Error", modal: false })
-            onLoaded: item.text = Qt.binding(function () { return calcSession.error })
-        }
-        Connections {
-            target: errorMessageDialog.item
-            function onClosed() { calcSession.error = "" }
-        }
+    // The only box that is not modal; closing it clears the error so the next one opens it again.
+    LazyLoader {
+        id: errorMessageDialog
+        document: "MessageBox.qml"
+        initialProperties: ({ objectName: "errorMessageDialog", title: "Error", modal: false })
+        onLoaded: item.text = Qt.binding(function () { return calcSession.error })
+    }
+    Connections {
+        target: errorMessageDialog.item
+        function onClosed() { calcSession.error = "" }
     }
 }

@@ -1,7 +1,10 @@
 // Every image a window document names must be in the resource tree: a missing one only shows
-// as an empty button at run time.
+// as an empty button at run time. The 24 px tool images carry a twin of twice the size, which Qt
+// picks on a screen scaled by two; without it they are drawn blurred there.
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -10,6 +13,7 @@ class TestResources : public QObject
     Q_OBJECT
 private slots:
     void documentsNameOnlyExistingImages();
+    void smallToolImagesHaveDoubleSizeTwins();
 };
 
 void TestResources::documentsNameOnlyExistingImages()
@@ -31,6 +35,24 @@ void TestResources::documentsNameOnlyExistingImages()
     }
     QVERIFY(named > 0);
     QVERIFY(QFile::exists(QStringLiteral(":/icons/logo.png")));
+}
+
+void TestResources::smallToolImagesHaveDoubleSizeTwins()
+{
+    int checked = 0;
+    for (QDirIterator it(QStringLiteral(":/images/x1"), {QStringLiteral("*.png")}); it.hasNext();) {
+        const QString path = it.next();
+        if (path.endsWith(QStringLiteral("@2x.png")))
+            continue;
+        const QSize size = QImageReader(path).size();
+        QCOMPARE(size, QSize(24, 24));
+        QString twin = path;
+        twin.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        QVERIFY2(QFile::exists(twin), qPrintable(path + QStringLiteral(" has no @2x twin")));
+        QCOMPARE(QImageReader(twin).size(), size * 2);
+        ++checked;
+    }
+    QVERIFY(checked > 0);
 }
 
 QTEST_GUILESS_MAIN(TestResources)

@@ -389,14 +389,15 @@ TestCase {
         simulator.setReplyDelay(calc, 100)
         clickButton(question, Dialog.Yes)
         compare(table().selection.count, 0)
-        // A delete reports no progress: the spinner turns instead, made when first needed.
+        // A delete reports no progress: the busy indicator turns instead.
         var busy = child("busyIndicator")
         tryCompare(busy, "visible", true, transferTimeout)
-        var spinner = createdChild("busySpinner")
+        var spinner = busy
         tryCompare(spinner, "running", true)
         tryCompare(table(), "rowCount", 1, transferTimeout)
         compare(simulator.fileNames(calc), ["C.UCB"])
-        compare(busy.visible, false)
+        // The list may be refreshed a moment before the session reports that it is no longer busy.
+        tryCompare(busy, "visible", false)
         compare(spinner.running, false)
     }
 
@@ -749,5 +750,128 @@ TestCase {
         testTools.keyClick(win, Qt.Key_Escape)
         tryCompare(about, "visible", false)
         compare(about.aboutText.selectedText, "")
+    }
+
+    // --- The keyboard alone ---
+
+    // Where the focus is must show: each item that can take it frames itself.
+    function focusShown(item) {
+        switch (item.objectName) {
+        case "fileListView": return child("calcListFocusFrame").visible
+        case "tableView": return child("fileTableFocusFrame").visible
+        }
+        // The tool buttons.
+        return item.activeFocus === true && item.background.border.width > 0
+    }
+
+    // The control that holds the focus: a list passes it on to its current row.
+    function focusStop(item) {
+        while (item && ["fileListView", "tableView"].indexOf(item.objectName) < 0
+               && !/Button$/.test(item.objectName))
+            item = item.parent
+        return item
+    }
+
+    // Presses Tab (Shift+Tab backwards) until the named item has the focus, checking at each
+    // stop that the focus shows; returns the names of the items passed on the way.
+    function tabTo(name, backwards) {
+        var target = child(name)
+        var passed = []
+        for (var i = 0; i < 30 && !target.activeFocus; ++i) {
+            testTools.keyClick(win, Qt.Key_Tab, backwards ? Qt.ShiftModifier : Qt.NoModifier)
+            var item = focusStop(win.activeFocusItem)
+            verify(item !== null, "Tab left the focus nowhere after " + passed)
+            verify(focusShown(item), "the focus does not show on '" + item.objectName + "' " + item)
+            passed.push(item.objectName)
+        }
+        verify(target.activeFocus, "Tab never reached " + name + "; passed " + passed)
+        return passed
+    }
+
+    function test_keysOnly() {
+        plugCalculator("ULVO-KEYS", { "A.UCB": "1\n", "B.UCB": "22\n", "C.UCB": "333\n" })
+        var passed = tabTo("tableView")
+        verify(passed.indexOf("menuButton") >= 0 && passed.indexOf("fileListView") >= 0, passed)
+
+        // Two files, selected by the arrows, copied by Ctrl+C.
+        testTools.keyClick(win, Qt.Key_Down)
+        testTools.keyClick(win, Qt.Key_Down, Qt.ShiftModifier)
+        compare(child("filePanel").selectedRows(), [0, 1])
+        testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier)
+        var urls = clipboard.getUrls().map(String)
+        compare(urls.length, 2)
+        verify(urls[0].endsWith("/" + fileModel.getName(0)), urls)
+        verify(urls[1].endsWith("/" + fileModel.getName(1)), urls)
+        tryVerify(function () { return statusText().indexOf("Files successfully download on path: ") === 0 },
+                  transferTimeout, statusText())
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+        // The table was disabled while busy; the focus comes back to it.
+        tryCompare(table(), "activeFocus", true)
+
+        // The context menu opens under the current row, and Escape gives the focus back.
+        var rowBottom = findChild(table(), "fileRow1").mapToItem(null, 0, 20).y
+        var openers = [[Qt.Key_F10, Qt.ShiftModifier], [Qt.Key_Menu, Qt.NoModifier]]
+        for (var i = 0; i < openers.length; ++i) {
+            testTools.keyClick(win, openers[i][0], openers[i][1])
+            var menu = createdChild("tableViewContextMenu")
+            tryCompare(menu, "opened", true)
+            var menuTop = menu.parent.mapToItem(null, menu.x, menu.y).y
+            verify(Math.abs(menuTop - rowBottom) <= 1, "menu at " + menuTop + ", row ends at " + rowBottom)
+            testTools.keyClick(win, Qt.Key_Escape)
+            tryCompare(menu, "visible", false)
+            tryCompare(table(), "activeFocus", true)
+        }
+        compare(child("filePanel").selectedRows(), [0, 1])
+
+        // Back to the download button, pressed by Space: it asks for a folder.
+        tabTo("downloadButton")
+        testTools.keyClick(win, Qt.Key_Space)
+        var chooser = createdChild("choseFolderDialog")
+        tryCompare(chooser, "visible", true)
+        chooser.reject()
+    }
+
+    function test_keysMoveThroughCalculatorsAndBack() {
+        plugCalculator("ULVO-K1", { "ONE.UCB": "1\n" })
+        simulator.plug("ULVO-K2", { "TWO.UCB": "2\n", "THREE.UCB": "3\n" })
+        tryCompare(child("calcPanel"), "count", 2, pollTimeout)
+        verify(testTools.activate(win))
+        tabTo("tableView")
+        tabTo("fileListView", true)
+        testTools.keyClick(win, Qt.Key_Down)
+        compare(calcModel.currentIndex, 1)
+        tryCompare(table(), "rowCount", 2, pollTimeout)
+        testTools.keyClick(win, Qt.Key_Down) // stays on the last
+        compare(calcModel.currentIndex, 1)
+        testTools.keyClick(win, Qt.Key_Up)
+        compare(calcModel.currentIndex, 0)
+        tryCompare(table(), "rowCount", 1, pollTimeout)
+    }
+
+    // The options menu is opened by Space or Enter on its button, walked by the arrows, and
+    // closed by Escape, as are the dialogs its items open.
+    function test_optionsMenuByKeys_data() {
+        return [ { tag: "space", key: Qt.Key_Space }, { tag: "enter", key: Qt.Key_Return } ]
+    }
+
+    function test_optionsMenuByKeys(data) {
+        tabTo("menuButton")
+        testTools.keyClick(win, data.key)
+        var menu = createdChild("optionsMenu")
+        tryCompare(menu, "opened", true)
+        testTools.keyClick(win, Qt.Key_Escape)
+        tryCompare(menu, "visible", false)
+        // The focus goes back to the button, as it does from any desktop menu.
+        tryCompare(child("menuButton"), "activeFocus", true)
+        verify(focusShown(child("menuButton")))
+
+        testTools.keyClick(win, data.key)
+        tryCompare(menu, "opened", true)
+        testTools.keyClick(win, Qt.Key_Down)
+        testTools.keyClick(win, data.key)
+        var about = createdChild("aboutDialog")
+        tryCompare(about, "opened", true)
+        testTools.keyClick(win, Qt.Key_Escape)
+        tryCompare(about, "visible", false)
     }
 }
