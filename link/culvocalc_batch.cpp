@@ -2,6 +2,7 @@
 
 #include "link/culvocalc.h"
 #include "link/plainfilename.h"
+#include "link/sendplan.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -80,7 +81,8 @@ void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
             return;
         }
         const QString path = QUrl::fromLocalFile(file.first).toLocalFile();
-        const QString calcName = convertToSfn(file.second);
+        // The same settled name the send plan showed and checked for collisions.
+        const QString calcName = SendPlan::calcName(file.second);
         m_progress.beginFile(calcName, QFileInfo(path).size());
         // Every way out of this file closes its count.
         bool sent = false;
