@@ -33,6 +33,7 @@ public:
         QObject::disconnect(progress);
     }
     CUlvoCalc *operator->() { return &link; }
+    CUlvoCalc &get() { return link; }
     // Whether the link has reported an error during this operation.
     bool hasReported() const { return reported; }
 
@@ -78,6 +79,7 @@ void CUlvoWorker::firstContact()
         QMutexLocker lock(&cacheMutex);
         deviceName = link.getName();
         filesInfo = files;
+        leftOutFiles = link.leftOutFiles();
         openFailure = failure;
         unreachable = !opened;
     }
@@ -88,6 +90,12 @@ QString CUlvoWorker::getDeviceName() const
 {
     QMutexLocker lock(&cacheMutex);
     return deviceName;
+}
+
+QStringList CUlvoWorker::getLeftOutFiles() const
+{
+    QMutexLocker lock(&cacheMutex);
+    return leftOutFiles;
 }
 
 QString CUlvoWorker::getOpenFailure() const
@@ -119,10 +127,12 @@ void CUlvoWorker::setCachedName(const QString &name)
     deviceName = name;
 }
 
-void CUlvoWorker::setCachedFiles(const QList<FileInf> &files)
+void CUlvoWorker::cacheListing(CUlvoCalc &link)
 {
+    const QList<FileInf> files = link.getFilesInfo();
     QMutexLocker lock(&cacheMutex);
     filesInfo = files;
+    leftOutFiles = link.leftOutFiles();
 }
 
 void CUlvoWorker::finishOperation()
@@ -138,7 +148,7 @@ void CUlvoWorker::sendFiles()
     {
         OperationLink link(port, this, cancelToken);
         link->genSendFilesRequest(sendFilesList);
-        setCachedFiles(link->getFilesInfo());
+        cacheListing(link.get());
     }
     finishOperation();
 }
@@ -157,7 +167,7 @@ void CUlvoWorker::delFiles()
     {
         OperationLink link(port, this);
         link->genDelFilesRequest(filesList);
-        setCachedFiles(link->getFilesInfo());
+        cacheListing(link.get());
     }
     finishOperation();
 }
@@ -192,7 +202,7 @@ void CUlvoWorker::sendFileFromEdit()
     {
         OperationLink link(port, this, cancelToken);
         link->genSendFileString(editFileName, editFileData);
-        setCachedFiles(link->getFilesInfo());
+        cacheListing(link.get());
     }
     finishOperation();
 }
@@ -212,7 +222,7 @@ void CUlvoWorker::restoreBackup()
     {
         OperationLink link(port, this, cancelToken);
         link->restoreBackup(backupUrl);
-        setCachedFiles(link->getFilesInfo());
+        cacheListing(link.get());
     }
     finishOperation();
 }

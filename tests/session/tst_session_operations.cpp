@@ -45,6 +45,7 @@ private slots:
     void backupTwiceThenRestore();
     void restoreSurvivesRebootOffTheBus();
     void failedBackupEmitsNothing();
+    void unreadableNameIsNamed();
     void relaysServeOneOperation();
     void editorOpensProgram();
     void editorSendReportsOutcome();
@@ -362,6 +363,25 @@ void TestSessionOperations::failedBackupEmitsNothing()
     QCOMPARE(loaded.count(), 0);
     QVERIFY(rig.session->getError().contains("Disk gone"));
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("before"));
+}
+
+// A file whose name is not UTF-8 cannot be listed or archived: the user is told which one.
+void TestSessionOperations::unreadableNameIsNamed()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setRawFile("bad\xff\xfe.txt", "x");
+    calc.setFile(QStringLiteral("OK.TXT"), "ok");
+    const QString named = QStringLiteral("bad\uFFFD\uFFFD.txt");
+    rig.attach(calc);
+
+    QCOMPARE(rig.fileNames(), QStringList {"OK.TXT"});
+    const QString notice = "File not shown, its name can't be read: " + named;
+    QCOMPARE(rig.session->getStatusLineText(), notice);
+    QCOMPARE(rig.log.count("status:" + notice), 1);
+
+    QCOMPARE(rig.backupArchive(), QString());
+    QCOMPARE(rig.session->getError(), "Can't back up file, its name can't be read: " + named);
 }
 
 void TestSessionOperations::relaysServeOneOperation()
