@@ -218,8 +218,13 @@ void CUlvoCalcSession::onFilesListChange()
 
 void CUlvoCalcSession::onDevNameChange()
 {
-    if (CUlvoWorker *worker = selectedWorker())
-        calcModel->changeName(worker->getDeviceName());
+    // The renamed calculator's own row: the user may have selected another one meanwhile.
+    auto *worker = qobject_cast<CUlvoWorker *>(sender());
+    if (!worker)
+        worker = selectedWorker();
+    const int row = workers.indexOf(worker);
+    if (row >= 0)
+        calcModel->changeNameAt(row, worker->getDeviceName());
 }
 
 void CUlvoCalcSession::onFileSend(QPair<QString, int> fInf)

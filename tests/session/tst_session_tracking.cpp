@@ -90,6 +90,7 @@ private slots:
     void refusedRequestsLeaveRunningInputs();
     void unplugDuringOperationEndsWithError();
     void twoCalculatorsRunAtOnce();
+    void renameEndsOnTheRenamedRow();
     void exitDuringOperationWaitsForIt();
 };
 
@@ -622,6 +623,27 @@ void TestSessionTracking::twoCalculatorsRunAtOnce()
     QFile two(dir.filePath("TWO.BIN"));
     QVERIFY(two.open(QIODevice::ReadOnly));
     QCOMPARE(two.readAll(), pattern(3000));
+}
+
+// The selection moves to another calculator while the rename runs: the renamed one's row changes.
+void TestSessionTracking::renameEndsOnTheRenamedRow()
+{
+    SessionRig rig;
+    SimulatedCalculator first(named(QStringLiteral("FIRST")));
+    SimulatedCalculator second(named(QStringLiteral("SECOND")));
+    rig.attach(first);
+    rig.attach(second);
+    first.setReplyDelay(100);
+    rig.log.clear();
+
+    rig.session->changeCalcName(QStringLiteral("RENAMED"));
+    rig.calcModel.setCurrentIndex(1);
+    QVERIFY(rig.waitIdle());
+
+    QCOMPARE(first.name(), QStringLiteral("RENAMED"));
+    QCOMPARE(rig.calcModel.data(rig.calcModel.index(0)).toString(), QStringLiteral("RENAMED"));
+    QCOMPARE(rig.calcModel.data(rig.calcModel.index(1)).toString(), QStringLiteral("SECOND"));
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("SECOND"));
 }
 
 void TestSessionTracking::exitDuringOperationWaitsForIt()
