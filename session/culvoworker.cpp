@@ -92,6 +92,12 @@ QString CUlvoWorker::getDeviceName() const
     return deviceName;
 }
 
+QList<QUrl> CUlvoWorker::getDownloadedUrls() const
+{
+    QMutexLocker lock(&cacheMutex);
+    return downloadedUrls;
+}
+
 QStringList CUlvoWorker::getLeftOutFiles() const
 {
     QMutexLocker lock(&cacheMutex);
@@ -157,7 +163,9 @@ void CUlvoWorker::getFiles()
 {
     {
         OperationLink link(port, this, cancelToken);
-        link->genGetFilesRequest(filesList, destFolder);
+        const QList<QUrl> written = link->genGetFilesRequest(filesList, destFolder);
+        QMutexLocker lock(&cacheMutex);
+        downloadedUrls = written;
     }
     finishOperation();
 }

@@ -34,6 +34,8 @@ public:
     QString getDeviceName() const;
     QString getPortName() const;
     QList<FileInf> getFilesInfo() const;
+    // The local files the last download wrote, in request order.
+    QList<QUrl> getDownloadedUrls() const;
     // Files the last listing left out because their names cannot be read, named for the user.
     QStringList getLeftOutFiles() const;
     // Set by firstContact(): why the port could not be opened, in words for the user (empty when
@@ -88,6 +90,7 @@ private:
     QString deviceName;
     QList<FileInf> filesInfo;
     QStringList leftOutFiles;
+    QList<QUrl> downloadedUrls;
     QString openFailure;
     bool unreachable = false;
     const std::shared_ptr<CancelToken> cancelToken;

@@ -42,6 +42,8 @@ private slots:
     void sendDialogue_data();
     void sendDialogue();
     void downloadUrlsNameWrittenFiles();
+    void downloadEndNamesArrivedFiles_data();
+    void downloadEndNamesArrivedFiles();
     void backupTwiceThenRestore();
     void restoreSurvivesRebootOffTheBus();
     void failedBackupEmitsNothing();
@@ -276,6 +278,56 @@ void TestSessionOperations::downloadUrlsNameWrittenFiles()
     named.sort();
     QCOMPARE(written, named);
     QCOMPARE(readFile(dir.filePath("A#1.TXT")), QByteArray("hash"));
+}
+
+void TestSessionOperations::downloadEndNamesArrivedFiles_data()
+{
+    QTest::addColumn<bool>("failSecond");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QStringList>("arrived");
+    QTest::newRow("complete") << false << false << QStringList {"A.UCB", "B.TXT"};
+    QTest::newRow("second fails") << true << false << QStringList {"A.UCB"};
+    // Stopped while the first file is on its way: the second one is never written.
+    QTest::newRow("stopped") << false << true << QStringList {"A.UCB"};
+}
+
+// However a download ends, the session names the files it promised and those that arrived.
+void TestSessionOperations::downloadEndNamesArrivedFiles()
+{
+    QFETCH(bool, failSecond);
+    QFETCH(bool, cancel);
+    QFETCH(QStringList, arrived);
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), "A=1\n");
+    calc.setFile(QStringLiteral("B.TXT"), "bee");
+    rig.attach(calc);
+    if (failSecond)
+        calc.failOn(calcMsg::GET_FILE, calcMsg::CONNECTION_ERROR, 0, QStringLiteral("Disk gone"), 2);
+    if (cancel)
+        calc.setReplyDelay(200);
+    QTemporaryDir dir;
+    QSignalSpy ended(rig.session.get(), &CUlvoCalcSession::downloadEnded);
+    selectFiles(rig, rig.fileNames());
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+    rig.log.clear();
+    const QList<QUrl> promised = rig.session->downloadFiles();
+    if (cancel) {
+        QTRY_VERIFY_WITH_TIMEOUT(rig.session->canCancel(), 5000);
+        rig.session->cancelOperation();
+    }
+    QVERIFY(rig.waitIdle());
+
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(ended.first().at(0).value<QList<QUrl>>(), promised);
+    // Exactly the files on disk; a stop may come before or after the first file is complete.
+    QList<QUrl> expected;
+    for (const QString &name : arrived) {
+        if (!cancel || QFile::exists(dir.filePath(name)))
+            expected << QUrl::fromLocalFile(dir.filePath(name));
+    }
+    QCOMPARE(ended.first().at(1).value<QList<QUrl>>(), expected);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), expected.size());
 }
 
 void TestSessionOperations::backupTwiceThenRestore()
