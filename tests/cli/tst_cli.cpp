@@ -1,8 +1,10 @@
 // ulvo-connect-cli end to end: the tool runs as a child process of the test and finds the
 // simulated calculators the test plugs (the child shares the test's umockdev testbed through
 // UMOCKDEV_DIR). Each command's main path, its refusals, --all and --json.
+#include "link/culvocalc.h"
 #include "link/ziparchive.h"
 #include "session/localfiles.h"
+#include "session/portopenfailures.h"
 #include "tools/simulator/simulatedcalculator.h"
 #include "tools/simulator/simulatedusb.h"
 
@@ -12,12 +14,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
 #include <memory>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -57,11 +61,15 @@ private slots:
     void restoreNeedsYesAndAnIntactArchive();
     void progressOnlyOnATerminal_data();
     void progressOnlyOnATerminal();
+    void unopenablePortIsExplained_data();
+    void unopenablePortIsExplained();
 
 private:
     SimulatedCalculator *attach(const QString &name, const QList<QPair<QString, QByteArray>> &files = {});
     // stderrFile: a file (a terminal) that takes the tool's standard error instead of a pipe.
-    ToolRun tool(const QStringList &arguments, const QString &stderrFile = QString());
+    // withoutFileOverride: the tool runs without the capabilities that let root ignore file modes.
+    ToolRun tool(const QStringList &arguments, const QString &stderrFile = QString(),
+                 bool withoutFileOverride = false);
     QString path(const QString &name) const { return work->filePath(name); }
 
     std::unique_ptr<SimulatedUsb> usb;
@@ -102,7 +110,7 @@ SimulatedCalculator *TestCli::attach(const QString &name, const QList<QPair<QStr
     return calc;
 }
 
-ToolRun TestCli::tool(const QStringList &arguments, const QString &stderrFile)
+ToolRun TestCli::tool(const QStringList &arguments, const QString &stderrFile, bool withoutFileOverride)
 {
     QProcess process;
     if (!stderrFile.isEmpty())
@@ -111,7 +119,14 @@ ToolRun TestCli::tool(const QStringList &arguments, const QString &stderrFile)
     env.insert(QStringLiteral("UMOCKDEV_DIR"), usb->rootDir());
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(work->path());
-    process.start(QStringLiteral(ULVO_CLI_PATH), arguments);
+    if (withoutFileOverride) {
+        process.start(QStringLiteral("setpriv"),
+                      QStringList {QStringLiteral("--bounding-set=-dac_override,-dac_read_search"),
+                                   QStringLiteral(ULVO_CLI_PATH)}
+                          + arguments);
+    } else {
+        process.start(QStringLiteral(ULVO_CLI_PATH), arguments);
+    }
     ToolRun run;
     if (!process.waitForFinished(toolTimeoutMs)) {
         process.kill();
@@ -464,6 +479,32 @@ void TestCli::progressOnlyOnATerminal()
     QCOMPARE(seen.endsWith("\r\x1b[K"), shown);
     if (!shown)
         QVERIFY2(seen.isEmpty(), seen.constData());
+}
+
+void TestCli::unopenablePortIsExplained_data()
+{
+    addPortOpenFailureRows();
+}
+
+// A port that exists but will not open is explained in the window's words.
+void TestCli::unopenablePortIsExplained()
+{
+    QFETCH(bool, heldElsewhere);
+    QFETCH(QString, remedy);
+    SimulatedCalculator *calc = attach(QStringLiteral("LOCKED"));
+    const QList<QSerialPortInfo> ports = CUlvoCalc::findCalcs();
+    QCOMPARE(ports.size(), 1);
+    QSerialPort other(ports.first());
+    const QByteArray line = calc->slavePath().toLocal8Bit();
+    if (heldElsewhere)
+        QVERIFY(other.open(QIODevice::ReadWrite));
+    else
+        QCOMPARE(::chmod(line.constData(), 0), 0);
+
+    const ToolRun run = tool({"ls"}, QString(), !heldElsewhere);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err.trimmed(), "ulvo-connect-cli: Cannot open the calculator's port "
+                                    + ports.first().systemLocation() + remedy);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

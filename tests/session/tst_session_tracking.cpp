@@ -1,6 +1,7 @@
 // The session as the windows drive it: calculators appearing and going, the busy state, operations
 // of one calculator refused while one runs, two calculators at once, unplugs and exit mid-operation.
 #include "localfiles.h"
+#include "portopenfailures.h"
 #include "sessionrig.h"
 
 #include "link/culvocalc.h"
@@ -277,13 +278,7 @@ void TestSessionTracking::silentCalculatorLeavesWindowResponsive()
 
 void TestSessionTracking::unopenablePortIsReportedOnce_data()
 {
-    QTest::addColumn<bool>("heldElsewhere");
-    QTest::addColumn<QString>("remedy");
-    QTest::newRow("permission denied") << false
-        << ": permission denied. Install the Ulvo Connect package (or its udev rule), or add your "
-           "user to the dialout group and log in again.";
-    QTest::newRow("in use by another program") << true
-        << ": it is in use by another program. Close the other program.";
+    addPortOpenFailureRows();
 }
 
 // A port that exists but cannot be opened is said in words once per plug-in, on the status line
