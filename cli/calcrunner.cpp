@@ -1,5 +1,6 @@
 #include "cli/calcrunner.h"
 
+#include "cli/interruption.h"
 #include "link/culvocalc.h"
 #include "session/portaccess.h"
 
@@ -31,6 +32,7 @@ void CalcThread::run()
                 [this](FileProgress progress) { emit progressed(index, progress); },
                 Qt::DirectConnection);
         CUlvoCalc link;
+        link.setCancelToken(Interruption::token());
         connect(&link, &CUlvoCalc::errorNotify, &context, &TaskContext::addLinkError,
                 Qt::DirectConnection);
         if (!link.initialize(port)) {

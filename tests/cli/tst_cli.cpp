@@ -20,6 +20,7 @@
 
 #include <fcntl.h>
 #include <memory>
+#include <csignal>
 #include <pty.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,6 +64,8 @@ private slots:
     void progressOnlyOnATerminal();
     void unopenablePortIsExplained_data();
     void unopenablePortIsExplained();
+    void interruptedCommandLeavesNothing_data();
+    void interruptedCommandLeavesNothing();
 
 private:
     SimulatedCalculator *attach(const QString &name, const QList<QPair<QString, QByteArray>> &files = {});
@@ -70,6 +73,8 @@ private:
     // withoutFileOverride: the tool runs without the capabilities that let root ignore file modes.
     ToolRun tool(const QStringList &arguments, const QString &stderrFile = QString(),
                  bool withoutFileOverride = false);
+    // Starts the tool in `process` with the test's calculators and `tempDir` as its TMPDIR.
+    void startTool(QProcess &process, const QStringList &arguments, const QString &tempDir = QString());
     QString path(const QString &name) const { return work->filePath(name); }
 
     std::unique_ptr<SimulatedUsb> usb;
@@ -115,17 +120,13 @@ ToolRun TestCli::tool(const QStringList &arguments, const QString &stderrFile, b
     QProcess process;
     if (!stderrFile.isEmpty())
         process.setStandardErrorFile(stderrFile, QIODevice::Append);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("UMOCKDEV_DIR"), usb->rootDir());
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(work->path());
     if (withoutFileOverride) {
-        process.start(QStringLiteral("setpriv"),
-                      QStringList {QStringLiteral("--bounding-set=-dac_override,-dac_read_search"),
-                                   QStringLiteral(ULVO_CLI_PATH)}
-                          + arguments);
+        process.setProgram(QStringLiteral("setpriv"));
+        startTool(process, QStringList {QStringLiteral("--bounding-set=-dac_override,-dac_read_search"),
+                                        QStringLiteral(ULVO_CLI_PATH)}
+                               + arguments);
     } else {
-        process.start(QStringLiteral(ULVO_CLI_PATH), arguments);
+        startTool(process, arguments);
     }
     ToolRun run;
     if (!process.waitForFinished(toolTimeoutMs)) {
@@ -138,6 +139,17 @@ ToolRun TestCli::tool(const QStringList &arguments, const QString &stderrFile, b
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+void TestCli::startTool(QProcess &process, const QStringList &arguments, const QString &tempDir)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("UMOCKDEV_DIR"), usb->rootDir());
+    if (!tempDir.isEmpty())
+        env.insert(QStringLiteral("TMPDIR"), tempDir);
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(work->path());
+    process.start(process.program().isEmpty() ? QStringLiteral(ULVO_CLI_PATH) : process.program(), arguments);
 }
 
 void TestCli::usageErrorsExit2_data()
@@ -505,6 +517,39 @@ void TestCli::unopenablePortIsExplained()
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err.trimmed(), "ulvo-connect-cli: Cannot open the calculator's port "
                                     + ports.first().systemLocation() + remedy);
+}
+
+void TestCli::interruptedCommandLeavesNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("get") << QStringList {"get", "BIG1.BIN", "BIG2.BIN", "-o", "out"};
+    QTest::newRow("backup") << QStringList {"backup", "out/calc.ubk"};
+}
+
+// Ctrl-C in the middle of a transfer: the tool removes what it had begun (a download's files, the
+// backup's temporary archive) and exits 130.
+void TestCli::interruptedCommandLeavesNothing()
+{
+    QFETCH(QStringList, arguments);
+    SimulatedCalculator *calc = attach(QStringLiteral("SLOW"), {{"BIG1.BIN", QByteArray(20000, 'a')},
+                                                                {"BIG2.BIN", QByteArray(20000, 'b')}});
+    calc->setMaxChunkSize(256);
+    calc->setReplyDelay(20);
+    QVERIFY(QDir(work->path()).mkdir("out"));
+    QVERIFY(QDir(work->path()).mkdir("tmp"));
+
+    QProcess process;
+    startTool(process, arguments, path("tmp"));
+    QVERIFY(process.waitForStarted(toolTimeoutMs));
+    QTRY_VERIFY_WITH_TIMEOUT(calc->receivedCount(calcMsg::GET_FILE) >= 1, toolTimeoutMs);
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    QVERIFY(process.waitForFinished(toolTimeoutMs));
+
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 130);
+    const QDir::Filters everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(path("out")).entryList(everything), QStringList());
+    QCOMPARE(QDir(path("tmp")).entryList(everything), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
