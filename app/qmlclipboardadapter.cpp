@@ -34,5 +34,22 @@ bool QmlClipboardAdapter::hasUrls() const
     return !getUrls().isEmpty();
 }
 
+void QmlClipboardAdapter::keepArrived(const QList<QUrl> &promised, const QList<QUrl> &arrived)
+{
+    if (promised.isEmpty() || getUrls() != promised)
+        return;
+    QList<QUrl> kept;
+    for (const QUrl &url : promised) {
+        if (arrived.contains(url))
+            kept.append(url);
+    }
+    if (kept == promised)
+        return;
+    if (kept.isEmpty())
+        clipboard->clear(QClipboard::Clipboard);
+    else
+        setUrls(kept);
+}
+
 // Compiled here so that this class links on its own, without the other classes of the library.
 #include "moc_qmlclipboardadapter.cpp"

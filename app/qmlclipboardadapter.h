@@ -20,6 +20,12 @@ public:
     Q_INVOKABLE QList<QUrl> getUrls() const;
     Q_INVOKABLE bool hasUrls() const;
 
+public slots:
+    // A download has ended: when the clipboard still offers the files it promised (a copy put
+    // them there before they existed), it keeps only those that arrived, and is cleared when
+    // none did. Any other content stays.
+    void keepArrived(const QList<QUrl> &promised, const QList<QUrl> &arrived);
+
 private:
     QClipboard *clipboard; // the application's, not owned
 };

@@ -74,6 +74,9 @@ UlvoStartup::UlvoStartup()
     m_fileModel = std::make_unique<UlvoFileModel>();
     m_session = std::make_unique<CUlvoCalcSession>(nullptr);
     m_session->initialize(m_calcModel.get(), m_fileModel.get());
+    // A copy offers the files before they are downloaded; only those that arrive stay offered.
+    QObject::connect(m_session.get(), &CUlvoCalcSession::downloadEnded, m_clipboard.get(),
+                     &QmlClipboardAdapter::keepArrived);
     QByteArray catalogue = readCatalogue();
     m_funcModel = std::make_unique<UlvoFuncTreeModel>(catalogue);
 

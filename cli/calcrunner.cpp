@@ -1,6 +1,8 @@
 #include "cli/calcrunner.h"
 
+#include "cli/interruption.h"
 #include "link/culvocalc.h"
+#include "session/portaccess.h"
 
 #include <QEventLoop>
 
@@ -30,10 +32,16 @@ void CalcThread::run()
                 [this](FileProgress progress) { emit progressed(index, progress); },
                 Qt::DirectConnection);
         CUlvoCalc link;
+        link.setCancelToken(Interruption::token());
         connect(&link, &CUlvoCalc::errorNotify, &context, &TaskContext::addLinkError,
                 Qt::DirectConnection);
         if (!link.initialize(port)) {
-            context.fail(textNoConnection);
+            // A port that would not open is explained as the window explains it, instead of by
+            // the serial port's own error code.
+            const QString openFailure = link.isOpen() ? QString() : describePortOpenFailure(port);
+            if (!openFailure.isEmpty())
+                outcome.errors.clear();
+            context.fail(openFailure.isEmpty() ? textNoConnection : openFailure);
         } else {
             outcome.calcName = link.getName();
             task->run(link, context);

@@ -125,6 +125,8 @@ void GetTask::run(CUlvoCalc &link, TaskContext &context)
         const int errorsBefore = context.errorCount();
         if (!link.genGetFilesRequest({file}, folder).isEmpty())
             ++written;
+        else if (link.wasCancelled())
+            break;
         else if (context.errorCount() == errorsBefore)
             context.fail(file.first + QStringLiteral(": not downloaded"));
         done += file.second;
@@ -175,6 +177,8 @@ void PutTask::run(CUlvoCalc &link, TaskContext &context)
         const int sentBefore = sent;
         const int errorsBefore = context.errorCount();
         link.genSendFilesRequest({file});
+        if (link.wasCancelled())
+            break;
         if (sent == sentBefore && context.errorCount() == errorsBefore)
             context.fail(file.second + QStringLiteral(": not sent"));
         done += QFileInfo(file.first).size();
@@ -246,6 +250,8 @@ void BackupTask::run(CUlvoCalc &link, TaskContext &context)
             context.fail(QStringLiteral("Can't write backup file"));
         return;
     }
+    if (!archive && link.wasCancelled())
+        return; // the link has removed its archive
     if (!archive) {
         // Without a text the calculator simply has no files: there is nothing to lose, and a
         // nightly backup of a cleared calculator is no failure. No archive is written.

@@ -4,6 +4,7 @@
 #include "cli/calcselection.h"
 #include "cli/calctasks.h"
 #include "cli/clioptions.h"
+#include "cli/interruption.h"
 #include "cli/progressdisplay.h"
 #include "link/backupname.h"
 #include "link/culvocalc.h"
@@ -340,7 +341,8 @@ int runCli(const QStringList &arguments)
     case CliOptions::Action::Run:
         break;
     }
-    if (o.command == QLatin1String("list"))
-        return runList(o);
-    return runOnSelection(o);
+    Interruption::install();
+    const int code = o.command == QLatin1String("list") ? runList(o) : runOnSelection(o);
+    // Whatever the links had begun is gone by now (each removes its own on stopping).
+    return Interruption::wasInterrupted() ? Interruption::interruptedExit : code;
 }

@@ -56,7 +56,7 @@ const char *const description =
     "one result line each.\n"
     "\n"
     "Exit status: 0 success, 1 a failure reported by a calculator or the link (with\n"
-    "--all: by any calculator), 2 a usage error.";
+    "--all: by any calculator), 2 a usage error, 130 interrupted (Ctrl-C).";
 
 const CommandRule *findRule(const QString &command)
 {

@@ -1,9 +1,11 @@
 // Whatever name a computer file has, its calculator name fits the calculator's limits (14
 // characters, a dot, 3 characters), and converting an ASCII calculator name again changes nothing.
 // (A non-ASCII result, such as the U+FFFD that a Latin-1 letter becomes, changes again by design:
-// the send plan applies the rule until the name settles.)
+// the send plan applies the rule until the name settles, and its name never changes again.) A cut
+// never leaves half a character.
 #include "fuzzcheck.h"
 #include "link/culvocalc.h"
+#include "link/sendplan.h"
 
 #include <algorithm>
 #include <cstring>
@@ -34,5 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(dot < 0 || sfn.size() - dot - 1 <= 3);
     const bool ascii = std::all_of(sfn.cbegin(), sfn.cend(), [](QChar c) { return c.unicode() < 0x80; });
     FUZZ_CHECK(!ascii || CUlvoCalc::convertToSfn(sfn) == sfn);
+    for (int i = 0; i < sfn.size(); ++i) {
+        if (sfn.at(i).isHighSurrogate())
+            FUZZ_CHECK(i + 1 < sfn.size() && sfn.at(++i).isLowSurrogate());
+        else
+            FUZZ_CHECK(!sfn.at(i).isLowSurrogate());
+    }
+    const QString planned = SendPlan::calcName(nameFrom(data, size));
+    FUZZ_CHECK(CUlvoCalc::convertToSfn(planned) == planned);
     return 0;
 }

@@ -216,6 +216,7 @@ int CUlvoCalc::getNumberOfFiles()
 
 QList<QPair<QString, int>> CUlvoCalc::getFilesInfo()
 {
+    m_leftOutFiles.clear();
     FileListCollector collector(getNumberOfFiles());
     if (!collector.wantsList() || !writeRequest(request(calcMsg::GET_FILES_INF)))
         return {};
@@ -233,6 +234,7 @@ QList<QPair<QString, int>> CUlvoCalc::getFilesInfo()
     }
     for (const QString &problem : collector.problems())
         onError(problem);
+    m_leftOutFiles = collector.leftOut();
     return collector.files();
 }
 

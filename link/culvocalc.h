@@ -12,6 +12,7 @@
 #include <QPair>
 #include <QSerialPortInfo>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <memory>
 #include <optional>
@@ -73,6 +74,9 @@ public:
     // Listing, deletion, renaming.
     int getNumberOfFiles();
     QList<QPair<QString, int>> getFilesInfo();
+    // The files the last getFilesInfo() left out because their names are not UTF-8, named for
+    // the user (invalid sequences as U+FFFD).
+    QStringList leftOutFiles() const { return m_leftOutFiles; }
     bool delFile(UlvoCalc::fileInf inf);
     bool setDeviceName(QString name);
 
@@ -158,4 +162,5 @@ private:
     QByteArray txFrame;
     // Belongs to this link object alone: copies keep their own.
     ProgressTracker m_progress;
+    QStringList m_leftOutFiles;
 };

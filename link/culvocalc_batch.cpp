@@ -2,6 +2,7 @@
 
 #include "link/culvocalc.h"
 #include "link/plainfilename.h"
+#include "link/sendplan.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,16 @@ namespace {
 
 constexpr int maxBaseLength = 14;
 constexpr int maxExtensionLength = 3;
+
+// At most `units` UTF-16 units of `text`, never ending in the first half of a surrogate pair.
+QString cutWhole(const QString &text, int units)
+{
+    if (units >= text.size())
+        return text;
+    if (units > 0 && text.at(units - 1).isHighSurrogate())
+        --units;
+    return text.left(units);
+}
 
 UlvoCalc::fileInf makeFileInf(const QString &name, int size)
 {
@@ -35,9 +46,14 @@ QString CUlvoCalc::convertToSfn(QString name)
     name = QString::fromUtf8(bytes);
 
     name.remove(QChar(0x7F));
+    // A character outside the Basic Multilingual Plane goes as a whole or not at all: half of
+    // it would reach the calculator as "?".
     for (int i = name.size() - 1; i >= 0; --i) {
-        if ((name.at(i).unicode() & 0xFF) < 0x20)
-            name.remove(i, 1);
+        const bool lowHalf = i > 0 && name.at(i).isLowSurrogate() && name.at(i - 1).isHighSurrogate();
+        const int start = lowHalf ? i - 1 : i;
+        if ((name.at(start).unicode() & 0xFF) < 0x20 || (name.at(i).unicode() & 0xFF) < 0x20)
+            name.remove(start, i - start + 1);
+        i = start;
     }
     static const QString reserved = QStringLiteral("+\"\\*,/:;=<>?[]|");
     for (QChar &c : name) {
@@ -50,9 +66,9 @@ QString CUlvoCalc::convertToSfn(QString name)
     // Upper case can be longer than lower case ("ß" becomes "SS"): cut again after it.
     int dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
-        return name.left(maxBaseLength).toUpper().left(maxBaseLength);
+        return cutWhole(cutWhole(name, maxBaseLength).toUpper(), maxBaseLength);
 
-    const QString extension = name.mid(dot + 1, maxExtensionLength);
+    const QString extension = cutWhole(name.mid(dot + 1), maxExtensionLength);
     QString base = name.left(dot);
     int scanned = 0;
     while (scanned < dot && scanned < maxBaseLength) {
@@ -63,8 +79,8 @@ QString CUlvoCalc::convertToSfn(QString name)
             ++scanned;
         }
     }
-    base.truncate(scanned);
-    return base.toUpper().left(maxBaseLength) + QLatin1Char('.') + extension;
+    base = cutWhole(base, scanned);
+    return cutWhole(base.toUpper(), maxBaseLength) + QLatin1Char('.') + extension;
 }
 
 void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
@@ -80,7 +96,8 @@ void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
             return;
         }
         const QString path = QUrl::fromLocalFile(file.first).toLocalFile();
-        const QString calcName = convertToSfn(file.second);
+        // The same settled name the send plan showed and checked for collisions.
+        const QString calcName = SendPlan::calcName(file.second);
         m_progress.beginFile(calcName, QFileInfo(path).size());
         // Every way out of this file closes its count.
         bool sent = false;

@@ -36,7 +36,9 @@ FileListCollector::Step FileListCollector::take(const QByteArray &payload)
     // asked for again.
     if (name)
         m_files.append({*name, answer.finf().size()});
-    else
-        m_problems.append(QStringLiteral("Invalid file name: %1").arg(CalcName::display(bytes)));
+    else {
+        m_leftOut.append(CalcName::display(bytes));
+        m_problems.append(QStringLiteral("Invalid file name: %1").arg(m_leftOut.last()));
+    }
     return last ? Step::Done : Step::Ack;
 }

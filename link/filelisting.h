@@ -29,10 +29,13 @@ public:
     void abandon() { m_passes = m_count; }
     const QList<QPair<QString, int>> &files() const { return m_files; }
     const QStringList &problems() const { return m_problems; }
+    // The names of the descriptors left out, for the user (invalid sequences as U+FFFD).
+    const QStringList &leftOut() const { return m_leftOut; }
 
 private:
     int m_count;
     int m_passes = 0;
     QList<QPair<QString, int>> m_files;
     QStringList m_problems;
+    QStringList m_leftOut;
 };

@@ -7,15 +7,18 @@
 namespace SendPlan {
 
 namespace {
-// Every pass that changes a name turns non-ASCII characters further towards "_"; a few suffice.
-constexpr int maxSettlePasses = 4;
+// A pass that changes a converted name shortens its non-ASCII part (UTF-8 read as Latin-1 decodes
+// to fewer characters) or turns it into ASCII ("_"), and a converted name has at most 18
+// characters: it settles long before this bound, which only guards against a rule change.
+constexpr int maxSettlePasses = 64;
 } // namespace
 
 QString calcName(const QString &localName)
 {
-    // The link applies the rule again when it sends, and a name that is not plain ASCII after one
-    // pass changes on the next (a character that is not ASCII ends as "_"). Settling it here makes
-    // the name the user is told and the collisions checked the name the calculator shows.
+    // A name that is not plain ASCII after one pass changes on the next (a character that is not
+    // ASCII ends as "_"). The name is settled here, until the rule no longer changes it, and the
+    // link sends through this function too: the name the user is told and the collisions checked
+    // are the name the calculator stores.
     QString name = CUlvoCalc::convertToSfn(localName);
     for (int pass = 0; pass < maxSettlePasses; ++pass) {
         const QString next = CUlvoCalc::convertToSfn(name);

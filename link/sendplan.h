@@ -19,7 +19,8 @@ enum class Placement {
     Accepted, // goes into the batch as it is
 };
 
-// The calculator name of a local file name, as the calculator will show it.
+// The calculator name of a local file name, as the calculator will show it; applied to its own
+// result it changes nothing, so a planned name is sent as it is.
 QString calcName(const QString &localName);
 
 // A rename worth telling the user about: one that only replaces characters keeps the length.

@@ -24,6 +24,7 @@ namespace {
 const QString programName = QStringLiteral("Ulvo Connect");
 const QString programVersion = QStringLiteral(ULVO_VERSION);
 const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
+const QString leftOutText = QStringLiteral("File not shown, its name can't be read: %1");
 // Shown after the port name while the first contact runs.
 const QString connectingHint = QStringLiteral(" (connecting...)");
 
@@ -188,8 +189,15 @@ CUlvoWorker *CUlvoCalcSession::selectedWorker() const
 void CUlvoCalcSession::refillFileModel()
 {
     fileModel->clear();
-    if (CUlvoWorker *worker = selectedWorker())
-        fileModel->setFileNames(worker->getFilesInfo());
+    CUlvoWorker *worker = selectedWorker();
+    if (!worker)
+        return;
+    fileModel->setFileNames(worker->getFilesInfo());
+    // The table cannot show a file whose name is not text: say so once for this listing, without
+    // hiding an error already on the status line (an operation's end text follows anyway).
+    const QStringList leftOut = worker->getLeftOutFiles();
+    if (!leftOut.isEmpty() && !statusLineText.startsWith(QLatin1String("Error: ")))
+        onStatusChange(leftOutText.arg(leftOut.join(QLatin1String(", "))));
 }
 
 void CUlvoCalcSession::onIndexChange(int newIndex)
@@ -210,8 +218,13 @@ void CUlvoCalcSession::onFilesListChange()
 
 void CUlvoCalcSession::onDevNameChange()
 {
-    if (CUlvoWorker *worker = selectedWorker())
-        calcModel->changeName(worker->getDeviceName());
+    // The renamed calculator's own row: the user may have selected another one meanwhile.
+    auto *worker = qobject_cast<CUlvoWorker *>(sender());
+    if (!worker)
+        worker = selectedWorker();
+    const int row = workers.indexOf(worker);
+    if (row >= 0)
+        calcModel->changeNameAt(row, worker->getDeviceName());
 }
 
 void CUlvoCalcSession::onFileSend(QPair<QString, int> fInf)

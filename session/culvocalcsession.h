@@ -142,6 +142,9 @@ signals:
     void fileFromEditSent(QString fileName, bool sent);
     // The first contact with a newly found calculator has ended; its name and files are listed.
     void calcContacted(QString portName);
+    // A download has ended, completed, failed or stopped: the URLs downloadFiles() returned for
+    // it, and those of the files that arrived.
+    void downloadEnded(QList<QUrl> promised, QList<QUrl> arrived);
 
 public slots:
     void onIndexChange(int newIndex);
@@ -169,6 +172,7 @@ private slots:
     // Names and lists a calculator whose first contact has ended.
     void onCalcContacted();
     void onWorkerProgress(const TransferProgress &state);
+    void onDownloadFinished();
 
 private:
     // One threaded operation of one worker.
@@ -224,6 +228,8 @@ private:
     PortWatcher *portWatcher = nullptr;
     QString error;
     QString downloadFolder;
+    // Per running download: the URLs downloadFiles() returned for it.
+    QHash<CUlvoWorker *, QList<QUrl>> promisedDownloads;
     bool isBusy = false;
     QString statusLineText;
 

@@ -60,7 +60,8 @@ QList<QUrl> CUlvoCalcSession::downloadFiles()
         return {};
     worker->filesList = filesToDownload;
     worker->destFolder = downloadFolder;
-    startOperation(worker, &CUlvoWorker::getFiles, nullptr, &CUlvoCalcSession::onDownloadFilesEnd);
+    startOperation(worker, &CUlvoWorker::getFiles, &CUlvoCalcSession::onDownloadFinished,
+                   &CUlvoCalcSession::onDownloadFilesEnd);
 
     // Only files the link will write are named: it keeps the calculator name as the local name
     // and refuses names that are no plain file name; an empty calculator file arrives empty.
@@ -69,7 +70,16 @@ QList<QUrl> CUlvoCalcSession::downloadFiles()
         if (isPlainFileName(file.first))
             urls.append(QUrl::fromLocalFile(downloadFolder + QLatin1Char('/') + file.first));
     }
+    promisedDownloads.insert(worker, urls);
     return urls;
+}
+
+void CUlvoCalcSession::onDownloadFinished()
+{
+    // Reached whether the download completed, failed or was stopped.
+    auto *worker = qobject_cast<CUlvoWorker *>(sender());
+    if (worker)
+        emit downloadEnded(promisedDownloads.take(worker), worker->getDownloadedUrls());
 }
 
 QString CUlvoCalcSession::fileNameFromUrl(QUrl fileUrl)

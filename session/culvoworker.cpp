@@ -33,6 +33,7 @@ public:
         QObject::disconnect(progress);
     }
     CUlvoCalc *operator->() { return &link; }
+    CUlvoCalc &get() { return link; }
     // Whether the link has reported an error during this operation.
     bool hasReported() const { return reported; }
 
@@ -78,6 +79,7 @@ void CUlvoWorker::firstContact()
         QMutexLocker lock(&cacheMutex);
         deviceName = link.getName();
         filesInfo = files;
+        leftOutFiles = link.leftOutFiles();
         openFailure = failure;
         unreachable = !opened;
     }
@@ -88,6 +90,18 @@ QString CUlvoWorker::getDeviceName() const
 {
     QMutexLocker lock(&cacheMutex);
     return deviceName;
+}
+
+QList<QUrl> CUlvoWorker::getDownloadedUrls() const
+{
+    QMutexLocker lock(&cacheMutex);
+    return downloadedUrls;
+}
+
+QStringList CUlvoWorker::getLeftOutFiles() const
+{
+    QMutexLocker lock(&cacheMutex);
+    return leftOutFiles;
 }
 
 QString CUlvoWorker::getOpenFailure() const
@@ -119,10 +133,12 @@ void CUlvoWorker::setCachedName(const QString &name)
     deviceName = name;
 }
 
-void CUlvoWorker::setCachedFiles(const QList<FileInf> &files)
+void CUlvoWorker::cacheListing(CUlvoCalc &link)
 {
+    const QList<FileInf> files = link.getFilesInfo();
     QMutexLocker lock(&cacheMutex);
     filesInfo = files;
+    leftOutFiles = link.leftOutFiles();
 }
 
 void CUlvoWorker::finishOperation()
@@ -138,7 +154,7 @@ void CUlvoWorker::sendFiles()
     {
         OperationLink link(port, this, cancelToken);
         link->genSendFilesRequest(sendFilesList);
-        setCachedFiles(link->getFilesInfo());
+        cacheListing(link.get());
     }
     finishOperation();
 }
@@ -147,7 +163,9 @@ void CUlvoWorker::getFiles()
 {
     {
         OperationLink link(port, this, cancelToken);
-        link->genGetFilesRequest(filesList, destFolder);
+        const QList<QUrl> written = link->genGetFilesRequest(filesList, destFolder);
+        QMutexLocker lock(&cacheMutex);
+        downloadedUrls = written;
     }
     finishOperation();
 }
@@ -157,7 +175,7 @@ void CUlvoWorker::delFiles()
     {
         OperationLink link(port, this);
         link->genDelFilesRequest(filesList);
-        setCachedFiles(link->getFilesInfo());
+        cacheListing(link.get());
     }
     finishOperation();
 }
@@ -192,7 +210,7 @@ void CUlvoWorker::sendFileFromEdit()
     {
         OperationLink link(port, this, cancelToken);
         link->genSendFileString(editFileName, editFileData);
-        setCachedFiles(link->getFilesInfo());
+        cacheListing(link.get());
     }
     finishOperation();
 }
@@ -212,7 +230,7 @@ void CUlvoWorker::restoreBackup()
     {
         OperationLink link(port, this, cancelToken);
         link->restoreBackup(backupUrl);
-        setCachedFiles(link->getFilesInfo());
+        cacheListing(link.get());
     }
     finishOperation();
 }

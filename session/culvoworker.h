@@ -6,11 +6,13 @@
 #include <QPair>
 #include <QSerialPortInfo>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <memory>
 
 struct TransferProgress;
+class CUlvoCalc;
 class CancelToken;
 
 // One attached calculator: its port and the name and file list last read from it. Every
@@ -32,6 +34,10 @@ public:
     QString getDeviceName() const;
     QString getPortName() const;
     QList<FileInf> getFilesInfo() const;
+    // The local files the last download wrote, in request order.
+    QList<QUrl> getDownloadedUrls() const;
+    // Files the last listing left out because their names cannot be read, named for the user.
+    QStringList getLeftOutFiles() const;
     // Set by firstContact(): why the port could not be opened, in words for the user (empty when
     // it opened); and whether it could not, so a later poll may try again.
     QString getOpenFailure() const;
@@ -73,7 +79,8 @@ public slots:
 
 private:
     void setCachedName(const QString &name);
-    void setCachedFiles(const QList<FileInf> &files);
+    // Reads the file list on the operation's link into the cache.
+    void cacheListing(CUlvoCalc &link);
     // Moves the worker back to the main thread and announces the end of the operation.
     void finishOperation();
 
@@ -82,6 +89,8 @@ private:
     mutable QMutex cacheMutex;
     QString deviceName;
     QList<FileInf> filesInfo;
+    QStringList leftOutFiles;
+    QList<QUrl> downloadedUrls;
     QString openFailure;
     bool unreachable = false;
     const std::shared_ptr<CancelToken> cancelToken;

@@ -21,6 +21,8 @@ private slots:
     void plainTextGivesNoUrls();
     void emptyListReplacesEarlierContent();
     void documentsPassUrlListsBothWays();
+    void keepsOnlyArrivedFiles_data();
+    void keepsOnlyArrivedFiles();
 
 private:
     QClipboard *clipboard() const { return QGuiApplication::clipboard(); }
@@ -107,6 +109,42 @@ void TestClipboard::documentsPassUrlListsBothWays()
     const QVariant answer = get.evaluate();
     QVERIFY2(!get.hasError(), qPrintable(get.error().toString()));
     QCOMPARE(answer.toString(), QStringLiteral("2 file:///tmp/y.ucb"));
+}
+
+void TestClipboard::keepsOnlyArrivedFiles_data()
+{
+    QTest::addColumn<UrlList>("before");
+    QTest::addColumn<UrlList>("promised");
+    QTest::addColumn<UrlList>("arrived");
+    QTest::addColumn<UrlList>("after");
+    const QUrl a = QUrl::fromLocalFile("/tmp/A.UCB");
+    const QUrl b = QUrl::fromLocalFile("/tmp/B.TXT");
+    const QUrl c = QUrl::fromLocalFile("/tmp/C.TXT");
+    QTest::newRow("all arrived") << UrlList{a, b} << UrlList{a, b} << UrlList{a, b} << UrlList{a, b};
+    QTest::newRow("second failed") << UrlList{a, b, c} << UrlList{a, b, c} << UrlList{a, c} << UrlList{a, c};
+    QTest::newRow("none arrived") << UrlList{a, b} << UrlList{a, b} << UrlList() << UrlList();
+    // The user copied something else meanwhile, or another download ended.
+    QTest::newRow("other content") << UrlList{c} << UrlList{a, b} << UrlList() << UrlList{c};
+    QTest::newRow("copy of nothing") << UrlList{c} << UrlList() << UrlList() << UrlList{c};
+}
+
+// A copy offers the files before the download has written them; afterwards only files that exist
+// may stay offered.
+void TestClipboard::keepsOnlyArrivedFiles()
+{
+    QFETCH(UrlList, before);
+    QFETCH(UrlList, promised);
+    QFETCH(UrlList, arrived);
+    QFETCH(UrlList, after);
+    QmlClipboardAdapter adapter;
+    adapter.setUrls(before);
+
+    adapter.keepArrived(promised, arrived);
+
+    QCOMPARE(adapter.getUrls(), after);
+    if (after.isEmpty())
+        QVERIFY(!clipboard()->mimeData(QClipboard::Clipboard)
+                || clipboard()->mimeData(QClipboard::Clipboard)->formats().isEmpty());
 }
 
 QTEST_MAIN(TestClipboard)

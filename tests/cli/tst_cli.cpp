@@ -1,8 +1,10 @@
 // ulvo-connect-cli end to end: the tool runs as a child process of the test and finds the
 // simulated calculators the test plugs (the child shares the test's umockdev testbed through
 // UMOCKDEV_DIR). Each command's main path, its refusals, --all and --json.
+#include "link/culvocalc.h"
 #include "link/ziparchive.h"
 #include "session/localfiles.h"
+#include "session/portopenfailures.h"
 #include "tools/simulator/simulatedcalculator.h"
 #include "tools/simulator/simulatedusb.h"
 
@@ -12,12 +14,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
 #include <memory>
+#include <csignal>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -57,11 +62,19 @@ private slots:
     void restoreNeedsYesAndAnIntactArchive();
     void progressOnlyOnATerminal_data();
     void progressOnlyOnATerminal();
+    void unopenablePortIsExplained_data();
+    void unopenablePortIsExplained();
+    void interruptedCommandLeavesNothing_data();
+    void interruptedCommandLeavesNothing();
 
 private:
     SimulatedCalculator *attach(const QString &name, const QList<QPair<QString, QByteArray>> &files = {});
     // stderrFile: a file (a terminal) that takes the tool's standard error instead of a pipe.
-    ToolRun tool(const QStringList &arguments, const QString &stderrFile = QString());
+    // withoutFileOverride: the tool runs without the capabilities that let root ignore file modes.
+    ToolRun tool(const QStringList &arguments, const QString &stderrFile = QString(),
+                 bool withoutFileOverride = false);
+    // Starts the tool in `process` with the test's calculators and `tempDir` as its TMPDIR.
+    void startTool(QProcess &process, const QStringList &arguments, const QString &tempDir = QString());
     QString path(const QString &name) const { return work->filePath(name); }
 
     std::unique_ptr<SimulatedUsb> usb;
@@ -102,16 +115,19 @@ SimulatedCalculator *TestCli::attach(const QString &name, const QList<QPair<QStr
     return calc;
 }
 
-ToolRun TestCli::tool(const QStringList &arguments, const QString &stderrFile)
+ToolRun TestCli::tool(const QStringList &arguments, const QString &stderrFile, bool withoutFileOverride)
 {
     QProcess process;
     if (!stderrFile.isEmpty())
         process.setStandardErrorFile(stderrFile, QIODevice::Append);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("UMOCKDEV_DIR"), usb->rootDir());
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(work->path());
-    process.start(QStringLiteral(ULVO_CLI_PATH), arguments);
+    if (withoutFileOverride) {
+        process.setProgram(QStringLiteral("setpriv"));
+        startTool(process, QStringList {QStringLiteral("--bounding-set=-dac_override,-dac_read_search"),
+                                        QStringLiteral(ULVO_CLI_PATH)}
+                               + arguments);
+    } else {
+        startTool(process, arguments);
+    }
     ToolRun run;
     if (!process.waitForFinished(toolTimeoutMs)) {
         process.kill();
@@ -123,6 +139,17 @@ ToolRun TestCli::tool(const QStringList &arguments, const QString &stderrFile)
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+void TestCli::startTool(QProcess &process, const QStringList &arguments, const QString &tempDir)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("UMOCKDEV_DIR"), usb->rootDir());
+    if (!tempDir.isEmpty())
+        env.insert(QStringLiteral("TMPDIR"), tempDir);
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(work->path());
+    process.start(process.program().isEmpty() ? QStringLiteral(ULVO_CLI_PATH) : process.program(), arguments);
 }
 
 void TestCli::usageErrorsExit2_data()
@@ -464,6 +491,65 @@ void TestCli::progressOnlyOnATerminal()
     QCOMPARE(seen.endsWith("\r\x1b[K"), shown);
     if (!shown)
         QVERIFY2(seen.isEmpty(), seen.constData());
+}
+
+void TestCli::unopenablePortIsExplained_data()
+{
+    addPortOpenFailureRows();
+}
+
+// A port that exists but will not open is explained in the window's words.
+void TestCli::unopenablePortIsExplained()
+{
+    QFETCH(bool, heldElsewhere);
+    QFETCH(QString, remedy);
+    SimulatedCalculator *calc = attach(QStringLiteral("LOCKED"));
+    const QList<QSerialPortInfo> ports = CUlvoCalc::findCalcs();
+    QCOMPARE(ports.size(), 1);
+    QSerialPort other(ports.first());
+    const QByteArray line = calc->slavePath().toLocal8Bit();
+    if (heldElsewhere)
+        QVERIFY(other.open(QIODevice::ReadWrite));
+    else
+        QCOMPARE(::chmod(line.constData(), 0), 0);
+
+    const ToolRun run = tool({"ls"}, QString(), !heldElsewhere);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err.trimmed(), "ulvo-connect-cli: Cannot open the calculator's port "
+                                    + ports.first().systemLocation() + remedy);
+}
+
+void TestCli::interruptedCommandLeavesNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("get") << QStringList {"get", "BIG1.BIN", "BIG2.BIN", "-o", "out"};
+    QTest::newRow("backup") << QStringList {"backup", "out/calc.ubk"};
+}
+
+// Ctrl-C in the middle of a transfer: the tool removes what it had begun (a download's files, the
+// backup's temporary archive) and exits 130.
+void TestCli::interruptedCommandLeavesNothing()
+{
+    QFETCH(QStringList, arguments);
+    SimulatedCalculator *calc = attach(QStringLiteral("SLOW"), {{"BIG1.BIN", QByteArray(20000, 'a')},
+                                                                {"BIG2.BIN", QByteArray(20000, 'b')}});
+    calc->setMaxChunkSize(256);
+    calc->setReplyDelay(20);
+    QVERIFY(QDir(work->path()).mkdir("out"));
+    QVERIFY(QDir(work->path()).mkdir("tmp"));
+
+    QProcess process;
+    startTool(process, arguments, path("tmp"));
+    QVERIFY(process.waitForStarted(toolTimeoutMs));
+    QTRY_VERIFY_WITH_TIMEOUT(calc->receivedCount(calcMsg::GET_FILE) >= 1, toolTimeoutMs);
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    QVERIFY(process.waitForFinished(toolTimeoutMs));
+
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 130);
+    const QDir::Filters everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(path("out")).entryList(everything), QStringList());
+    QCOMPARE(QDir(path("tmp")).entryList(everything), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -32,6 +32,11 @@ void TestCliRules::calcNameIsWhatTheCalculatorShows_data()
     // A Latin-1 letter that reads as UTF-8 survives one pass as É and changes twice more.
     QTest::newRow("UTF-8 read as Latin-1") << QStringLiteral("\u00c3\u00a9.txt") << "_.txt";
     QTest::newRow("only dots") << "..." << "";
+    // "é" as UTF-8 read as Latin-1 four times: five passes leave U+FFFD, the sixth "_".
+    QString misread = QStringLiteral("\u00e9");
+    for (int i = 0; i < 4; ++i)
+        misread = QString::fromLatin1(misread.toUtf8());
+    QTest::newRow("UTF-8 read as Latin-1 four times") << misread << "_";
 }
 
 void TestCliRules::calcNameIsWhatTheCalculatorShows()
@@ -39,8 +44,9 @@ void TestCliRules::calcNameIsWhatTheCalculatorShows()
     QFETCH(QString, local);
     QFETCH(QString, calcName);
     QCOMPARE(SendPlan::calcName(local), calcName);
-    // The link converts again when it sends: the name must not change there.
-    QCOMPARE(CUlvoCalc::convertToSfn(SendPlan::calcName(local)), calcName);
+    // The link sends through the plan too: a planned name must not change there.
+    QCOMPARE(SendPlan::calcName(calcName), calcName);
+    QCOMPARE(CUlvoCalc::convertToSfn(calcName), calcName);
 }
 
 void TestCliRules::placement_data()

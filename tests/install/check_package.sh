@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack into a temporary folder and checks its name, control
-# fields, Depends (the libraries found by shlibdeps and the QML modules), its files and the
-# maintainer script that reloads the udev rules. Files installed by other parts are tolerated.
+# fields, Depends (the libraries found by shlibdeps and the QML modules), its files, the
+# maintainer script that reloads the udev rules, and what lintian says about it. Files installed
+# by other parts are tolerated.
 # Usage: check_package.sh BUILD_DIR APP_ID VERSION IDS_HEADER
 set -euo pipefail
 build=$1 app_id=$2 version=$3 ids_header=$4
@@ -49,4 +50,9 @@ grep -qF -- "--attr-match=idVendor=$vendor --attr-match=idProduct=$product" "$co
   fail "postinst does not replay the plug-in of $vendor:$product"
 # Installing where udev does not run (a chroot, a container) must not fail.
 sh -n "$control/postinst" || fail "postinst is not valid sh"
+
+# Debian's package checker: any error or warning fails. Overrides, if ever needed, go into the
+# package with a comment that says why.
+echo "== lintian $(basename "$deb")"
+lintian --no-cfg --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 report

@@ -12,7 +12,9 @@ usb_id() { sed -n "s/.*$2 = 0x\([0-9A-Fa-f]\{4\}\).*/\1/p" "$1" | tr 'A-F' 'a-f'
 expected_files() {
   echo "usr/bin/ulvo-connect"
   echo "usr/bin/ulvo-connect-cli"
-  echo "usr/share/man/man1/ulvo-connect-cli.1"
+  echo "usr/share/man/man1/ulvo-connect.1.gz"
+  echo "usr/share/man/man1/ulvo-connect-cli.1.gz"
+  echo "usr/share/doc/ulvo-connect/changelog.gz"
   echo "usr/share/bash-completion/completions/ulvo-connect-cli"
   echo "usr/share/applications/$1.desktop"
   echo "usr/share/metainfo/$1.metainfo.xml"

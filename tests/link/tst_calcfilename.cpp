@@ -48,6 +48,19 @@ void TestCalcFileName::convertsNames_data()
     QTest::newRow("sharp s grows when upper-cased") << sharpS.repeated(28) + ".txt"
                                                    << QString(14, QLatin1Char('S')) + ".txt";
     QTest::newRow("sharp s without extension") << sharpS.repeated(20) << QString(14, QLatin1Char('S'));
+    // U+1F642 (two UTF-16 units) as its UTF-8 bytes read as Latin-1: a cut keeps whole characters.
+    const QString smiley = QString::fromLatin1("\xf0\x9f\x99\x82");
+    const QString smileyText = QStringLiteral("\U0001F642");
+    // U+1F600's second unit, DE00, has a low byte below 0x20: the character goes as a whole.
+    QTest::newRow("character removed whole") << "a" + QString::fromLatin1("\xf0\x9f\x98\x80") + "b.txt"
+                                             << "AB.txt";
+    QTest::newRow("character across the base limit") << "abcdefghijklm" + smiley << "ABCDEFGHIJKLM";
+    QTest::newRow("character across the base limit, dot") << "abcdefghijklm" + smiley + ".txt"
+                                                            << "ABCDEFGHIJKLM.txt";
+    QTest::newRow("character within the base limit") << "abcdefghijkl" + smiley + "x.b"
+                                                       << "ABCDEFGHIJKL" + smileyText + ".b";
+    QTest::newRow("character across the extension limit") << "a.xy" + smiley << "A.xy";
+    QTest::newRow("character within the extension limit") << "a.x" + smiley + "z" << "A.x" + smileyText;
 }
 
 void TestCalcFileName::convertsNames()
@@ -59,6 +72,15 @@ void TestCalcFileName::convertsNames()
     const int dot = result.lastIndexOf(QLatin1Char('.'));
     QVERIFY(result.left(dot < 0 ? result.size() : dot).size() <= 14);
     QVERIFY(dot < 0 || result.size() - dot - 1 <= 3);
+    // Sent as UTF-8, a lone surrogate would arrive as "?", which a calculator name may not hold.
+    for (int i = 0; i < result.size(); ++i) {
+        const QChar c = result.at(i);
+        if (c.isHighSurrogate())
+            QVERIFY2(i + 1 < result.size() && result.at(++i).isLowSurrogate(), "lone high surrogate");
+        else
+            QVERIFY2(!c.isLowSurrogate(), "lone low surrogate");
+    }
+    QVERIFY(!result.toUtf8().contains('?'));
 }
 
 void TestCalcFileName::asciiResultIsStable_data()

@@ -716,6 +716,7 @@ void TestCUlvoCalc::namesKeepTheirBytes()
     QCOMPARE(files, (FileList{{QStringLiteral("A"), 7}, {QChar(0xFEFF) + QStringLiteral("A"), 6}, {QStringLiteral("C"), 1}}));
     QCOMPARE(files.at(1).first.toUtf8(), bomName);
     QCOMPARE(texts(spy), QStringList{QStringLiteral("Invalid file name: B\uFFFD")});
+    QCOMPARE(link.leftOutFiles(), QStringList{QStringLiteral("B\uFFFD")});
 
     calc->clearReceived();
     QCOMPARE(link.genGetFileString(files.at(1)).second, QStringLiteral("marked"));

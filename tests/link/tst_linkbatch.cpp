@@ -1,3 +1,4 @@
+#include "link/sendplan.h"
 #include "simulatedlink.h"
 
 #include <QTemporaryDir>
@@ -15,6 +16,8 @@ private slots:
 
     void sendsFilesAndSkipsUnreadable();
     void sendsUnderCalculatorName();
+    void storesThePlannedName_data();
+    void storesThePlannedName();
 
     void downloadsIntoFolder();
     void emptyFileGivesEmptyLocalFileWithoutExchange();
@@ -92,6 +95,41 @@ void TestLinkBatch::sendsUnderCalculatorName()
     sim.link->genSendFilesRequest({{path, "my program.txt"}});
     QCOMPARE(sent.size(), 1);
     QCOMPARE(sim.calc->file("MYPROGRAM.txt"), QByteArray("PRINT 1\n"));
+}
+
+void TestLinkBatch::storesThePlannedName_data()
+{
+    QTest::addColumn<QString>("local");
+    QTest::addColumn<QString>("stored");
+    // "é" written as UTF-8 and read as Latin-1, this many times over.
+    auto misread = [](int times) {
+        QString name = QStringLiteral("\u00e9");
+        for (int i = 0; i < times; ++i)
+            name = QString::fromLatin1(name.toUtf8());
+        return name;
+    };
+    QTest::newRow("ASCII") << "my program.txt" << "MYPROGRAM.txt";
+    QTest::newRow("Latin-1 letter") << QStringLiteral("caf\u00e9.txt") << "CAF_.txt";
+    QTest::newRow("misread twice") << misread(2) + ".txt" << "_.txt";
+    QTest::newRow("misread four times") << misread(4) << "_";
+    QTest::newRow("misread five times, cut") << misread(5) + ".b" << "___.b";
+}
+
+// The name the send plan shows and checks for collisions is the name the calculator stores.
+void TestLinkBatch::storesThePlannedName()
+{
+    QFETCH(QString, local);
+    QFETCH(QString, stored);
+    const QString planned = SendPlan::calcName(local);
+    QCOMPARE(planned, stored);
+    const QString path = writeLocal("local.bin", "data");
+    QSignalSpy sent(sim.link.get(), &CUlvoCalc::fileSend);
+    sim.link->genSendFilesRequest({{path, planned}});
+    QCOMPARE(sent.size(), 1);
+    using Sent = QPair<QString, int>;
+    QCOMPARE(sent.first().first().value<Sent>().first, planned);
+    QCOMPARE(sim.received(Msg::SEND_FILE).last().finf().name(), planned.toStdString());
+    QCOMPARE(sim.calc->file(planned), QByteArray("data"));
 }
 
 void TestLinkBatch::downloadsIntoFolder()

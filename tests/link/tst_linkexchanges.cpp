@@ -200,6 +200,9 @@ void TestLinkExchanges::fileList()
     QCOMPARE(got, steps);
     QCOMPARE(collector.files(), files);
     QCOMPARE(collector.problems(), problems);
+    QStringList leftOut = problems;
+    leftOut.replaceInStrings(QStringLiteral("Invalid file name: "), QString());
+    QCOMPARE(collector.leftOut(), leftOut);
 }
 
 void TestLinkExchanges::backupList_data()
@@ -226,7 +229,7 @@ void TestLinkExchanges::backupList_data()
     QTest::newRow("absolute") << Payloads{fileInf("/etc/x", 1)} << false << QByteArrayList()
                               << "Invalid file name: /etc/x";
     QTest::newRow("not UTF-8") << Payloads{fileInf("B\xff", 1)} << false << QByteArrayList()
-                               << QStringLiteral("Invalid file name: B\uFFFD");
+                               << QStringLiteral("Can't back up file, its name can't be read: B\uFFFD");
     // Such a name could not be stored in the archive as UTF-8: the backup would fail only when written.
     QTest::newRow("control character") << Payloads{a, fileInf("B\x10", 1)} << false << QByteArrayList()
                                        << QStringLiteral("Invalid file name: B\u0010");

@@ -47,6 +47,9 @@ public slots:
         auto *fileModel = new UlvoFileModel(engine);
         auto *session = new CUlvoCalcSession(engine);
         session->initialize(calcModel, fileModel);
+        // As start-up wires them.
+        QObject::connect(session, &CUlvoCalcSession::downloadEnded, clipboard,
+                         &QmlClipboardAdapter::keepArrived);
         QFile catalogue(QStringLiteral(":/UlvoFunctions.txt"));
         catalogue.open(QIODevice::ReadOnly);
         QByteArray catalogueText = catalogue.readAll();

@@ -228,6 +228,30 @@ TestCase {
         tryCompare(table(), "rowCount", 0)
     }
 
+    // Copy offers the files at once; once the download has ended only those that arrived stay.
+    function test_copyKeepsOnlyArrivedFiles_data() {
+        return [
+            { tag: "second fails", names: ["CLIPA.UCB", "CLIPB.UCB"], failNth: 2, arrived: ["CLIPA.UCB"] },
+            { tag: "the only one fails", names: ["CLIPA.UCB"], failNth: 1, arrived: [] },
+        ]
+    }
+
+    function test_copyKeepsOnlyArrivedFiles(data) {
+        var calc = plugCalculator("ULVO-K", { "CLIPA.UCB": "A\n", "CLIPB.UCB": "B\n" })
+        verify(simulator.failOn(calc, "GET_FILE", "flash is locked", data.failNth))
+        selectRows(data.names.map(rowOf))
+        testTools.keyClick(win, Qt.Key_C, Qt.ControlModifier)
+        compare(clipboard.getUrls().length, data.names.length)
+        tryVerify(function () { return statusText().indexOf("Error: ") === 0 }, transferTimeout, statusText())
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+
+        var urls = clipboard.getUrls()
+        compare(urls.length, data.arrived.length)
+        for (var i = 0; i < urls.length; ++i)
+            verify(String(urls[i]).endsWith("/" + data.arrived[i]), String(urls[i]))
+        compare(clipboard.hasUrls(), data.arrived.length > 0)
+    }
+
     function test_copyAndPasteShortcuts() {
         var calc = plugCalculator("ULVO-K", { "CLIPCOPY.UCB": "FROM CALC\n", "DATA.BIN": "12" })
         var dir = testTools.makeTempDir()

@@ -42,9 +42,12 @@ private slots:
     void sendDialogue_data();
     void sendDialogue();
     void downloadUrlsNameWrittenFiles();
+    void downloadEndNamesArrivedFiles_data();
+    void downloadEndNamesArrivedFiles();
     void backupTwiceThenRestore();
     void restoreSurvivesRebootOffTheBus();
     void failedBackupEmitsNothing();
+    void unreadableNameIsNamed();
     void relaysServeOneOperation();
     void editorOpensProgram();
     void editorSendReportsOutcome();
@@ -277,6 +280,56 @@ void TestSessionOperations::downloadUrlsNameWrittenFiles()
     QCOMPARE(readFile(dir.filePath("A#1.TXT")), QByteArray("hash"));
 }
 
+void TestSessionOperations::downloadEndNamesArrivedFiles_data()
+{
+    QTest::addColumn<bool>("failSecond");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QStringList>("arrived");
+    QTest::newRow("complete") << false << false << QStringList {"A.UCB", "B.TXT"};
+    QTest::newRow("second fails") << true << false << QStringList {"A.UCB"};
+    // Stopped while the first file is on its way: the second one is never written.
+    QTest::newRow("stopped") << false << true << QStringList {"A.UCB"};
+}
+
+// However a download ends, the session names the files it promised and those that arrived.
+void TestSessionOperations::downloadEndNamesArrivedFiles()
+{
+    QFETCH(bool, failSecond);
+    QFETCH(bool, cancel);
+    QFETCH(QStringList, arrived);
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), "A=1\n");
+    calc.setFile(QStringLiteral("B.TXT"), "bee");
+    rig.attach(calc);
+    if (failSecond)
+        calc.failOn(calcMsg::GET_FILE, calcMsg::CONNECTION_ERROR, 0, QStringLiteral("Disk gone"), 2);
+    if (cancel)
+        calc.setReplyDelay(200);
+    QTemporaryDir dir;
+    QSignalSpy ended(rig.session.get(), &CUlvoCalcSession::downloadEnded);
+    selectFiles(rig, rig.fileNames());
+    rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+    rig.log.clear();
+    const QList<QUrl> promised = rig.session->downloadFiles();
+    if (cancel) {
+        QTRY_VERIFY_WITH_TIMEOUT(rig.session->canCancel(), 5000);
+        rig.session->cancelOperation();
+    }
+    QVERIFY(rig.waitIdle());
+
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(ended.first().at(0).value<QList<QUrl>>(), promised);
+    // Exactly the files on disk; a stop may come before or after the first file is complete.
+    QList<QUrl> expected;
+    for (const QString &name : arrived) {
+        if (!cancel || QFile::exists(dir.filePath(name)))
+            expected << QUrl::fromLocalFile(dir.filePath(name));
+    }
+    QCOMPARE(ended.first().at(1).value<QList<QUrl>>(), expected);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), expected.size());
+}
+
 void TestSessionOperations::backupTwiceThenRestore()
 {
     SessionRig rig;
@@ -362,6 +415,25 @@ void TestSessionOperations::failedBackupEmitsNothing()
     QCOMPARE(loaded.count(), 0);
     QVERIFY(rig.session->getError().contains("Disk gone"));
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("before"));
+}
+
+// A file whose name is not UTF-8 cannot be listed or archived: the user is told which one.
+void TestSessionOperations::unreadableNameIsNamed()
+{
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setRawFile("bad\xff\xfe.txt", "x");
+    calc.setFile(QStringLiteral("OK.TXT"), "ok");
+    const QString named = QStringLiteral("bad\uFFFD\uFFFD.txt");
+    rig.attach(calc);
+
+    QCOMPARE(rig.fileNames(), QStringList {"OK.TXT"});
+    const QString notice = "File not shown, its name can't be read: " + named;
+    QCOMPARE(rig.session->getStatusLineText(), notice);
+    QCOMPARE(rig.log.count("status:" + notice), 1);
+
+    QCOMPARE(rig.backupArchive(), QString());
+    QCOMPARE(rig.session->getError(), "Can't back up file, its name can't be read: " + named);
 }
 
 void TestSessionOperations::relaysServeOneOperation()

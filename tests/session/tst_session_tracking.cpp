@@ -1,6 +1,7 @@
 // The session as the windows drive it: calculators appearing and going, the busy state, operations
 // of one calculator refused while one runs, two calculators at once, unplugs and exit mid-operation.
 #include "localfiles.h"
+#include "portopenfailures.h"
 #include "sessionrig.h"
 
 #include "link/culvocalc.h"
@@ -90,6 +91,7 @@ private slots:
     void refusedRequestsLeaveRunningInputs();
     void unplugDuringOperationEndsWithError();
     void twoCalculatorsRunAtOnce();
+    void renameEndsOnTheRenamedRow();
     void exitDuringOperationWaitsForIt();
 };
 
@@ -276,13 +278,7 @@ void TestSessionTracking::silentCalculatorLeavesWindowResponsive()
 
 void TestSessionTracking::unopenablePortIsReportedOnce_data()
 {
-    QTest::addColumn<bool>("heldElsewhere");
-    QTest::addColumn<QString>("remedy");
-    QTest::newRow("permission denied") << false
-        << ": permission denied. Install the Ulvo Connect package (or its udev rule), or add your "
-           "user to the dialout group and log in again.";
-    QTest::newRow("in use by another program") << true
-        << ": it is in use by another program. Close the other program.";
+    addPortOpenFailureRows();
 }
 
 // A port that exists but cannot be opened is said in words once per plug-in, on the status line
@@ -622,6 +618,27 @@ void TestSessionTracking::twoCalculatorsRunAtOnce()
     QFile two(dir.filePath("TWO.BIN"));
     QVERIFY(two.open(QIODevice::ReadOnly));
     QCOMPARE(two.readAll(), pattern(3000));
+}
+
+// The selection moves to another calculator while the rename runs: the renamed one's row changes.
+void TestSessionTracking::renameEndsOnTheRenamedRow()
+{
+    SessionRig rig;
+    SimulatedCalculator first(named(QStringLiteral("FIRST")));
+    SimulatedCalculator second(named(QStringLiteral("SECOND")));
+    rig.attach(first);
+    rig.attach(second);
+    first.setReplyDelay(100);
+    rig.log.clear();
+
+    rig.session->changeCalcName(QStringLiteral("RENAMED"));
+    rig.calcModel.setCurrentIndex(1);
+    QVERIFY(rig.waitIdle());
+
+    QCOMPARE(first.name(), QStringLiteral("RENAMED"));
+    QCOMPARE(rig.calcModel.data(rig.calcModel.index(0)).toString(), QStringLiteral("RENAMED"));
+    QCOMPARE(rig.calcModel.data(rig.calcModel.index(1)).toString(), QStringLiteral("SECOND"));
+    QCOMPARE(rig.calcModel.getName(), QStringLiteral("SECOND"));
 }
 
 void TestSessionTracking::exitDuringOperationWaitsForIt()
