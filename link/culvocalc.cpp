@@ -181,8 +181,7 @@ bool CUlvoCalc::getDeviceInf()
 
 bool CUlvoCalc::sendMessage(UlvoCalc::calcMsg_msgType type)
 {
-    QByteArray data = serialize(request(type));
-    if (isOpen() && TX(data))
+    if (transmit(request(type)) == Transmit::Sent)
         return true;
     onError(textWriteDevice);
     return false;
@@ -192,16 +191,28 @@ bool CUlvoCalc::sendCommand(UlvoCalc::calcMsg_msgType type, UlvoCalc::calcMsg &r
 {
     if (!sendMessage(type))
         return false;
-    QByteArray data;
-    if (!RX(data)) {
+    switch (receiveMessage(response)) {
+    case Reply::Lost:
         onError(textReadDevice);
         return false;
-    }
-    if (!response.ParseFromArray(data.constData(), data.size())) {
+    case Reply::Unreadable:
         onError(textParseMessage);
         return false;
+    case Reply::Parsed:
+        break;
     }
     return true;
+}
+
+bool CUlvoCalc::commandSucceeds(UlvoCalc::calcMsg_msgType type, const QString &refusedText)
+{
+    UlvoCalc::calcMsg answer;
+    if (!sendCommand(type, answer))
+        return false;
+    if (answer.type() == calcMsg::SUCCESS)
+        return true;
+    onError(refusedText);
+    return false;
 }
 
 int CUlvoCalc::getNumberOfFiles()
@@ -368,17 +379,28 @@ void CUlvoCalc::sendAck()
         writeFrame(ack.constData(), ack.size());
 }
 
-bool CUlvoCalc::writeRequest(const google::protobuf::MessageLite &msg)
+CUlvoCalc::Transmit CUlvoCalc::transmit(const google::protobuf::MessageLite &msg)
 {
     const size_t size = msg.ByteSizeLong();
-    // Nothing reached the line, and nothing is wrong with it: the caller's request was too long.
     if (size > size_t(FrameCodec::maxPayload))
-        return false;
+        return Transmit::TooLong;
     txFrame.resize(FrameCodec::headerSize + int(size));
     FrameCodec::writeHeader(txFrame.data(), int(size));
     msg.SerializeWithCachedSizesToArray(reinterpret_cast<google::protobuf::uint8 *>(txFrame.data()) + FrameCodec::headerSize);
-    if (isOpen() && writeFrame(txFrame.constData(), txFrame.size()))
+    return isOpen() && writeFrame(txFrame.constData(), txFrame.size()) ? Transmit::Sent : Transmit::Failed;
+}
+
+bool CUlvoCalc::writeRequest(const google::protobuf::MessageLite &msg)
+{
+    switch (transmit(msg)) {
+    case Transmit::Sent:
         return true;
+    case Transmit::TooLong:
+        // Nothing reached the line, and nothing is wrong with it: the caller's request was too long.
+        return false;
+    case Transmit::Failed:
+        break;
+    }
     errorType = calcMsg::CONNECTION_ERROR;
     onError(isOpen() ? textConnectionLost : textPortClosed);
     return false;

@@ -126,6 +126,12 @@ private:
     // Reads until the next frame is complete. Its payload lies in the decoder's buffer, valid
     // until the next receive; no value when RX would fail (and it has been reported).
     std::optional<FramePayload> receiveFrame();
+    // Frames a message behind room for its header and writes it. Reports nothing: every request
+    // of the link goes out here, and the caller says what a failure means.
+    enum class Transmit { Sent, TooLong, Failed };
+    Transmit transmit(const google::protobuf::MessageLite &msg);
+    // sendCommand, then true only for SUCCESS; any other answer is reported as refusedText.
+    bool commandSucceeds(UlvoCalc::calcMsg_msgType type, const QString &refusedText);
     // Writes a request. One that could not be written (port closed, write failed) is reported
     // like one that got no answer; one too long to frame fails without a text.
     bool writeRequest(const google::protobuf::MessageLite &msg);

@@ -38,12 +38,13 @@ std::optional<QString> CUlvoCalc::createBackup()
     BackupListCollector collector;
     for (BackupListCollector::Step step = BackupListCollector::Step::NeedMore;
          step != BackupListCollector::Step::Complete;) {
-        QByteArray payload;
-        if (!RX(payload)) {
+        // Parsed where it lies in the receive buffer, as every other answer.
+        const std::optional<FramePayload> payload = receiveFrame();
+        if (!payload) {
             onError(QStringLiteral("Error read device"));
             return std::nullopt;
         }
-        step = collector.take(payload);
+        step = collector.take(QByteArray::fromRawData(payload->data, payload->size));
         if (step == BackupListCollector::Step::Failed) {
             onError(collector.failureText());
             return std::nullopt;
@@ -127,13 +128,8 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
     }
     m_progress.beginOperation(entries, total, TransferProgress::Phase::Clearing);
 
-    UlvoCalc::calcMsg answer;
-    if (!sendCommand(UlvoCalc::calcMsg::CLEAR_FILESYSTEM, answer))
+    if (!commandSucceeds(UlvoCalc::calcMsg::CLEAR_FILESYSTEM, QStringLiteral("Can't clear filesystem")))
         return;
-    if (answer.type() != UlvoCalc::calcMsg::SUCCESS) {
-        onError(QStringLiteral("Can't clear filesystem"));
-        return;
-    }
 
     m_progress.setPhase(TransferProgress::Phase::Transferring);
     for (qint64 i = 0; i < archive.entryCount(); ++i) {
@@ -157,12 +153,8 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
 
     // The calculator restarts after the clear whatever was sent.
     m_progress.setPhase(TransferProgress::Phase::Rebooting);
-    if (!sendCommand(UlvoCalc::calcMsg::REBOOT, answer))
+    if (!commandSucceeds(UlvoCalc::calcMsg::REBOOT, QStringLiteral("Can't reboot device")))
         return;
-    if (answer.type() != UlvoCalc::calcMsg::SUCCESS) {
-        onError(QStringLiteral("Can't reboot device"));
-        return;
-    }
     port->close();
     if (decoder)
         decoder->clear();
