@@ -353,6 +353,8 @@ void CUlvoCalc::onError(QString errorText)
 {
     if (errorText.isEmpty())
         errorText = errorTypeText(errorType);
+    if (m_textSink)
+        m_textSink->append(errorText);
     emit errorNotify(errorText);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/answertext.h"
+#include "link/fileoutcome.h"
 #include "link/framecodec.h"
 #include "link/linklimits.h"
 #include "link/portreader.h"
@@ -87,6 +88,11 @@ public:
     void genSendFileString(const QString &name, const QString &text);
     void genSendFilesRequest(QList<QPair<QString, QString>> files);
     void genDelFilesRequest(QList<QPair<QString, int>> files);
+    // The batches underneath the two above, which emit fileSend and fileDeleted from these
+    // results: what happened to each file, in order. A stopped send ends the list before the
+    // first file it did not begin.
+    QList<FileOutcome> sendFileBatch(const QList<QPair<QString, QString>> &files);
+    QList<FileOutcome> deleteFileBatch(const QList<QPair<QString, int>> &files);
 
     // Backup archive and restore.
     std::optional<QString> createBackup();
@@ -146,6 +152,8 @@ private:
     // Reports what a pure exchange found wrong.
     void report(const ExchangeFailure &failure);
     int readSize() const { return 2 * chunkSize; }
+    // Collects the texts reported while one file of a batch is handled.
+    class TextCapture;
 
     // The byte stream to the calculator; a QSerialPort unless a transport was given.
     std::shared_ptr<QIODevice> port;
@@ -164,4 +172,6 @@ private:
     QByteArray txFrame;
     // Belongs to this link object alone: copies keep their own.
     ProgressTracker m_progress;
+    // Where onError also records its texts while a batch handles a file; null otherwise.
+    QStringList *m_textSink = nullptr;
 };

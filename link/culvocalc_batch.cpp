@@ -23,6 +23,22 @@ UlvoCalc::fileInf makeFileInf(const QString &name, int size)
 
 } // namespace
 
+class CUlvoCalc::TextCapture
+{
+public:
+    TextCapture(CUlvoCalc &link, QStringList &texts)
+        : m_link(link)
+    {
+        m_link.m_textSink = &texts;
+    }
+    ~TextCapture() { m_link.m_textSink = nullptr; }
+    TextCapture(const TextCapture &) = delete;
+    TextCapture &operator=(const TextCapture &) = delete;
+
+private:
+    CUlvoCalc &m_link;
+};
+
 QString CUlvoCalc::convertToSfn(QString name)
 {
     name.remove(QLatin1Char(' '));
@@ -69,6 +85,15 @@ QString CUlvoCalc::convertToSfn(QString name)
 
 void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
 {
+    for (const FileOutcome &outcome : sendFileBatch(files)) {
+        if (outcome.done)
+            emit fileSend(qMakePair(outcome.name, outcome.size));
+    }
+}
+
+QList<FileOutcome> CUlvoCalc::sendFileBatch(const QList<QPair<QString, QString>> &files)
+{
+    QList<FileOutcome> outcomes;
     qint64 total = 0;
     for (const auto &file : files)
         total += QFileInfo(QUrl::fromLocalFile(file.first).toLocalFile()).size();
@@ -77,14 +102,17 @@ void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
         // The file in flight has completed; the next one is not begun.
         if (m_progress.isCancelRequested()) {
             m_progress.markCancelled();
-            return;
+            return outcomes;
         }
         const QString path = QUrl::fromLocalFile(file.first).toLocalFile();
         const QString calcName = convertToSfn(file.second);
         m_progress.beginFile(calcName, QFileInfo(path).size());
+        outcomes.append(FileOutcome());
+        FileOutcome &outcome = outcomes.last();
+        outcome.name = calcName;
+        const TextCapture capture(*this, outcome.texts);
         // Every way out of this file closes its count.
-        bool sent = false;
-        const auto endFile = qScopeGuard([this, &sent] { m_progress.endFile(sent); });
+        const auto endFile = qScopeGuard([this, &outcome] { m_progress.endFile(outcome.done); });
         QFile local(path);
         if (!local.open(QIODevice::ReadOnly)) {
             onError(QStringLiteral("Can't read file: %1").arg(path));
@@ -100,10 +128,10 @@ void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
             onError(QStringLiteral("File is too large: %1").arg(path));
             continue;
         }
-        sent = sendFile(makeFileInf(calcName, content.size()), content);
-        if (sent)
-            emit fileSend(qMakePair(calcName, content.size()));
+        outcome.size = content.size();
+        outcome.done = sendFile(makeFileInf(calcName, content.size()), content);
     }
+    return outcomes;
 }
 
 QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QString destDir)
@@ -154,10 +182,24 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
 
 void CUlvoCalc::genDelFilesRequest(QList<QPair<QString, int>> files)
 {
-    for (const auto &file : files) {
-        if (delFile(makeFileInf(file.first, file.second)))
-            emit fileDeleted(file.first);
+    for (const FileOutcome &outcome : deleteFileBatch(files)) {
+        if (outcome.done)
+            emit fileDeleted(outcome.name);
     }
+}
+
+QList<FileOutcome> CUlvoCalc::deleteFileBatch(const QList<QPair<QString, int>> &files)
+{
+    QList<FileOutcome> outcomes;
+    for (const auto &file : files) {
+        outcomes.append(FileOutcome());
+        FileOutcome &outcome = outcomes.last();
+        outcome.name = file.first;
+        outcome.size = file.second;
+        const TextCapture capture(*this, outcome.texts);
+        outcome.done = delFile(makeFileInf(file.first, file.second));
+    }
+    return outcomes;
 }
 
 QPair<QString, QString> CUlvoCalc::genGetFileString(QPair<QString, int> file)

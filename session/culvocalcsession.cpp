@@ -411,14 +411,23 @@ CUlvoWorker *CUlvoCalcSession::endingWorker() const
     return endingOperationWorker;
 }
 
-void CUlvoCalcSession::setEndStatus(const QString &successText)
+void CUlvoCalcSession::setEndStatus(const QString &successText, const QString &whatNotDone)
 {
+    const CUlvoWorker *worker = endingWorker();
+    if (error.isEmpty() && !whatNotDone.isEmpty() && worker) {
+        for (const FileOutcome &outcome : worker->outcomes) {
+            if (!outcome.done) {
+                onErrorChange(outcome.failureText(whatNotDone));
+                break;
+            }
+        }
+    }
     onStatusChange(error.isEmpty() ? successText : QStringLiteral("Error: ") + error);
 }
 
 void CUlvoCalcSession::onSendFilesEnd()
 {
-    setEndStatus(QStringLiteral("Files successful sent to calculator"));
+    setEndStatus(QStringLiteral("Files successful sent to calculator"), QStringLiteral("not sent"));
 }
 
 void CUlvoCalcSession::onDownloadFilesEnd()
@@ -431,7 +440,7 @@ void CUlvoCalcSession::onDownloadFilesEnd()
 
 void CUlvoCalcSession::onDeleteSelectedFilesEnd()
 {
-    setEndStatus(QStringLiteral("Files successfully deleted"));
+    setEndStatus(QStringLiteral("Files successfully deleted"), QStringLiteral("not deleted"));
 }
 
 void CUlvoCalcSession::onRestoreBackupEnd()

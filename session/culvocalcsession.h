@@ -199,7 +199,9 @@ private:
     void startFirstContact(CUlvoWorker *worker);
     // In an end handler: the worker of the operation that has ended (null when called directly).
     CUlvoWorker *endingWorker() const;
-    void setEndStatus(const QString &successText);
+    // whatNotDone, for a batch ("not sent"): a file of the ending worker's outcomes that failed
+    // without any text still ends the operation as an error.
+    void setEndStatus(const QString &successText, const QString &whatNotDone = QString());
     // Asks the timer for another poll where no udev report would come to prompt one.
     void keepPolling();
     void dropWorkerAt(int index);

@@ -137,7 +137,7 @@ void CUlvoWorker::sendFiles()
 {
     {
         OperationLink link(port, this, cancelToken);
-        link->genSendFilesRequest(sendFilesList);
+        outcomes = link->sendFileBatch(sendFilesList);
         setCachedFiles(link->getFilesInfo());
     }
     finishOperation();
@@ -156,7 +156,7 @@ void CUlvoWorker::delFiles()
 {
     {
         OperationLink link(port, this);
-        link->genDelFilesRequest(filesList);
+        outcomes = link->deleteFileBatch(filesList);
         setCachedFiles(link->getFilesInfo());
     }
     finishOperation();
