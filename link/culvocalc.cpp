@@ -4,43 +4,18 @@
 #include "link/deviceinfo.h"
 #include "link/filelisting.h"
 #include "link/linklog.h"
+#include "link/linktexts.h"
 #include "link/portwriter.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPort>
 
 #include <algorithm>
-#include <iterator>
 #include <limits>
 
 using UlvoCalc::calcMsg;
 
 namespace {
-
-const QString textConnectionLost = QStringLiteral("Connection error (error code: 421)");
-const QString textPortClosed = QStringLiteral("Connection error (error code: 422)");
-const QString textWriteDevice = QStringLiteral("Error write device");
-const QString textReadDevice = QStringLiteral("Error read device");
-const QString textParseMessage = QStringLiteral("Error parse message");
-
-// Default texts of the calculator's error types, indexed by errType.
-const QString &errorTypeText(int errorType)
-{
-    static const QString texts[] = {
-        QStringLiteral("Unknown error."),
-        QStringLiteral("File doesn\u2019t exist."),
-        QStringLiteral("Connection error (error code: 423)."),
-        QStringLiteral("Memory error."),
-        QStringLiteral("Unknown error."),
-        QStringLiteral("Write error."),
-        QStringLiteral("Wrong data size."),
-        QStringLiteral("Wrong frame number."),
-    };
-    static const QString none;
-    if (errorType < 0 || errorType >= int(std::size(texts)))
-        return none;
-    return texts[errorType];
-}
 
 calcMsg request(calcMsg::msgType type)
 {
@@ -183,7 +158,7 @@ bool CUlvoCalc::sendMessage(UlvoCalc::calcMsg_msgType type)
 {
     if (transmit(request(type)) == Transmit::Sent)
         return true;
-    onError(textWriteDevice);
+    onError(LinkTexts::writeDevice());
     return false;
 }
 
@@ -193,10 +168,10 @@ bool CUlvoCalc::sendCommand(UlvoCalc::calcMsg_msgType type, UlvoCalc::calcMsg &r
         return false;
     switch (receiveMessage(response)) {
     case Reply::Lost:
-        onError(textReadDevice);
+        onError(LinkTexts::readDevice());
         return false;
     case Reply::Unreadable:
-        onError(textParseMessage);
+        onError(LinkTexts::parseMessage());
         return false;
     case Reply::Parsed:
         break;
@@ -307,7 +282,7 @@ std::optional<FramePayload> CUlvoCalc::receiveFrame()
 {
     if (!isOpen()) {
         errorType = calcMsg::CONNECTION_ERROR;
-        onError(textPortClosed);
+        onError(LinkTexts::portClosed());
         return std::nullopt;
     }
     // Noise that never contains a preamble must not hold the link either: the hunt as a whole
@@ -337,7 +312,7 @@ std::optional<FramePayload> CUlvoCalc::receiveFrame()
             // receive afresh.
             decoder->clear();
             errorType = calcMsg::CONNECTION_ERROR;
-            onError(textConnectionLost);
+            onError(LinkTexts::connectionLost());
             return std::nullopt;
         }
         decoder->commit(int(received));
@@ -352,7 +327,7 @@ QString CUlvoCalc::msgErrorToStr(const UlvoCalc::calcMsg &msg)
 void CUlvoCalc::onError(QString errorText)
 {
     if (errorText.isEmpty())
-        errorText = errorTypeText(errorType);
+        errorText = LinkTexts::errorType(errorType);
     if (m_textSink)
         m_textSink->append(errorText);
     emit errorNotify(errorText);
@@ -404,7 +379,7 @@ bool CUlvoCalc::writeRequest(const google::protobuf::MessageLite &msg)
         break;
     }
     errorType = calcMsg::CONNECTION_ERROR;
-    onError(isOpen() ? textConnectionLost : textPortClosed);
+    onError(isOpen() ? LinkTexts::connectionLost() : LinkTexts::portClosed());
     return false;
 }
 

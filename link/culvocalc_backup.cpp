@@ -3,6 +3,7 @@
 #include "link/backuparchivecheck.h"
 #include "link/backuplist.h"
 #include "link/culvocalc.h"
+#include "link/linktexts.h"
 #include "link/ziparchive.h"
 
 #include <QDir>
@@ -41,7 +42,7 @@ std::optional<QString> CUlvoCalc::createBackup()
         // Parsed where it lies in the receive buffer, as every other answer.
         const std::optional<FramePayload> payload = receiveFrame();
         if (!payload) {
-            onError(QStringLiteral("Error read device"));
+            onError(LinkTexts::readDevice());
             return std::nullopt;
         }
         step = collector.take(QByteArray::fromRawData(payload->data, payload->size));
@@ -95,11 +96,11 @@ std::optional<QString> CUlvoCalc::createBackup()
             content = std::move(*data);
         }
         if (!archive.addEntry(QByteArray::fromStdString(inf.name()), content))
-            return fail(QStringLiteral("Can't write backup file"));
+            return fail(LinkTexts::cantWriteBackup());
         m_progress.endFile(true);
     }
     if (!archive.close())
-        return fail(QStringLiteral("Can't write backup file"));
+        return fail(LinkTexts::cantWriteBackup());
     return path;
 }
 
@@ -128,7 +129,7 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
     }
     m_progress.beginOperation(entries, total, TransferProgress::Phase::Clearing);
 
-    if (!commandSucceeds(UlvoCalc::calcMsg::CLEAR_FILESYSTEM, QStringLiteral("Can't clear filesystem")))
+    if (!commandSucceeds(UlvoCalc::calcMsg::CLEAR_FILESYSTEM, LinkTexts::cantClearFilesystem()))
         return;
 
     m_progress.setPhase(TransferProgress::Phase::Transferring);
@@ -153,7 +154,7 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
 
     // The calculator restarts after the clear whatever was sent.
     m_progress.setPhase(TransferProgress::Phase::Rebooting);
-    if (!commandSucceeds(UlvoCalc::calcMsg::REBOOT, QStringLiteral("Can't reboot device")))
+    if (!commandSucceeds(UlvoCalc::calcMsg::REBOOT, LinkTexts::cantRebootDevice()))
         return;
     port->close();
     if (decoder)
@@ -161,7 +162,7 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
     m_progress.setPhase(TransferProgress::Phase::Waiting);
     QThread::msleep(static_cast<unsigned long>(std::max(0, m_timeouts.rebootMs)));
     if (!port->open(QIODevice::ReadWrite))
-        onError(QStringLiteral("Can't connect to device"));
+        onError(LinkTexts::cantConnectDevice());
     else
         reader->prepare(*port);
 }

@@ -1,6 +1,8 @@
 // Operations on several files at once, program text, and the calculator's file-name rule.
 
 #include "link/culvocalc.h"
+#include "link/calcrules.h"
+#include "link/linktexts.h"
 #include "link/plainfilename.h"
 
 #include <QFile>
@@ -10,8 +12,8 @@
 
 namespace {
 
-constexpr int maxBaseLength = 14;
-constexpr int maxExtensionLength = 3;
+using CalcRules::maxBaseLength;
+using CalcRules::maxExtensionLength;
 
 UlvoCalc::fileInf makeFileInf(const QString &name, int size)
 {
@@ -151,7 +153,7 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
         const auto endFile = qScopeGuard([this, &saved] { m_progress.endFile(saved); });
         // The calculator's name becomes the local name as it is, so it must stay in destDir.
         if (!isPlainFileName(file.first)) {
-            onError(QStringLiteral("Invalid file name: %1").arg(file.first));
+            onError(LinkTexts::invalidFileName(file.first));
             continue;
         }
         // An empty calculator file needs no exchange: it arrives as an empty local file.

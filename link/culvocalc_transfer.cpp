@@ -2,13 +2,8 @@
 
 #include "link/culvocalc.h"
 #include "link/downloadassembly.h"
+#include "link/linktexts.h"
 #include "link/uploadframing.h"
-
-namespace {
-
-const QString wrongDataSize = QStringLiteral("Wrong data size.");
-
-} // namespace
 
 std::optional<QByteArray> CUlvoCalc::getData(UlvoCalc::fileInf inf)
 {
@@ -17,7 +12,7 @@ std::optional<QByteArray> CUlvoCalc::getData(UlvoCalc::fileInf inf)
     // The size comes from the calculator's list: check it before any buffer exists.
     if (inf.size() < 0 || inf.size() > maxFileSize) {
         errorType = UlvoCalc::calcMsg::DATASIZE_INVALID;
-        onError(wrongDataSize);
+        onError(LinkTexts::wrongDataSize());
         return std::nullopt;
     }
 
@@ -80,7 +75,7 @@ bool CUlvoCalc::isAccepted()
     case Reply::Lost:
         return false;
     case Reply::Unreadable:
-        report({UlvoCalc::calcMsg::UNSPECIFITED_ERROR, unreadableAnswerText()});
+        report({UlvoCalc::calcMsg::UNSPECIFITED_ERROR, LinkTexts::unreadableAnswer()});
         return false;
     case Reply::Parsed:
         break;

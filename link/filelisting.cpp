@@ -3,6 +3,7 @@
 #include "link/answertext.h"
 #include "link/calcname.h"
 #include "link/linklimits.h"
+#include "link/linktexts.h"
 
 using UlvoCalc::calcMsg;
 
@@ -37,6 +38,6 @@ FileListCollector::Step FileListCollector::take(const QByteArray &payload)
     if (name)
         m_files.append({*name, answer.finf().size()});
     else
-        m_problems.append(QStringLiteral("Invalid file name: %1").arg(CalcName::display(bytes)));
+        m_problems.append(LinkTexts::invalidFileName(CalcName::display(bytes)));
     return last ? Step::Done : Step::Ack;
 }

@@ -21,7 +21,7 @@ Q_LOGGING_CATEGORY(lcSession, "ulvo.session", QtCriticalMsg)
 
 namespace {
 
-const QString programName = QStringLiteral("Ulvo Connect");
+const QString programName = QStringLiteral(ULVO_PROGRAM_NAME);
 const QString programVersion = QStringLiteral(ULVO_VERSION);
 const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
 // Shown after the port name while the first contact runs.

@@ -5,6 +5,7 @@
 #include "models/ulvofilemodel.h"
 #include "session/culvocalcsession.h"
 #include "localfiles.h"
+#include "ulvobuildinfo.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -87,16 +88,21 @@ void TestSessionLogic::propertyWritesEmitOnlyOnChange()
 
     QCOMPARE(session->property("maxFileNameLen").toInt(), 18);
     QVERIFY(!session->setProperty("maxFileNameLen", 3));
+    // The rest of the naming rules the windows read.
+    QCOMPARE(session->property("maxBaseNameLen").toInt(), 14);
+    QCOMPARE(session->property("maxExtensionLen").toInt(), 3);
+    QCOMPARE(session->property("maxCalcNameLen").toInt(), 16);
 }
 
 void TestSessionLogic::programNameAndAbout()
 {
+    const QString withVersion = QStringLiteral("Ulvo Connect " ULVO_VERSION);
     QCOMPARE(session->getProgramName(false), QStringLiteral("Ulvo Connect"));
-    QCOMPARE(session->getProgramName(), QStringLiteral("Ulvo Connect 2.6.1"));
-    QCOMPARE(session->getProgramName(true), QStringLiteral("Ulvo Connect 2.6.1"));
+    QCOMPARE(session->getProgramName(), withVersion);
+    QCOMPARE(session->getProgramName(true), withVersion);
     const QString info = session->getInfo();
     const QStringList lines = info.split(QLatin1Char('\n'));
-    QCOMPARE(lines.first(), QStringLiteral("Ulvo Connect 2.6.1"));
+    QCOMPARE(lines.first(), withVersion);
     // Name, then three paragraphs, each after an empty line; no line end at the end.
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines.at(1), QString());
