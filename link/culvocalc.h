@@ -14,6 +14,7 @@
 #include <QSerialPortInfo>
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -88,11 +89,14 @@ public:
     void genSendFileString(const QString &name, const QString &text);
     void genSendFilesRequest(QList<QPair<QString, QString>> files);
     void genDelFilesRequest(QList<QPair<QString, int>> files);
-    // The batches underneath the two above, which emit fileSend and fileDeleted from these
-    // results: what happened to each file, in order. A stopped send ends the list before the
-    // first file it did not begin.
-    QList<FileOutcome> sendFileBatch(const QList<QPair<QString, QString>> &files);
-    QList<FileOutcome> deleteFileBatch(const QList<QPair<QString, int>> &files);
+    // The batches underneath the two above: what happened to each file, in order. A stopped send
+    // ends the list before the first file it did not begin. fileEnded, when given, is called as
+    // each file ends, which is how the two above emit their signals file by file.
+    using FileEnded = std::function<void(const FileOutcome &)>;
+    QList<FileOutcome> sendFileBatch(const QList<QPair<QString, QString>> &files,
+                                     const FileEnded &fileEnded = {});
+    QList<FileOutcome> deleteFileBatch(const QList<QPair<QString, int>> &files,
+                                       const FileEnded &fileEnded = {});
 
     // Backup archive and restore.
     std::optional<QString> createBackup();

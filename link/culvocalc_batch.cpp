@@ -87,13 +87,14 @@ QString CUlvoCalc::convertToSfn(QString name)
 
 void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
 {
-    for (const FileOutcome &outcome : sendFileBatch(files)) {
+    sendFileBatch(files, [this](const FileOutcome &outcome) {
         if (outcome.done)
             emit fileSend(qMakePair(outcome.name, outcome.size));
-    }
+    });
 }
 
-QList<FileOutcome> CUlvoCalc::sendFileBatch(const QList<QPair<QString, QString>> &files)
+QList<FileOutcome> CUlvoCalc::sendFileBatch(const QList<QPair<QString, QString>> &files,
+                                            const FileEnded &fileEnded)
 {
     QList<FileOutcome> outcomes;
     qint64 total = 0;
@@ -113,8 +114,12 @@ QList<FileOutcome> CUlvoCalc::sendFileBatch(const QList<QPair<QString, QString>>
         FileOutcome &outcome = outcomes.last();
         outcome.name = calcName;
         const TextCapture capture(*this, outcome.texts);
-        // Every way out of this file closes its count.
-        const auto endFile = qScopeGuard([this, &outcome] { m_progress.endFile(outcome.done); });
+        // Every way out of this file closes its count and tells the caller.
+        const auto endFile = qScopeGuard([this, &outcome, &fileEnded] {
+            m_progress.endFile(outcome.done);
+            if (fileEnded)
+                fileEnded(outcome);
+        });
         QFile local(path);
         if (!local.open(QIODevice::ReadOnly)) {
             onError(QStringLiteral("Can't read file: %1").arg(path));
@@ -184,13 +189,14 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
 
 void CUlvoCalc::genDelFilesRequest(QList<QPair<QString, int>> files)
 {
-    for (const FileOutcome &outcome : deleteFileBatch(files)) {
+    deleteFileBatch(files, [this](const FileOutcome &outcome) {
         if (outcome.done)
             emit fileDeleted(outcome.name);
-    }
+    });
 }
 
-QList<FileOutcome> CUlvoCalc::deleteFileBatch(const QList<QPair<QString, int>> &files)
+QList<FileOutcome> CUlvoCalc::deleteFileBatch(const QList<QPair<QString, int>> &files,
+                                              const FileEnded &fileEnded)
 {
     QList<FileOutcome> outcomes;
     for (const auto &file : files) {
@@ -198,8 +204,12 @@ QList<FileOutcome> CUlvoCalc::deleteFileBatch(const QList<QPair<QString, int>> &
         FileOutcome &outcome = outcomes.last();
         outcome.name = file.first;
         outcome.size = file.second;
-        const TextCapture capture(*this, outcome.texts);
-        outcome.done = delFile(makeFileInf(file.first, file.second));
+        {
+            const TextCapture capture(*this, outcome.texts);
+            outcome.done = delFile(makeFileInf(file.first, file.second));
+        }
+        if (fileEnded)
+            fileEnded(outcome);
     }
     return outcomes;
 }

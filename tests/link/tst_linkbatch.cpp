@@ -245,8 +245,15 @@ void TestLinkBatch::batchesReturnOutcomePerFile()
     sim.calc->failOn(Msg::SEND_FILE, SimulatedCalculator::ErrType(9), 0, QString(), 3);
     QSignalSpy sent(sim.link.get(), &CUlvoCalc::fileSend);
 
+    // Each file is told as it ends, before the next one is offered to the calculator.
+    QStringList ended;
     const QList<FileOutcome> sends = sim.link->sendFileBatch(
-        {{a, "a.txt"}, {missing, "missing.txt"}, {c, "c.txt"}, {d, "d.txt"}});
+        {{a, "a.txt"}, {missing, "missing.txt"}, {c, "c.txt"}, {d, "d.txt"}},
+        [&](const FileOutcome &outcome) {
+            ended << QStringLiteral("%1 after %2 offers").arg(outcome.name).arg(sim.calc->receivedCount(Msg::SEND_FILE));
+        });
+    QCOMPARE(ended, (QStringList{"A.txt after 1 offers", "MISSING.txt after 1 offers", "C.txt after 2 offers",
+                                 "D.txt after 3 offers"}));
 
     QCOMPARE(describe(sends), (QStringList{"A.txt 5 done []", "MISSING.txt 0 failed [Can't read file: " + missing + "]",
                                            "C.txt 7 failed [Storage full]", "D.txt 5 failed []"}));
