@@ -46,7 +46,7 @@ QByteArray readCatalogue()
 void UlvoStartup::prepareApplication()
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
-    QCoreApplication::setApplicationName(QStringLiteral("Ulvo Connect"));
+    QCoreApplication::setApplicationName(QStringLiteral(ULVO_PROGRAM_NAME));
     QCoreApplication::setApplicationVersion(QStringLiteral(ULVO_VERSION));
     QCoreApplication::setOrganizationDomain(QStringLiteral("ulvo.example"));
     QCoreApplication::setOrganizationName(QStringLiteral("Ulvo"));

@@ -169,17 +169,17 @@ void PutTask::run(CUlvoCalc &link, TaskContext &context)
     for (const SendPlan::SendPair &file : qAsConst(batch))
         total += QFileInfo(file.first).size();
     int sent = 0;
-    QObject::connect(&link, &CUlvoCalc::fileSend, &context, [&sent] { ++sent; }, Qt::DirectConnection);
     qint64 done = 0;
     for (int i = 0; i < batch.size(); ++i) {
         const SendPlan::SendPair &file = batch.at(i);
         context.startFile(i + 1, batch.size(), file.second, done, total);
-        const int sentBefore = sent;
-        const int errorsBefore = context.errorCount();
-        link.genSendFilesRequest({file});
+        // A file the link did not begin (stopped) has no outcome, and is not sent either.
+        const FileOutcome outcome = link.sendFileBatch({file}).value(0);
         if (link.wasCancelled())
             break;
-        if (sent == sentBefore && context.errorCount() == errorsBefore)
+        if (outcome.done)
+            ++sent;
+        else if (outcome.texts.isEmpty()) // the link's own texts have reached the context already
             context.fail(file.second + QStringLiteral(": not sent"));
         done += QFileInfo(file.first).size();
     }
@@ -205,15 +205,13 @@ void RemoveTask::run(CUlvoCalc &link, TaskContext &context)
             context.fail(name + QStringLiteral(": ") + textNoFile);
     }
     int deleted = 0;
-    QObject::connect(&link, &CUlvoCalc::fileDeleted, &context, [&deleted] { ++deleted; },
-                     Qt::DirectConnection);
     for (int i = 0; i < doomed.size(); ++i) {
         const FileInf &file = doomed.at(i);
         context.startFile(i + 1, doomed.size(), file.first, 0, 0);
-        const int deletedBefore = deleted;
-        const int errorsBefore = context.errorCount();
-        link.genDelFilesRequest({file});
-        if (deleted == deletedBefore && context.errorCount() == errorsBefore)
+        const FileOutcome outcome = link.deleteFileBatch({file}).value(0);
+        if (outcome.done)
+            ++deleted;
+        else if (outcome.texts.isEmpty())
             context.fail(file.first + QStringLiteral(": not deleted"));
     }
     context.setCurrentFile(QString());

@@ -1,12 +1,13 @@
 #include "cli/clioptions.h"
 
+#include "link/calcrules.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 namespace {
 
-// The calculator's name field holds at most this many characters.
-constexpr int maxCalcNameLength = 16;
+using CalcRules::maxCalcNameLength;
 
 struct CommandRule {
     const char *name;
@@ -43,7 +44,7 @@ const char *const description =
     "                             that has to change is printed). Files already on the\n"
     "                             calculator are kept unless --force.\n"
     "  rm NAME...                 Delete files on the calculator.\n"
-    "  rename NEWNAME             Give the calculator a new name (at most 16 characters).\n"
+    "  rename NEWNAME             Give the calculator a new name (at most %1 characters).\n"
     "  backup [FILE]              Save every file of the calculator into one archive;\n"
     "                             by default NAME-YYYY-MM-DD.ubk in the current folder\n"
     "                             (or -o DIR). The archive appears only when complete.\n"
@@ -127,7 +128,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     CliOptions &o = result.options;
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QLatin1String(description));
+    parser.setApplicationDescription(QString::fromLatin1(description).arg(maxCalcNameLength));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},

@@ -13,12 +13,6 @@ ExchangeFailure refusal(const UlvoCalc::calcMsg &answer)
     return {answer.error(), answerErrorText(answer)};
 }
 
-const QString &unreadableAnswerText()
-{
-    static const QString text = QStringLiteral("Unreadable answer from the calculator.");
-    return text;
-}
-
 bool parseAnswer(const QByteArray &payload, UlvoCalc::calcMsg &msg)
 {
     if (msg.ParseFromArray(payload.constData(), payload.size()))

@@ -16,7 +16,5 @@ struct ExchangeFailure {
 QString answerErrorText(const UlvoCalc::calcMsg &msg);
 // The failure a refusing answer stands for: its error type and its own text.
 ExchangeFailure refusal(const UlvoCalc::calcMsg &answer);
-// Said when bytes arrived in a frame but do not read as a message: a line fault, not a refusal.
-const QString &unreadableAnswerText();
 // Parses a payload into msg; false (msg cleared) when it is not a calcMsg.
 bool parseAnswer(const QByteArray &payload, UlvoCalc::calcMsg &msg);

@@ -4,43 +4,18 @@
 #include "link/deviceinfo.h"
 #include "link/filelisting.h"
 #include "link/linklog.h"
+#include "link/linktexts.h"
 #include "link/portwriter.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPort>
 
 #include <algorithm>
-#include <iterator>
 #include <limits>
 
 using UlvoCalc::calcMsg;
 
 namespace {
-
-const QString textConnectionLost = QStringLiteral("Connection error (error code: 421)");
-const QString textPortClosed = QStringLiteral("Connection error (error code: 422)");
-const QString textWriteDevice = QStringLiteral("Error write device");
-const QString textReadDevice = QStringLiteral("Error read device");
-const QString textParseMessage = QStringLiteral("Error parse message");
-
-// Default texts of the calculator's error types, indexed by errType.
-const QString &errorTypeText(int errorType)
-{
-    static const QString texts[] = {
-        QStringLiteral("Unknown error."),
-        QStringLiteral("File doesn\u2019t exist."),
-        QStringLiteral("Connection error (error code: 423)."),
-        QStringLiteral("Memory error."),
-        QStringLiteral("Unknown error."),
-        QStringLiteral("Write error."),
-        QStringLiteral("Wrong data size."),
-        QStringLiteral("Wrong frame number."),
-    };
-    static const QString none;
-    if (errorType < 0 || errorType >= int(std::size(texts)))
-        return none;
-    return texts[errorType];
-}
 
 calcMsg request(calcMsg::msgType type)
 {
@@ -181,10 +156,9 @@ bool CUlvoCalc::getDeviceInf()
 
 bool CUlvoCalc::sendMessage(UlvoCalc::calcMsg_msgType type)
 {
-    QByteArray data = serialize(request(type));
-    if (isOpen() && TX(data))
+    if (transmit(request(type)) == Transmit::Sent)
         return true;
-    onError(textWriteDevice);
+    onError(LinkTexts::writeDevice());
     return false;
 }
 
@@ -192,16 +166,28 @@ bool CUlvoCalc::sendCommand(UlvoCalc::calcMsg_msgType type, UlvoCalc::calcMsg &r
 {
     if (!sendMessage(type))
         return false;
-    QByteArray data;
-    if (!RX(data)) {
-        onError(textReadDevice);
+    switch (receiveMessage(response)) {
+    case Reply::Lost:
+        onError(LinkTexts::readDevice());
         return false;
-    }
-    if (!response.ParseFromArray(data.constData(), data.size())) {
-        onError(textParseMessage);
+    case Reply::Unreadable:
+        onError(LinkTexts::parseMessage());
         return false;
+    case Reply::Parsed:
+        break;
     }
     return true;
+}
+
+bool CUlvoCalc::commandSucceeds(UlvoCalc::calcMsg_msgType type, const QString &refusedText)
+{
+    UlvoCalc::calcMsg answer;
+    if (!sendCommand(type, answer))
+        return false;
+    if (answer.type() == calcMsg::SUCCESS)
+        return true;
+    onError(refusedText);
+    return false;
 }
 
 int CUlvoCalc::getNumberOfFiles()
@@ -298,7 +284,7 @@ std::optional<FramePayload> CUlvoCalc::receiveFrame()
 {
     if (!isOpen()) {
         errorType = calcMsg::CONNECTION_ERROR;
-        onError(textPortClosed);
+        onError(LinkTexts::portClosed());
         return std::nullopt;
     }
     // Noise that never contains a preamble must not hold the link either: the hunt as a whole
@@ -328,7 +314,7 @@ std::optional<FramePayload> CUlvoCalc::receiveFrame()
             // receive afresh.
             decoder->clear();
             errorType = calcMsg::CONNECTION_ERROR;
-            onError(textConnectionLost);
+            onError(LinkTexts::connectionLost());
             return std::nullopt;
         }
         decoder->commit(int(received));
@@ -343,7 +329,9 @@ QString CUlvoCalc::msgErrorToStr(const UlvoCalc::calcMsg &msg)
 void CUlvoCalc::onError(QString errorText)
 {
     if (errorText.isEmpty())
-        errorText = errorTypeText(errorType);
+        errorText = LinkTexts::errorType(errorType);
+    if (m_textSink)
+        m_textSink->append(errorText);
     emit errorNotify(errorText);
 }
 
@@ -370,19 +358,30 @@ void CUlvoCalc::sendAck()
         writeFrame(ack.constData(), ack.size());
 }
 
-bool CUlvoCalc::writeRequest(const google::protobuf::MessageLite &msg)
+CUlvoCalc::Transmit CUlvoCalc::transmit(const google::protobuf::MessageLite &msg)
 {
     const size_t size = msg.ByteSizeLong();
-    // Nothing reached the line, and nothing is wrong with it: the caller's request was too long.
     if (size > size_t(FrameCodec::maxPayload))
-        return false;
+        return Transmit::TooLong;
     txFrame.resize(FrameCodec::headerSize + int(size));
     FrameCodec::writeHeader(txFrame.data(), int(size));
     msg.SerializeWithCachedSizesToArray(reinterpret_cast<google::protobuf::uint8 *>(txFrame.data()) + FrameCodec::headerSize);
-    if (isOpen() && writeFrame(txFrame.constData(), txFrame.size()))
+    return isOpen() && writeFrame(txFrame.constData(), txFrame.size()) ? Transmit::Sent : Transmit::Failed;
+}
+
+bool CUlvoCalc::writeRequest(const google::protobuf::MessageLite &msg)
+{
+    switch (transmit(msg)) {
+    case Transmit::Sent:
         return true;
+    case Transmit::TooLong:
+        // Nothing reached the line, and nothing is wrong with it: the caller's request was too long.
+        return false;
+    case Transmit::Failed:
+        break;
+    }
     errorType = calcMsg::CONNECTION_ERROR;
-    onError(isOpen() ? textConnectionLost : textPortClosed);
+    onError(isOpen() ? LinkTexts::connectionLost() : LinkTexts::portClosed());
     return false;
 }
 

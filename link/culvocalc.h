@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/answertext.h"
+#include "link/fileoutcome.h"
 #include "link/framecodec.h"
 #include "link/linklimits.h"
 #include "link/portreader.h"
@@ -14,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -91,6 +93,14 @@ public:
     void genSendFileString(const QString &name, const QString &text);
     void genSendFilesRequest(QList<QPair<QString, QString>> files);
     void genDelFilesRequest(QList<QPair<QString, int>> files);
+    // The batches underneath the two above: what happened to each file, in order. A stopped send
+    // ends the list before the first file it did not begin. fileEnded, when given, is called as
+    // each file ends, which is how the two above emit their signals file by file.
+    using FileEnded = std::function<void(const FileOutcome &)>;
+    QList<FileOutcome> sendFileBatch(const QList<QPair<QString, QString>> &files,
+                                     const FileEnded &fileEnded = {});
+    QList<FileOutcome> deleteFileBatch(const QList<QPair<QString, int>> &files,
+                                       const FileEnded &fileEnded = {});
 
     // Backup archive and restore.
     std::optional<QString> createBackup();
@@ -130,6 +140,12 @@ private:
     // Reads until the next frame is complete. Its payload lies in the decoder's buffer, valid
     // until the next receive; no value when RX would fail (and it has been reported).
     std::optional<FramePayload> receiveFrame();
+    // Frames a message behind room for its header and writes it. Reports nothing: every request
+    // of the link goes out here, and the caller says what a failure means.
+    enum class Transmit { Sent, TooLong, Failed };
+    Transmit transmit(const google::protobuf::MessageLite &msg);
+    // sendCommand, then true only for SUCCESS; any other answer is reported as refusedText.
+    bool commandSucceeds(UlvoCalc::calcMsg_msgType type, const QString &refusedText);
     // Writes a request. One that could not be written (port closed, write failed) is reported
     // like one that got no answer; one too long to frame fails without a text.
     bool writeRequest(const google::protobuf::MessageLite &msg);
@@ -144,6 +160,8 @@ private:
     // Reports what a pure exchange found wrong.
     void report(const ExchangeFailure &failure);
     int readSize() const { return 2 * chunkSize; }
+    // Collects the texts reported while one file of a batch is handled.
+    class TextCapture;
 
     // The byte stream to the calculator; a QSerialPort unless a transport was given.
     std::shared_ptr<QIODevice> port;
@@ -163,4 +181,6 @@ private:
     // Belongs to this link object alone: copies keep their own.
     ProgressTracker m_progress;
     QStringList m_leftOutFiles;
+    // Where onError also records its texts while a batch handles a file; null otherwise.
+    QStringList *m_textSink = nullptr;
 };

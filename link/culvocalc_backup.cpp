@@ -3,6 +3,7 @@
 #include "link/backuparchivecheck.h"
 #include "link/backuplist.h"
 #include "link/culvocalc.h"
+#include "link/linktexts.h"
 #include "link/ziparchive.h"
 
 #include <QDir>
@@ -38,12 +39,13 @@ std::optional<QString> CUlvoCalc::createBackup()
     BackupListCollector collector;
     for (BackupListCollector::Step step = BackupListCollector::Step::NeedMore;
          step != BackupListCollector::Step::Complete;) {
-        QByteArray payload;
-        if (!RX(payload)) {
-            onError(QStringLiteral("Error read device"));
+        // Parsed where it lies in the receive buffer, as every other answer.
+        const std::optional<FramePayload> payload = receiveFrame();
+        if (!payload) {
+            onError(LinkTexts::readDevice());
             return std::nullopt;
         }
-        step = collector.take(payload);
+        step = collector.take(QByteArray::fromRawData(payload->data, payload->size));
         if (step == BackupListCollector::Step::Failed) {
             onError(collector.failureText());
             return std::nullopt;
@@ -94,11 +96,11 @@ std::optional<QString> CUlvoCalc::createBackup()
             content = std::move(*data);
         }
         if (!archive.addEntry(QByteArray::fromStdString(inf.name()), content))
-            return fail(QStringLiteral("Can't write backup file"));
+            return fail(LinkTexts::cantWriteBackup());
         m_progress.endFile(true);
     }
     if (!archive.close())
-        return fail(QStringLiteral("Can't write backup file"));
+        return fail(LinkTexts::cantWriteBackup());
     return path;
 }
 
@@ -127,13 +129,8 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
     }
     m_progress.beginOperation(entries, total, TransferProgress::Phase::Clearing);
 
-    UlvoCalc::calcMsg answer;
-    if (!sendCommand(UlvoCalc::calcMsg::CLEAR_FILESYSTEM, answer))
+    if (!commandSucceeds(UlvoCalc::calcMsg::CLEAR_FILESYSTEM, LinkTexts::cantClearFilesystem()))
         return;
-    if (answer.type() != UlvoCalc::calcMsg::SUCCESS) {
-        onError(QStringLiteral("Can't clear filesystem"));
-        return;
-    }
 
     m_progress.setPhase(TransferProgress::Phase::Transferring);
     for (qint64 i = 0; i < archive.entryCount(); ++i) {
@@ -157,19 +154,15 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
 
     // The calculator restarts after the clear whatever was sent.
     m_progress.setPhase(TransferProgress::Phase::Rebooting);
-    if (!sendCommand(UlvoCalc::calcMsg::REBOOT, answer))
+    if (!commandSucceeds(UlvoCalc::calcMsg::REBOOT, LinkTexts::cantRebootDevice()))
         return;
-    if (answer.type() != UlvoCalc::calcMsg::SUCCESS) {
-        onError(QStringLiteral("Can't reboot device"));
-        return;
-    }
     port->close();
     if (decoder)
         decoder->clear();
     m_progress.setPhase(TransferProgress::Phase::Waiting);
     QThread::msleep(static_cast<unsigned long>(std::max(0, m_timeouts.rebootMs)));
     if (!port->open(QIODevice::ReadWrite))
-        onError(QStringLiteral("Can't connect to device"));
+        onError(LinkTexts::cantConnectDevice());
     else
         reader->prepare(*port);
 }

@@ -1,6 +1,8 @@
 // Operations on several files at once, program text, and the calculator's file-name rule.
 
 #include "link/culvocalc.h"
+#include "link/calcrules.h"
+#include "link/linktexts.h"
 #include "link/plainfilename.h"
 #include "link/sendplan.h"
 
@@ -11,8 +13,8 @@
 
 namespace {
 
-constexpr int maxBaseLength = 14;
-constexpr int maxExtensionLength = 3;
+using CalcRules::maxBaseLength;
+using CalcRules::maxExtensionLength;
 
 // At most `units` UTF-16 units of `text`, never ending in the first half of a surrogate pair.
 QString cutWhole(const QString &text, int units)
@@ -33,6 +35,22 @@ UlvoCalc::fileInf makeFileInf(const QString &name, int size)
 }
 
 } // namespace
+
+class CUlvoCalc::TextCapture
+{
+public:
+    TextCapture(CUlvoCalc &link, QStringList &texts)
+        : m_link(link)
+    {
+        m_link.m_textSink = &texts;
+    }
+    ~TextCapture() { m_link.m_textSink = nullptr; }
+    TextCapture(const TextCapture &) = delete;
+    TextCapture &operator=(const TextCapture &) = delete;
+
+private:
+    CUlvoCalc &m_link;
+};
 
 QString CUlvoCalc::convertToSfn(QString name)
 {
@@ -85,6 +103,16 @@ QString CUlvoCalc::convertToSfn(QString name)
 
 void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
 {
+    sendFileBatch(files, [this](const FileOutcome &outcome) {
+        if (outcome.done)
+            emit fileSend(qMakePair(outcome.name, outcome.size));
+    });
+}
+
+QList<FileOutcome> CUlvoCalc::sendFileBatch(const QList<QPair<QString, QString>> &files,
+                                            const FileEnded &fileEnded)
+{
+    QList<FileOutcome> outcomes;
     qint64 total = 0;
     for (const auto &file : files)
         total += QFileInfo(QUrl::fromLocalFile(file.first).toLocalFile()).size();
@@ -93,15 +121,22 @@ void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
         // The file in flight has completed; the next one is not begun.
         if (m_progress.isCancelRequested()) {
             m_progress.markCancelled();
-            return;
+            return outcomes;
         }
         const QString path = QUrl::fromLocalFile(file.first).toLocalFile();
         // The same settled name the send plan showed and checked for collisions.
         const QString calcName = SendPlan::calcName(file.second);
         m_progress.beginFile(calcName, QFileInfo(path).size());
-        // Every way out of this file closes its count.
-        bool sent = false;
-        const auto endFile = qScopeGuard([this, &sent] { m_progress.endFile(sent); });
+        outcomes.append(FileOutcome());
+        FileOutcome &outcome = outcomes.last();
+        outcome.name = calcName;
+        const TextCapture capture(*this, outcome.texts);
+        // Every way out of this file closes its count and tells the caller.
+        const auto endFile = qScopeGuard([this, &outcome, &fileEnded] {
+            m_progress.endFile(outcome.done);
+            if (fileEnded)
+                fileEnded(outcome);
+        });
         QFile local(path);
         if (!local.open(QIODevice::ReadOnly)) {
             onError(QStringLiteral("Can't read file: %1").arg(path));
@@ -117,10 +152,10 @@ void CUlvoCalc::genSendFilesRequest(QList<QPair<QString, QString>> files)
             onError(QStringLiteral("File is too large: %1").arg(path));
             continue;
         }
-        sent = sendFile(makeFileInf(calcName, content.size()), content);
-        if (sent)
-            emit fileSend(qMakePair(calcName, content.size()));
+        outcome.size = content.size();
+        outcome.done = sendFile(makeFileInf(calcName, content.size()), content);
     }
+    return outcomes;
 }
 
 QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QString destDir)
@@ -140,7 +175,7 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
         const auto endFile = qScopeGuard([this, &saved] { m_progress.endFile(saved); });
         // The calculator's name becomes the local name as it is, so it must stay in destDir.
         if (!isPlainFileName(file.first)) {
-            onError(QStringLiteral("Invalid file name: %1").arg(file.first));
+            onError(LinkTexts::invalidFileName(file.first));
             continue;
         }
         // An empty calculator file needs no exchange: it arrives as an empty local file.
@@ -171,10 +206,29 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
 
 void CUlvoCalc::genDelFilesRequest(QList<QPair<QString, int>> files)
 {
+    deleteFileBatch(files, [this](const FileOutcome &outcome) {
+        if (outcome.done)
+            emit fileDeleted(outcome.name);
+    });
+}
+
+QList<FileOutcome> CUlvoCalc::deleteFileBatch(const QList<QPair<QString, int>> &files,
+                                              const FileEnded &fileEnded)
+{
+    QList<FileOutcome> outcomes;
     for (const auto &file : files) {
-        if (delFile(makeFileInf(file.first, file.second)))
-            emit fileDeleted(file.first);
+        outcomes.append(FileOutcome());
+        FileOutcome &outcome = outcomes.last();
+        outcome.name = file.first;
+        outcome.size = file.second;
+        {
+            const TextCapture capture(*this, outcome.texts);
+            outcome.done = delFile(makeFileInf(file.first, file.second));
+        }
+        if (fileEnded)
+            fileEnded(outcome);
     }
+    return outcomes;
 }
 
 QPair<QString, QString> CUlvoCalc::genGetFileString(QPair<QString, int> file)

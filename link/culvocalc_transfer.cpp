@@ -2,12 +2,8 @@
 
 #include "link/culvocalc.h"
 #include "link/downloadassembly.h"
-
-namespace {
-
-const QString wrongDataSize = QStringLiteral("Wrong data size.");
-
-} // namespace
+#include "link/linktexts.h"
+#include "link/uploadframing.h"
 
 std::optional<QByteArray> CUlvoCalc::getData(UlvoCalc::fileInf inf)
 {
@@ -16,7 +12,7 @@ std::optional<QByteArray> CUlvoCalc::getData(UlvoCalc::fileInf inf)
     // The size comes from the calculator's list: check it before any buffer exists.
     if (inf.size() < 0 || inf.size() > maxFileSize) {
         errorType = UlvoCalc::calcMsg::DATASIZE_INVALID;
-        onError(wrongDataSize);
+        onError(LinkTexts::wrongDataSize());
         return std::nullopt;
     }
 
@@ -58,31 +54,18 @@ bool CUlvoCalc::sendFile(UlvoCalc::fileInf inf, const QByteArray &data)
     *request.mutable_finf() = inf;
     if (!writeRequest(request) || !isAccepted())
         return false;
-    if (data.isEmpty())
-        return true;
 
-    // A length that is a whole multiple of chunkSize ends with an empty frame: the calculator
-    // takes a short frame as the end of the file.
     // One message for every frame, its fields overwritten in place.
     UlvoCalc::calcMsg frameMsg;
-    frameMsg.set_type(UlvoCalc::calcMsg::FRAME);
-    UlvoCalc::calcFrame *frame = frameMsg.mutable_frame();
-    std::string *chunk = frame->add_data();
-    int frameNum = 0;
-    for (qint64 offset = 0;;) {
-        const int n = static_cast<int>(std::min<qint64>(data.size() - offset, chunkSize));
-        frame->set_framenum(frameNum);
-        frame->set_size(n);
-        chunk->assign(data.constData() + offset, static_cast<size_t>(n));
-        ++frameNum;
-        offset += chunkSize;
+    UploadFraming framing(data, chunkSize);
+    while (framing.hasNext()) {
+        const int n = framing.next(frameMsg);
         if (!writeRequest(frameMsg) || !isAccepted())
             return false;
         // An upload cannot be aborted once begun: a stop takes effect before the next file.
         m_progress.frameMoved(n);
-        if (offset > data.size())
-            return true;
     }
+    return true;
 }
 
 bool CUlvoCalc::isAccepted()
@@ -92,7 +75,7 @@ bool CUlvoCalc::isAccepted()
     case Reply::Lost:
         return false;
     case Reply::Unreadable:
-        report({UlvoCalc::calcMsg::UNSPECIFITED_ERROR, unreadableAnswerText()});
+        report({UlvoCalc::calcMsg::UNSPECIFITED_ERROR, LinkTexts::unreadableAnswer()});
         return false;
     case Reply::Parsed:
         break;

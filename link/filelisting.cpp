@@ -3,6 +3,7 @@
 #include "link/answertext.h"
 #include "link/calcname.h"
 #include "link/linklimits.h"
+#include "link/linktexts.h"
 
 using UlvoCalc::calcMsg;
 
@@ -38,7 +39,7 @@ FileListCollector::Step FileListCollector::take(const QByteArray &payload)
         m_files.append({*name, answer.finf().size()});
     else {
         m_leftOut.append(CalcName::display(bytes));
-        m_problems.append(QStringLiteral("Invalid file name: %1").arg(m_leftOut.last()));
+        m_problems.append(LinkTexts::invalidFileName(m_leftOut.last()));
     }
     return last ? Step::Done : Step::Ack;
 }

@@ -25,8 +25,6 @@ public:
     // Whether GET_FILES_INF is to be sent at all.
     bool wantsList() const { return m_passes < m_count; }
     Step take(const QByteArray &payload);
-    // A pass whose answer never came: the calculator will not answer the rest either.
-    void abandon() { m_passes = m_count; }
     const QList<QPair<QString, int>> &files() const { return m_files; }
     const QStringList &problems() const { return m_problems; }
     // The names of the descriptors left out, for the user (invalid sequences as U+FFFD).

@@ -32,11 +32,6 @@ QString UlvoCalcModel::getName() const
     return isCurrentRowValid() ? m_names.at(m_currentIndex) : QString();
 }
 
-QString UlvoCalcModel::debugInf() const
-{
-    return QLatin1Char('\n') + QString::number(m_currentIndex);
-}
-
 void UlvoCalcModel::initialize(const QStringList &names)
 {
     m_names = names;

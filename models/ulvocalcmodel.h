@@ -22,7 +22,6 @@ public:
     void setCurrentIndex(int index);
 
     Q_INVOKABLE QString getName() const;
-    Q_INVOKABLE QString debugInf() const;
 
     // Replaces the names silently: meant to be called once, before any view is attached.
     void initialize(const QStringList &names);

@@ -26,7 +26,7 @@ Dialog {
         objectName: "newNameField"
         placeholderText: "Enter a new device name"
         focus: true
-        maximumLength: 16
+        maximumLength: calcSession.maxCalcNameLen
         font.pixelSize: 16
         selectByMouse: true
         selectionColor: dialog.colors.changeNameDialogSelectionTrans

@@ -24,7 +24,7 @@ ApplicationWindow {
     signal sendFile(string fileName, string fileData)
     signal saveFile(string filePath, string fileData)
 
-    readonly property string sendNamePattern: "^[0-9A-Za-z]{1,14}$"
+    readonly property string sendNamePattern: "^[0-9A-Za-z]{1," + calcSession.maxBaseNameLen + "}$"
 
     width: 1200
     height: 800

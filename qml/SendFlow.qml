@@ -34,8 +34,9 @@ Item {
                     + " already exists on your calculator.\nDo you want to replace it?")
         } else if (calcSession.isToCalcNameCollision()) {
             nameChangeNotice.openWithText("The file name " + calcSession.getNameToCalcCollisionOld()
-                    + " exceeds the allowed limit of " + (calcSession.maxFileNameLen - 4)
-                    + " symbols for a file name and 3 symbols for an extension and will be changed to "
+                    + " exceeds the allowed limit of " + calcSession.maxBaseNameLen
+                    + " symbols for a file name and " + calcSession.maxExtensionLen
+                    + " symbols for an extension and will be changed to "
                     + calcSession.getNameToCalcCollisionNew())
         } else if (calcSession.isToCalcZeroSizeCollision()) {
             emptyFileNotice.openWithText("File " + calcSession.collisionToCalcZeroSizeFileName()

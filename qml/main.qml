@@ -17,6 +17,8 @@ ApplicationWindow {
     property alias backupFile: backupFlow.backupFile
     readonly property bool calcConnected: calcPanel.count > 0
     readonly property bool busy: calcSession.isBusy
+    // The palette, also for tests that show one part of the window alone.
+    readonly property QtObject colors: appColors
 
     visible: true
     width: 1200

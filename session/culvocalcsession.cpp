@@ -21,7 +21,7 @@ Q_LOGGING_CATEGORY(lcSession, "ulvo.session", QtCriticalMsg)
 
 namespace {
 
-const QString programName = QStringLiteral("Ulvo Connect");
+const QString programName = QStringLiteral(ULVO_PROGRAM_NAME);
 const QString programVersion = QStringLiteral(ULVO_VERSION);
 const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
 const QString leftOutText = QStringLiteral("File not shown, its name can't be read: %1");
@@ -424,14 +424,23 @@ CUlvoWorker *CUlvoCalcSession::endingWorker() const
     return endingOperationWorker;
 }
 
-void CUlvoCalcSession::setEndStatus(const QString &successText)
+void CUlvoCalcSession::setEndStatus(const QString &successText, const QString &whatNotDone)
 {
+    const CUlvoWorker *worker = endingWorker();
+    if (error.isEmpty() && !whatNotDone.isEmpty() && worker) {
+        for (const FileOutcome &outcome : worker->outcomes) {
+            if (!outcome.done) {
+                onErrorChange(outcome.failureText(whatNotDone));
+                break;
+            }
+        }
+    }
     onStatusChange(error.isEmpty() ? successText : QStringLiteral("Error: ") + error);
 }
 
 void CUlvoCalcSession::onSendFilesEnd()
 {
-    setEndStatus(QStringLiteral("Files successful sent to calculator"));
+    setEndStatus(QStringLiteral("Files successful sent to calculator"), QStringLiteral("not sent"));
 }
 
 void CUlvoCalcSession::onDownloadFilesEnd()
@@ -444,7 +453,7 @@ void CUlvoCalcSession::onDownloadFilesEnd()
 
 void CUlvoCalcSession::onDeleteSelectedFilesEnd()
 {
-    setEndStatus(QStringLiteral("Files successfully deleted"));
+    setEndStatus(QStringLiteral("Files successfully deleted"), QStringLiteral("not deleted"));
 }
 
 void CUlvoCalcSession::onRestoreBackupEnd()

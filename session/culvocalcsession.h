@@ -11,6 +11,7 @@
 #include <QString>
 #include <QUrl>
 
+#include "link/calcrules.h"
 #include "session/operationprogress.h"
 
 class CUlvoWorker;
@@ -28,6 +29,10 @@ class CUlvoCalcSession : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int maxFileNameLen READ getMaxFileNameLen CONSTANT)
+    // The rest of the calculator's naming rules, for the windows.
+    Q_PROPERTY(int maxBaseNameLen READ getMaxBaseNameLen CONSTANT)
+    Q_PROPERTY(int maxExtensionLen READ getMaxExtensionLen CONSTANT)
+    Q_PROPERTY(int maxCalcNameLen READ getMaxCalcNameLen CONSTANT)
     Q_PROPERTY(int currentIndex READ getCurrentIndex WRITE setCurrentIndex NOTIFY indexChanged)
     Q_PROPERTY(QString error READ getError WRITE setError NOTIFY errorChange)
     Q_PROPERTY(bool isBusy READ getIsBusy WRITE setIsBusy NOTIFY isBusyChange)
@@ -49,7 +54,10 @@ public:
     using FileInf = QPair<QString, int>;
     using SendPair = QPair<QString, QString>;
 
-    static constexpr int maxFileNameLen = 18;
+    static constexpr int maxFileNameLen = CalcRules::maxFileNameLength;
+    static constexpr int maxBaseNameLen = CalcRules::maxBaseLength;
+    static constexpr int maxExtensionLen = CalcRules::maxExtensionLength;
+    static constexpr int maxCalcNameLen = CalcRules::maxCalcNameLength;
     static constexpr int pollIntervalMs = 1000;
     // How long destruction waits for a running operation thread before leaving it behind.
     static constexpr int exitWaitMs = 10000;
@@ -62,6 +70,9 @@ public:
     bool isFileWillBeSend(QString name);
 
     int getMaxFileNameLen() const { return maxFileNameLen; }
+    int getMaxBaseNameLen() const { return maxBaseNameLen; }
+    int getMaxExtensionLen() const { return maxExtensionLen; }
+    int getMaxCalcNameLen() const { return maxCalcNameLen; }
     int getCurrentIndex() const { return currentIndex; }
     void setCurrentIndex(int index);
     QString getError() const { return error; }
@@ -203,7 +214,9 @@ private:
     void startFirstContact(CUlvoWorker *worker);
     // In an end handler: the worker of the operation that has ended (null when called directly).
     CUlvoWorker *endingWorker() const;
-    void setEndStatus(const QString &successText);
+    // whatNotDone, for a batch ("not sent"): a file of the ending worker's outcomes that failed
+    // without any text still ends the operation as an error.
+    void setEndStatus(const QString &successText, const QString &whatNotDone = QString());
     // Asks the timer for another poll where no udev report would come to prompt one.
     void keepPolling();
     void dropWorkerAt(int index);

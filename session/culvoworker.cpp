@@ -153,7 +153,7 @@ void CUlvoWorker::sendFiles()
 {
     {
         OperationLink link(port, this, cancelToken);
-        link->genSendFilesRequest(sendFilesList);
+        outcomes = link->sendFileBatch(sendFilesList);
         cacheListing(link.get());
     }
     finishOperation();
@@ -174,7 +174,7 @@ void CUlvoWorker::delFiles()
 {
     {
         OperationLink link(port, this);
-        link->genDelFilesRequest(filesList);
+        outcomes = link->deleteFileBatch(filesList);
         cacheListing(link.get());
     }
     finishOperation();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/fileoutcome.h"
+
 #include <QList>
 #include <QMutex>
 #include <QObject>
@@ -55,6 +57,9 @@ public:
     QUrl backupUrl;
     QString editFileName;
     QString editFileData;
+    // Result of the last send or delete: what happened to each file. Written on the operation's
+    // thread before finished(), read by the session after it.
+    QList<FileOutcome> outcomes;
 
 signals:
     void fileForEditRecv(QString fileName, QString fileData);

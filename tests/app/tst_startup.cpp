@@ -1,4 +1,5 @@
 #include "app/ulvostartup.h"
+#include "ulvobuildinfo.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -21,7 +22,7 @@ private slots:
     void identity()
     {
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Ulvo Connect"));
-        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.6.1"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(ULVO_VERSION));
         QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Ulvo"));
         QVERIFY(!QCoreApplication::organizationDomain().isEmpty());
         QVERIFY(QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling));

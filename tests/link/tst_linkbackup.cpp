@@ -49,6 +49,8 @@ private slots:
     void refusesBadArchiveBeforeClearing();
     void restoresEveryEntryAndReconnects();
     void stopsSendingAtRefusedEntry();
+    void reportsFailedClearOrReboot_data();
+    void reportsFailedClearOrReboot();
     void skipsFolderEntries();
     void unusualNameSurvivesBackupAndRestore();
 
@@ -368,6 +370,50 @@ void TestLinkBackup::stopsSendingAtRefusedEntry()
         announced << QString::fromStdString(msg.finf().name());
     QCOMPARE(announced, (QStringList{"A", "B"}));
     QCOMPARE(sim.calc->receivedCount(Msg::REBOOT), 1);
+}
+
+// CLEAR_FILESYSTEM and REBOOT: a refusal is named, a lost or unreadable answer gets the texts of
+// the exchange and then of the read; nothing is sent after a failed clear.
+void TestLinkBackup::reportsFailedClearOrReboot_data()
+{
+    QTest::addColumn<int>("request");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("filesSent");
+    const QString noAnswer = QStringLiteral("Connection error (error code: 421)");
+    QTest::newRow("clear refused") << int(Msg::CLEAR_FILESYSTEM) << "refuse"
+                                   << QStringList{"Can't clear filesystem"} << 0;
+    QTest::newRow("clear unanswered") << int(Msg::CLEAR_FILESYSTEM) << "silence"
+                                      << QStringList{noAnswer, "Error read device"} << 0;
+    QTest::newRow("clear answered with garbage") << int(Msg::CLEAR_FILESYSTEM) << "garbage"
+                                                 << QStringList{"Error parse message"} << 0;
+    QTest::newRow("reboot refused") << int(Msg::REBOOT) << "refuse" << QStringList{"Can't reboot device"} << 1;
+    QTest::newRow("reboot unanswered") << int(Msg::REBOOT) << "silence"
+                                       << QStringList{noAnswer, "Error read device"} << 1;
+}
+
+void TestLinkBackup::reportsFailedClearOrReboot()
+{
+    QFETCH(int, request);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, texts);
+    QFETCH(int, filesSent);
+    const QString path = temp->filePath("one.ubk");
+    QVERIFY(writeZip(path, {{"A", "alpha"}}));
+    const auto type = Msg::msgType(request);
+    if (answer == "refuse")
+        sim.calc->failOn(type, Msg::UNSPECIFITED_ERROR);
+    else if (answer == "silence")
+        sim.calc->silenceOn(type);
+    else
+        sim.calc->replyRawOn(type, {QByteArray::fromHex("ffffffff0f")});
+
+    sim.link->restoreBackup(QUrl::fromLocalFile(path));
+
+    QCOMPARE(sim.errorTexts(), texts);
+    QCOMPARE(sim.calc->receivedCount(Msg::SEND_FILE), filesSent);
+    // The calculator is restarted only after a clear it confirmed.
+    QCOMPARE(sim.calc->receivedCount(Msg::REBOOT), type == Msg::REBOOT ? 1 : 0);
 }
 
 void TestLinkBackup::skipsFolderEntries()

@@ -29,6 +29,7 @@ private slots:
     void checksCalculatorNames();
 
     void deletesAndGoesOnAfterRefusal();
+    void batchesReturnOutcomePerFile();
 
     void readsProgramText_data();
     void readsProgramText();
@@ -254,6 +255,59 @@ void TestLinkBatch::deletesAndGoesOnAfterRefusal()
     QCOMPARE(deleted.first().first().toString(), QString("B"));
     QCOMPARE(sim.errorTexts(), QStringList{QString::fromUtf8("File doesn\u2019t exist.")});
     QCOMPARE(sim.calc->files().size(), 1);
+}
+
+namespace {
+
+// One line per outcome, so that a mismatch shows which file differs and how.
+QStringList describe(const QList<FileOutcome> &outcomes)
+{
+    QStringList lines;
+    for (const FileOutcome &o : outcomes)
+        lines << QStringLiteral("%1 %2 %3 [%4]").arg(o.name).arg(o.size).arg(o.done ? "done" : "failed", o.texts.join('|'));
+    return lines;
+}
+
+} // namespace
+
+// What the tool and the session read instead of counting signals: per file, done or failed with
+// the texts reported for it, in order; the signals still come for the files done.
+void TestLinkBatch::batchesReturnOutcomePerFile()
+{
+    const QString a = writeLocal("a.txt", "alpha");
+    const QString missing = dir->filePath("missing.txt");
+    const QString c = writeLocal("c.txt", "charlie");
+    const QString d = writeLocal("d.txt", "delta");
+    sim.calc->failOn(Msg::SEND_FILE, Msg::MEMORY_ERROR, 0, "Storage full", 2);
+    // An error type the link has no text for: the refusal comes without words.
+    sim.calc->failOn(Msg::SEND_FILE, SimulatedCalculator::ErrType(9), 0, QString(), 3);
+    QSignalSpy sent(sim.link.get(), &CUlvoCalc::fileSend);
+
+    // Each file is told as it ends, before the next one is offered to the calculator.
+    QStringList ended;
+    const QList<FileOutcome> sends = sim.link->sendFileBatch(
+        {{a, "a.txt"}, {missing, "missing.txt"}, {c, "c.txt"}, {d, "d.txt"}},
+        [&](const FileOutcome &outcome) {
+            ended << QStringLiteral("%1 after %2 offers").arg(outcome.name).arg(sim.calc->receivedCount(Msg::SEND_FILE));
+        });
+    QCOMPARE(ended, (QStringList{"A.txt after 1 offers", "MISSING.txt after 1 offers", "C.txt after 2 offers",
+                                 "D.txt after 3 offers"}));
+
+    QCOMPARE(describe(sends), (QStringList{"A.txt 5 done []", "MISSING.txt 0 failed [Can't read file: " + missing + "]",
+                                           "C.txt 7 failed [Storage full]", "D.txt 5 failed []"}));
+    QCOMPARE(sends.at(2).failureText("not sent"), QString("Storage full"));
+    QCOMPARE(sends.at(3).failureText("not sent"), QString("D.txt: not sent"));
+    QCOMPARE(doneCount(sends), 1);
+    QCOMPARE(sent.size(), 0); // only the specified call emits
+    QCOMPARE(sim.calc->file("A.txt"), QByteArray("alpha"));
+
+    sim.calc->failOn(Msg::DELETE_FILE, Msg::FILE_NOT_EXIST);
+    QSignalSpy deleted(sim.link.get(), &CUlvoCalc::fileDeleted);
+    const QList<FileOutcome> deletes = sim.link->deleteFileBatch({{"B.txt", 3}, {"A.txt", 5}});
+    QCOMPARE(describe(deletes), (QStringList{QString::fromUtf8("B.txt 3 failed [File doesn\u2019t exist.]"),
+                                             "A.txt 5 done []"}));
+    QCOMPARE(deleted.size(), 0);
+    QVERIFY(sim.calc->files().isEmpty());
 }
 
 void TestLinkBatch::readsProgramText_data()

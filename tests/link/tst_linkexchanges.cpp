@@ -4,7 +4,9 @@
 #include "link/deviceinfo.h"
 #include "link/downloadassembly.h"
 #include "link/filelisting.h"
+#include "link/framecodec.h"
 #include "link/linklimits.h"
+#include "link/uploadframing.h"
 
 #include <QtTest>
 #include <climits>
@@ -79,6 +81,10 @@ class TestLinkExchanges : public QObject
 private slots:
     void downloadAssembly_data();
     void downloadAssembly();
+    void uploadFraming_data();
+    void uploadFraming();
+    void uploadFrameCount_data();
+    void uploadFrameCount();
     void fileList_data();
     void fileList();
     void backupList_data();
@@ -149,6 +155,77 @@ void TestLinkExchanges::downloadAssembly()
     QVERIFY(assembly.content().isEmpty());
     QCOMPARE(assembly.failure().errorType, errorType);
     QCOMPARE(assembly.failure().text, text);
+}
+
+void TestLinkExchanges::uploadFraming_data()
+{
+    // The data size of every frame in sending order; frame numbers count from 0.
+    QTest::addColumn<int>("fileSize");
+    QTest::addColumn<int>("chunkSize");
+    QTest::addColumn<QList<int>>("frameSizes");
+    constexpr int largest = LinkLimits::maxChunkSize;
+    QTest::newRow("shorter than a chunk") << 100 << 512 << QList<int>{100};
+    QTest::newRow("one byte over a chunk") << 513 << 512 << QList<int>{512, 1};
+    QTest::newRow("one byte short of two chunks") << 1023 << 512 << QList<int>{512, 511};
+    QTest::newRow("one whole chunk ends with an empty frame") << 512 << 512 << QList<int>{512, 0};
+    QTest::newRow("two whole chunks") << 1024 << 512 << QList<int>{512, 512, 0};
+    QTest::newRow("empty file has no frames") << 0 << 512 << QList<int>{};
+    QTest::newRow("chunk size 1") << 3 << 1 << QList<int>{1, 1, 1, 0};
+    QTest::newRow("chunk size 0 taken as 1") << 2 << 0 << QList<int>{1, 1, 0};
+    QTest::newRow("largest chunk") << 2 * largest + 5 << largest << QList<int>{largest, largest, 5};
+}
+
+void TestLinkExchanges::uploadFraming()
+{
+    QFETCH(int, fileSize);
+    QFETCH(int, chunkSize);
+    QFETCH(QList<int>, frameSizes);
+    const QByteArray content = piece(0, fileSize);
+    UploadFraming framing(content, chunkSize);
+    QCOMPARE(UploadFraming::frameCount(fileSize, chunkSize), qint64(frameSizes.size()));
+
+    QList<int> sizes;
+    QByteArray joined;
+    calcMsg msg;
+    while (framing.hasNext() && sizes.size() <= frameSizes.size()) {
+        const int n = framing.next(msg);
+        // What goes on the line is what the calculator reads back.
+        const QByteArray payload = bytesOf(msg);
+        QVERIFY(payload.size() <= FrameCodec::maxPayload);
+        calcMsg sent;
+        QVERIFY(sent.ParseFromArray(payload.constData(), payload.size()));
+        QCOMPARE(sent.type(), calcMsg::FRAME);
+        QCOMPARE(sent.frame().framenum(), sizes.size());
+        QCOMPARE(sent.frame().data_size(), 1);
+        QCOMPARE(sent.frame().size(), n);
+        QCOMPARE(int(sent.frame().data(0).size()), n);
+        sizes.append(n);
+        joined += QByteArray::fromStdString(sent.frame().data(0));
+    }
+    QCOMPARE(sizes, frameSizes);
+    QCOMPARE(joined, content);
+}
+
+// Frame counts at the sizes a buffer of the file itself would make slow to test.
+void TestLinkExchanges::uploadFrameCount_data()
+{
+    QTest::addColumn<qint64>("fileSize");
+    QTest::addColumn<int>("chunkSize");
+    QTest::addColumn<qint64>("frames");
+    constexpr qint64 limit = LinkLimits::maxFileSize;
+    QTest::newRow("largest file, default chunk") << limit << 512 << limit / 512 + 1;
+    QTest::newRow("largest file, chunk size 1") << limit << 1 << limit + 1;
+    QTest::newRow("largest file, largest chunk") << limit << LinkLimits::maxChunkSize
+                                                 << limit / LinkLimits::maxChunkSize + 1;
+    QTest::newRow("negative size") << qint64(-1) << 512 << qint64(0);
+}
+
+void TestLinkExchanges::uploadFrameCount()
+{
+    QFETCH(qint64, fileSize);
+    QFETCH(int, chunkSize);
+    QFETCH(qint64, frames);
+    QCOMPARE(UploadFraming::frameCount(fileSize, chunkSize), frames);
 }
 
 void TestLinkExchanges::fileList_data()

@@ -137,7 +137,6 @@ void TestListModels::newCalcModelHasNoSelection()
     QCOMPARE(model.currentIndex(), -1);
     QCOMPARE(model.property("currentIndex").toInt(), -1);
     QCOMPARE(model.getName(), QString());
-    QCOMPARE(model.debugInf(), QStringLiteral("\n-1"));
 }
 
 void TestListModels::firstPushBackSelectsAfterInsertion()
@@ -151,7 +150,6 @@ void TestListModels::firstPushBackSelectsAfterInsertion()
     QCOMPARE(log.events, QStringList({"aboutToInsert 0-0", "inserted 0-0", "index 0 rows 1"}));
     QCOMPARE(model.currentIndex(), 0);
     QCOMPARE(model.getName(), QStringLiteral("Calc A"));
-    QCOMPARE(model.debugInf(), QStringLiteral("\n0"));
 }
 
 // Rows already present and the selection before a further calculator is appended.

@@ -2,6 +2,7 @@
 
 #include "tools/simulator/simulatedcalculator.h"
 #include "tools/simulator/simulatedusb.h"
+#include "ulvobuildinfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -131,6 +132,11 @@ int QmlSimulator::receivedCount(int calc, const QString &request) const
     if (!c || !UlvoCalc::calcMsg_msgType_Parse(request.toStdString(), &type))
         return -1;
     return c->receivedCount(type);
+}
+
+QString QmlTestTools::buildVersion() const
+{
+    return QStringLiteral(ULVO_VERSION);
 }
 
 QString QmlTestTools::makeTempDir()

@@ -52,8 +52,11 @@ private:
 class QmlTestTools : public QObject
 {
     Q_OBJECT
+    // This build's version, for the texts that carry it.
+    Q_PROPERTY(QString buildVersion READ buildVersion CONSTANT)
 public:
     using QObject::QObject;
+    QString buildVersion() const;
 
     // A fresh empty folder, removed with this object.
     Q_INVOKABLE QString makeTempDir();

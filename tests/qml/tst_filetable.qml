@@ -5,20 +5,14 @@ import "qrc:/qml"
 // The file table on its own, over a list model of a few files: selection by mouse and keyboard,
 // the selection while the model changes, and the geometry the window tests click by.
 Item {
+    id: host
     width: 500
     height: 300
 
-    QtObject {
-        id: colors
-        property color textDark: "#000000"
-        property color changeNameDialogSelectionTrans: "#6001B3E3"
-        property color changeNameDialogSelectionBWTrans: "#60a4a4a4"
-        property color headerTableUp: "#fbfbfb"
-        property color headerTableBottom: "#dfdfdf"
-        property color headerTableBorder: "#9f9f9f"
-        property color tableRowFirst: "#ffffff"
-        property color tableRowSecond: "#f0f0f0"
-    }
+    // The main window's own palette: the table is checked in the colours it is shown in.
+    readonly property var mainWindow: Qt.createComponent("qrc:/qml/main").createObject(null, { visible: false })
+    readonly property QtObject colors: mainWindow.colors
+    Component.onDestruction: mainWindow.destroy()
 
     ListModel { id: files }
     ListModel { id: otherFiles; ListElement { nameRole: "OTHER.UCB"; sizeRole: 1 } }
@@ -27,7 +21,7 @@ Item {
         id: table
         width: 400
         height: 200 // a header and eight and three quarter rows
-        colors: colors
+        colors: host.colors
         model: files
     }
 
@@ -410,9 +404,9 @@ Item {
 
         function test_selectedTint_data() {
             return [
-                { tag: "focused", focused: true, tint: colors.changeNameDialogSelectionTrans },
-                { tag: "not focused", focused: false, tint: colors.changeNameDialogSelectionBWTrans },
-                { tag: "not focused, menu open", focused: false, menuOpen: true, tint: colors.changeNameDialogSelectionTrans },
+                { tag: "focused", focused: true, tint: host.colors.changeNameDialogSelectionTrans },
+                { tag: "not focused", focused: false, tint: host.colors.changeNameDialogSelectionBWTrans },
+                { tag: "not focused, menu open", focused: false, menuOpen: true, tint: host.colors.changeNameDialogSelectionTrans },
             ]
         }
 
@@ -424,10 +418,10 @@ Item {
             if (data.menuOpen)
                 table.selectionFocused = true
             function colorOf(row) { return String(findChild(table, "fileRow" + row).color) }
-            compare(colorOf(0), String(colors.tableRowFirst))
-            compare(colorOf(3), String(colors.tableRowSecond))
-            compare(colorOf(1), String(Qt.tint(colors.tableRowSecond, data.tint)))
-            compare(colorOf(2), String(Qt.tint(colors.tableRowFirst, data.tint)))
+            compare(colorOf(0), String(host.colors.tableRowFirst))
+            compare(colorOf(3), String(host.colors.tableRowSecond))
+            compare(colorOf(1), String(Qt.tint(host.colors.tableRowSecond, data.tint)))
+            compare(colorOf(2), String(Qt.tint(host.colors.tableRowFirst, data.tint)))
         }
     }
 }

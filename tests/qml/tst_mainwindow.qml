@@ -186,7 +186,7 @@ TestCase {
         verify(rowOf("DATA.BIN") >= 0)
         openContextMenu()
         compare(child("contextSend").enabled, true)
-        compare(win.title, "Ulvo Connect 2.6.1")
+        compare(win.title, "Ulvo Connect " + testTools.buildVersion)
     }
 
     // The highlight sits on the model's selection, however the selection moved.

@@ -55,8 +55,10 @@ struct SessionRig {
         const int before = calcModel.rowCount();
         session->update();
         const int added = calcModel.rowCount() - before;
+        // A first contact that never ends fails the test here, not later at a confusing check.
         if (added > 0)
-            QTest::qWaitFor([&] { return contacted.count() >= added; }, 15000);
+            QVERIFY2(QTest::qWaitFor([&] { return contacted.count() >= added; }, 15000),
+                     "a newly attached calculator was not contacted within 15 s");
     }
 
     // Backs up the selected calculator and returns the archive the session offers ("" when none).

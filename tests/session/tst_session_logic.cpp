@@ -5,6 +5,7 @@
 #include "models/ulvofilemodel.h"
 #include "session/culvocalcsession.h"
 #include "localfiles.h"
+#include "ulvobuildinfo.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,8 +19,8 @@ private slots:
     void cleanup();
 
     void propertyWritesEmitOnlyOnChange();
-    void currentIndexWriteIsSilent();
     void programNameAndAbout();
+    void operationsWithoutCalculatorOnlyClearError_data();
     void operationsWithoutCalculatorOnlyClearError();
     void zeroSizeNamesStayUntilTaken();
     void longNameIsReportedThenChecked();
@@ -87,26 +88,21 @@ void TestSessionLogic::propertyWritesEmitOnlyOnChange()
 
     QCOMPARE(session->property("maxFileNameLen").toInt(), 18);
     QVERIFY(!session->setProperty("maxFileNameLen", 3));
-}
-
-void TestSessionLogic::currentIndexWriteIsSilent()
-{
-    QSignalSpy indexChanged(session, &CUlvoCalcSession::indexChanged);
-    fileModel->setFileNames({{QStringLiteral("A.TXT"), 1}});
-    QVERIFY(session->setProperty("currentIndex", 2));
-    QCOMPARE(session->getCurrentIndex(), 2);
-    QCOMPARE(indexChanged.count(), 0);
-    QCOMPARE(fileModel->rowCount(), 1);
+    // The rest of the naming rules the windows read.
+    QCOMPARE(session->property("maxBaseNameLen").toInt(), 14);
+    QCOMPARE(session->property("maxExtensionLen").toInt(), 3);
+    QCOMPARE(session->property("maxCalcNameLen").toInt(), 16);
 }
 
 void TestSessionLogic::programNameAndAbout()
 {
+    const QString withVersion = QStringLiteral("Ulvo Connect " ULVO_VERSION);
     QCOMPARE(session->getProgramName(false), QStringLiteral("Ulvo Connect"));
-    QCOMPARE(session->getProgramName(), QStringLiteral("Ulvo Connect 2.6.1"));
-    QCOMPARE(session->getProgramName(true), QStringLiteral("Ulvo Connect 2.6.1"));
+    QCOMPARE(session->getProgramName(), withVersion);
+    QCOMPARE(session->getProgramName(true), withVersion);
     const QString info = session->getInfo();
     const QStringList lines = info.split(QLatin1Char('\n'));
-    QCOMPARE(lines.first(), QStringLiteral("Ulvo Connect 2.6.1"));
+    QCOMPARE(lines.first(), withVersion);
     // Name, then three paragraphs, each after an empty line; no line end at the end.
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines.at(1), QString());
@@ -116,8 +112,19 @@ void TestSessionLogic::programNameAndAbout()
     QVERIFY(!info.contains(QLatin1Char('\r')));
 }
 
+// The selection as the session starts, and one that the windows wrote past the end of the list:
+// neither may reach a calculator that is not there.
+void TestSessionLogic::operationsWithoutCalculatorOnlyClearError_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("nothing selected") << -1;
+    QTest::newRow("index written past the list") << 2;
+}
+
 void TestSessionLogic::operationsWithoutCalculatorOnlyClearError()
 {
+    QFETCH(int, index);
+    QVERIFY(session->setProperty("currentIndex", index));
     const QUrl local = writeFile(dir->filePath("a.txt"), "abc");
     fileModel->setFileNames({{QStringLiteral("A.TXT"), 3}});
     QSignalSpy busyChange(session, &CUlvoCalcSession::isBusyChange);

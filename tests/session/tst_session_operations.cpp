@@ -39,6 +39,8 @@ class TestSessionOperations : public QObject
 private slots:
     void endOfOperation_data();
     void endOfOperation();
+    void refusalWithoutTextIsNoSuccess_data();
+    void refusalWithoutTextIsNoSuccess();
     void sendDialogue_data();
     void sendDialogue();
     void downloadUrlsNameWrittenFiles();
@@ -162,6 +164,41 @@ void TestSessionOperations::endOfOperation()
         QCOMPARE(rig.calcModel.getName(), fail ? QStringLiteral("ULVO") : QStringLiteral("NEW NAME"));
     else if (operation == "restore")
         QCOMPARE(shown, fail ? QStringList({"C.TXT"}) : QStringList({"A.UCB", "B.TXT"}));
+}
+
+// A calculator may refuse with an error type the link has no text for: no text reaches the
+// session, but the batch's result still says which file failed, and that is no success.
+void TestSessionOperations::refusalWithoutTextIsNoSuccess_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<calcMsg::msgType>("request");
+    QTest::addColumn<QString>("errorText");
+    QTest::newRow("send") << "send" << calcMsg::SEND_FILE << "NEW.txt: not sent";
+    QTest::newRow("delete") << "delete" << calcMsg::DELETE_FILE << "A.UCB: not deleted";
+}
+
+void TestSessionOperations::refusalWithoutTextIsNoSuccess()
+{
+    QFETCH(QString, operation);
+    QFETCH(calcMsg::msgType, request);
+    QFETCH(QString, errorText);
+
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setFile(QStringLiteral("A.UCB"), "A=1\n");
+    rig.attach(calc);
+    calc.failOn(request, SimulatedCalculator::ErrType(9));
+    QTemporaryDir dir;
+    if (operation == "send") {
+        rig.session->toCalcUrls({writeFile(dir.filePath("new.txt"), "fresh")});
+        rig.session->sendFiles();
+    } else {
+        selectFiles(rig, {"A.UCB"});
+        rig.session->deleteSelectedFiles();
+    }
+    QVERIFY(rig.waitIdle(15000));
+    QCOMPARE(rig.session->getError(), errorText);
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + errorText);
 }
 
 void TestSessionOperations::sendDialogue_data()
