@@ -461,7 +461,11 @@ TestCase {
 
         click("restoreBackupButton")
         choose("chooseBackupDialog", [testTools.urlOf(dir + "/saved.ubk")])
-        tryCompare(child("statusLine"), "text", "Backup successfully sent to calculator", transferTimeout)
+        // The end text names the safety copy taken before the calculator was erased.
+        tryVerify(function () {
+            return child("statusLine").text.indexOf(
+                        "Backup successfully sent to calculator; safety copy saved on the path: ") === 0
+        }, transferTimeout, child("statusLine").text)
         compare(simulator.fileText(calc, "A.UCB"), "1\n")
     }
 
