@@ -329,6 +329,18 @@ Window {
             log: windowLog
         }
 
+        // Safety copies and files sent from a backup, reached from the options menu.
+        LazyLoader {
+            id: safetyFlow
+            document: "SafetyFlow.qml"
+            initialProperties: ({ mainWindow: root, sendFlow: sendFlow })
+        }
+        Connections {
+            target: optionsMenu.item
+            function onSafetyCopiesChosen() { safetyFlow.object().showCopies() }
+            function onSendFromBackupChosen() { safetyFlow.object().chooseBackup() }
+        }
+
         Connections {
             target: calcSession
 
