@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -92,8 +93,7 @@ QString SafetyCopies::kindText(Kind kind)
     return QStringLiteral("unknown");
 }
 
-QString SafetyCopies::keep(const QString &archive, const QString &calculator, Kind kind,
-                           const QDateTime &taken, QString *error)
+QString SafetyCopies::reserve(const QString &calculator, const QDateTime &taken, QString *error)
 {
     auto fail = [error](const QString &text) {
         if (error)
@@ -106,27 +106,46 @@ QString SafetyCopies::keep(const QString &archive, const QString &calculator, Ki
     const QString base = m_folder + QLatin1Char('/') + safeName(calculator) + QLatin1Char('-')
                          + taken.toString(dateFormat) + QLatin1Char('-') + taken.toString(timeFormat);
     // The name is taken by creating the file, so two writers never share one.
-    QString path;
-    for (int n = 1; n <= maxSameSecond && path.isEmpty(); ++n) {
+    for (int n = 1; n <= maxSameSecond; ++n) {
         const QString candidate = n == 1 ? base + suffix : QStringLiteral("%1-%2%3").arg(base).arg(n).arg(suffix);
-        QFile reserve(candidate);
-        if (reserve.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            path = candidate;
+        QFile file(candidate);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return candidate;
     }
+    return fail(QStringLiteral("Can't create a file in %1").arg(m_folder));
+}
+
+bool SafetyCopies::writeKind(const QString &path, Kind kind)
+{
+    if (kind == Kind::Unknown)
+        return true;
+    QSaveFile side(path + kindSuffix);
+    return side.open(QIODevice::WriteOnly) && side.write(kindWord(kind).toLatin1() + '\n') > 0 && side.commit();
+}
+
+QString SafetyCopies::keep(const QString &archive, const QString &calculator, Kind kind,
+                           const QDateTime &taken, QString *error)
+{
+    const QString path = reserve(calculator, taken, error);
     if (path.isEmpty())
-        return fail(QStringLiteral("Can't create a file in %1").arg(m_folder));
-    if (!copyComplete(archive, path)) {
+        return QString();
+    // Within one file system the finished archive simply takes the reserved name; across file
+    // systems it is copied.
+    const bool moved = std::rename(QFile::encodeName(archive).constData(), QFile::encodeName(path).constData()) == 0;
+    if (!moved && !copyComplete(archive, path)) {
         QFile::remove(path);
-        return fail(QStringLiteral("Can't write %1").arg(path));
+        if (error)
+            *error = QStringLiteral("Can't write %1").arg(path);
+        return QString();
     }
-    if (kind != Kind::Unknown) {
-        QSaveFile side(path + kindSuffix);
-        if (!side.open(QIODevice::WriteOnly) || side.write(kindWord(kind).toLatin1() + '\n') < 0 || !side.commit()) {
-            remove(path);
-            return fail(QStringLiteral("Can't write %1").arg(path + kindSuffix));
-        }
+    if (!writeKind(path, kind)) {
+        remove(path);
+        if (error)
+            *error = QStringLiteral("Can't write %1").arg(path + kindSuffix);
+        return QString();
     }
-    QFile::remove(archive);
+    if (!moved)
+        QFile::remove(archive);
     return path;
 }
 

@@ -42,6 +42,11 @@ public:
     // where it was).
     QString keep(const QString &archive, const QString &calculator, Kind kind, const QDateTime &taken,
                  QString *error);
+    // Takes a new unique name in the folder for a copy the caller writes itself (replacing the
+    // empty file left there). Empty on failure with the reason in *error.
+    QString reserve(const QString &calculator, const QDateTime &taken, QString *error);
+    // Records what kind of copy the file at `path` is.
+    static bool writeKind(const QString &path, Kind kind);
     // Every copy in the folder, newest first. Files that are not named like copies are ignored.
     QList<Copy> list() const;
     // Removes the copies the rules above do not keep, with their side files; returns their paths.

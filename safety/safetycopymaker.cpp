@@ -6,7 +6,6 @@
 #include "link/ziparchive.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -34,16 +33,9 @@ SafetyCopyResult failed(const QString &why)
     return result;
 }
 
-// Keeps the archive as a copy and reads it back the way a restore would before trusting it.
-SafetyCopyResult keepChecked(SafetyCopies &store, const QString &archive, const QString &calcName,
-                             SafetyCopies::Kind kind)
+// Reads a kept copy back the way a restore would before trusting it; a copy that fails is removed.
+SafetyCopyResult checked(const QString &path)
 {
-    QString error;
-    const QString path = store.keep(archive, calcName, kind, QDateTime::currentDateTime(), &error);
-    if (path.isEmpty()) {
-        QFile::remove(archive);
-        return failed(error);
-    }
     ZipArchive check;
     const QString problem = checkBackupArchive(check, path);
     check.close();
@@ -79,7 +71,14 @@ SafetyCopyResult copyBeforeRestore(CUlvoCalc &link, SafetyCopies &store, const Q
     }
     if (archive->isEmpty() || !QFile::exists(*archive))
         return failed(watch.last.isEmpty() ? QStringLiteral("Can't write backup file") : watch.last);
-    return keepChecked(store, *archive, calcName, SafetyCopies::Kind::BeforeRestore);
+    QString error;
+    const QString path = store.keep(*archive, calcName, SafetyCopies::Kind::BeforeRestore,
+                                    QDateTime::currentDateTime(), &error);
+    if (path.isEmpty()) {
+        QFile::remove(*archive);
+        return failed(error);
+    }
+    return checked(path);
 }
 
 SafetyCopyResult copyBeforeDelete(CUlvoCalc &link, SafetyCopies &store, const QString &calcName,
@@ -91,11 +90,18 @@ SafetyCopyResult copyBeforeDelete(CUlvoCalc &link, SafetyCopies &store, const QS
         return result;
     }
     ReportWatch watch(link);
-    QTemporaryDir staging;
-    const QString archivePath = staging.filePath(QStringLiteral("copy.ubk"));
+    // Written straight into its place in the folder: the archive appears there only once closed.
+    QString error;
+    const QString path = store.reserve(calcName, QDateTime::currentDateTime(), &error);
+    if (path.isEmpty())
+        return failed(error);
     ZipArchive archive;
-    if (!staging.isValid() || !archive.create(archivePath))
-        return failed(QStringLiteral("Can't create a file in the temporary folder"));
+    auto fail = [&path](const QString &why) {
+        SafetyCopies::remove(path);
+        return failed(why);
+    };
+    if (!archive.create(path))
+        return fail(QStringLiteral("Can't write %1").arg(path));
     for (const QPair<QString, int> &file : files) {
         QByteArray content;
         // An empty file has nothing to download; it is kept as an empty entry.
@@ -105,13 +111,13 @@ SafetyCopyResult copyBeforeDelete(CUlvoCalc &link, SafetyCopies &store, const QS
             inf.set_size(file.second);
             std::optional<QByteArray> data = link.getData(inf);
             if (!data)
-                return failed(watch.last.isEmpty() ? QStringLiteral("Can't read %1").arg(file.first) : watch.last);
+                return fail(watch.last.isEmpty() ? QStringLiteral("Can't read %1").arg(file.first) : watch.last);
             content = std::move(*data);
         }
         if (!archive.addEntry(CalcName::encode(file.first), content))
-            return failed(QStringLiteral("Can't write backup file"));
+            return fail(QStringLiteral("Can't write backup file"));
     }
-    if (!archive.close())
-        return failed(QStringLiteral("Can't write backup file"));
-    return keepChecked(store, archivePath, calcName, SafetyCopies::Kind::BeforeDelete);
+    if (!archive.close() || !SafetyCopies::writeKind(path, SafetyCopies::Kind::BeforeDelete))
+        return fail(QStringLiteral("Can't write backup file"));
+    return checked(path);
 }
