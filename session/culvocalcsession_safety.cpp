@@ -54,7 +54,9 @@ QUrl CUlvoCalcSession::safetyFolderUrl()
 int CUlvoCalcSession::calcRowOfCopy(QString calculator)
 {
     for (int row = 0; row < workers.size(); ++row) {
-        if (SafetyCopies::safeName(workers.at(row)->getDeviceName()) == calculator)
+        // A calculator that told no name has its copies named after its port.
+        const QString name = workers.at(row)->getDeviceName();
+        if (SafetyCopies::safeName(name.isEmpty() ? workers.at(row)->getPortName() : name) == calculator)
             return row;
     }
     return -1;
