@@ -1,12 +1,15 @@
 #include "cli/calctasks.h"
 
+#include "link/backuparchivecheck.h"
 #include "link/culvocalc.h"
+#include "link/ziparchive.h"
+#include "safety/completecopy.h"
+#include "safety/safetycopymaker.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QUrl>
 
 #include <algorithm>
@@ -50,20 +53,23 @@ QString countText(const char *verb, int done, int wanted)
     return QStringLiteral("%1 %2 of %3 %4").arg(QLatin1String(verb)).arg(done).arg(wanted).arg(files);
 }
 
-// Copies a finished archive to where the user wants it; the target appears only when complete.
-bool copyComplete(const QString &from, const QString &to)
+// Keeps a safety copy before files are erased. False when the erasing must not go ahead (the
+// reason is in the outcome); a copy kept is named among the notices.
+bool keepSafetyCopy(const SafetyCopyResult &copy, TaskContext &context, const char *notDone)
 {
-    QFile in(from);
-    QSaveFile out(to);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+    switch (copy.outcome) {
+    case SafetyCopyResult::Outcome::Made:
+        context.outcome.notices.append(QStringLiteral("Safety copy saved on the path: ") + copy.path);
+        return true;
+    case SafetyCopyResult::Outcome::NothingToCopy:
+        return true;
+    case SafetyCopyResult::Outcome::Cancelled:
         return false;
-    constexpr qint64 blockSize = 64 * 1024;
-    while (!in.atEnd()) {
-        const QByteArray block = in.read(blockSize);
-        if (block.isEmpty() || out.write(block) != block.size())
-            return false;
+    case SafetyCopyResult::Outcome::Failed:
+        break;
     }
-    return in.error() == QFileDevice::NoError && out.commit();
+    context.fail(QStringLiteral("No safety copy could be made, so %1: %2").arg(QLatin1String(notDone), copy.failure));
+    return false;
 }
 
 } // namespace
@@ -187,8 +193,9 @@ void PutTask::run(CUlvoCalc &link, TaskContext &context)
     context.outcome.summary = countText("Sent", sent, batch.size() + refused);
 }
 
-RemoveTask::RemoveTask(QStringList names)
+RemoveTask::RemoveTask(QStringList names, bool safetyCopy)
     : names(std::move(names))
+    , safetyCopy(safetyCopy)
 {
 }
 
@@ -203,6 +210,11 @@ void RemoveTask::run(CUlvoCalc &link, TaskContext &context)
             doomed.append(*file);
         else
             context.fail(name + QStringLiteral(": ") + textNoFile);
+    }
+    if (safetyCopy && !doomed.isEmpty()) {
+        SafetyCopies store;
+        if (!keepSafetyCopy(copyBeforeDelete(link, store, link.getName(), doomed), context, "nothing was deleted"))
+            return;
     }
     int deleted = 0;
     for (int i = 0; i < doomed.size(); ++i) {
@@ -266,13 +278,23 @@ void BackupTask::run(CUlvoCalc &link, TaskContext &context)
     context.outcome.summary = QStringLiteral("Backup saved on the path: ") + path;
 }
 
-RestoreTask::RestoreTask(QString path)
+RestoreTask::RestoreTask(QString path, bool safetyCopy)
     : path(std::move(path))
+    , safetyCopy(safetyCopy)
 {
 }
 
 void RestoreTask::run(CUlvoCalc &link, TaskContext &context)
 {
+    ZipArchive chosen;
+    // An archive the restore refuses anyway needs no copy first; the link says why it refuses.
+    if (safetyCopy && checkBackupArchive(chosen, path).isEmpty()) {
+        chosen.close();
+        context.startFile(0, 0, QStringLiteral("safety copy"), 0, 0);
+        SafetyCopies store;
+        if (!keepSafetyCopy(copyBeforeRestore(link, store, link.getName()), context, "the restore did not start"))
+            return;
+    }
     context.startFile(0, 0, QStringLiteral("restore"), 0, 0);
     link.restoreBackup(QUrl::fromLocalFile(path));
     if (!context.outcome.ok)

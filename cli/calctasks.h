@@ -50,14 +50,17 @@ private:
     const bool force;
 };
 
+// Deletes the named files, after keeping a safety copy of them unless told not to; when no copy
+// can be made nothing is deleted.
 class RemoveTask : public CalcTask
 {
 public:
-    explicit RemoveTask(QStringList names);
+    explicit RemoveTask(QStringList names, bool safetyCopy = true);
     void run(CUlvoCalc &link, TaskContext &context) override;
 
 private:
     const QStringList names;
+    const bool safetyCopy;
 };
 
 class RenameTask : public CalcTask
@@ -83,12 +86,15 @@ private:
 };
 
 // Empties the calculator and writes the archive's files to it; the link checks the archive first.
+// Unless told not to, a safety copy of the calculator's files is kept before it is emptied; when
+// no copy can be made the restore does not start.
 class RestoreTask : public CalcTask
 {
 public:
-    explicit RestoreTask(QString path);
+    explicit RestoreTask(QString path, bool safetyCopy = true);
     void run(CUlvoCalc &link, TaskContext &context) override;
 
 private:
     const QString path;
+    const bool safetyCopy;
 };

@@ -9,6 +9,8 @@
 #include "link/backupname.h"
 #include "link/culvocalc.h"
 #include "link/sendplan.h"
+#include "safety/backupentries.h"
+#include "safety/safetycopies.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -17,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -180,6 +183,10 @@ int reportOutcomes(const QList<TaskOutcome> &outcomes, bool many, bool quiet)
         allOk = allOk && outcome.ok;
         for (const QString &error : outcome.errors)
             printError(many ? outcome.calcLabel() + QStringLiteral(": ") + error : error);
+        for (const QString &notice : outcome.notices) {
+            if (!quiet)
+                printOut(many ? outcome.calcLabel() + QStringLiteral(": ") + notice : notice);
+        }
         if (many) {
             QString line = outcome.calcLabel() + QStringLiteral(": ") + (outcome.ok ? QStringLiteral("ok") : QStringLiteral("FAILED"));
             if (!outcome.summary.isEmpty())
@@ -218,6 +225,54 @@ int runList(const CliOptions &o)
     return allOk ? CliExit::success : CliExit::failure;
 }
 
+// The entries of --from-backup written as files to send; empty with the reason in errors.
+QStringList backupEntryFiles(const CliOptions &o, QStringList &errors)
+{
+    static QTemporaryDir folder;
+    QString error;
+    const QStringList files = folder.isValid()
+                                  ? extractBackupEntries(o.fromBackup, o.arguments, folder.path(), &error)
+                                  : QStringList();
+    if (files.isEmpty())
+        errors.append(error.isEmpty() ? QStringLiteral("Can't create a temporary folder") : error);
+    return files;
+}
+
+// The safety copies, newest first: no calculator is needed.
+int runSafety(const CliOptions &o)
+{
+    const QList<SafetyCopies::Copy> copies = SafetyCopies().list();
+    if (o.json) {
+        QJsonArray array;
+        for (const SafetyCopies::Copy &copy : copies) {
+            array.append(QJsonObject {
+                {QStringLiteral("path"), copy.path},
+                {QStringLiteral("calculator"), copy.calculator},
+                {QStringLiteral("date"), copy.taken.toString(Qt::ISODate)},
+                {QStringLiteral("kind"), SafetyCopies::kindText(copy.kind)},
+                {QStringLiteral("files"), copy.files},
+                {QStringLiteral("size"), copy.size},
+            });
+        }
+        printJson(array);
+        return CliExit::success;
+    }
+    if (copies.isEmpty()) {
+        if (!o.quiet)
+            printTo(stderr, QStringLiteral("No safety copies in %1").arg(SafetyCopies::defaultFolder()));
+        return CliExit::success;
+    }
+    for (const SafetyCopies::Copy &copy : copies) {
+        printOut(QStringLiteral("%1  %2  %3  %4 files  %5 bytes  %6")
+                     .arg(copy.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), copy.calculator,
+                          SafetyCopies::kindText(copy.kind).leftJustified(14))
+                     .arg(copy.files)
+                     .arg(copy.size)
+                     .arg(copy.path));
+    }
+    return CliExit::success;
+}
+
 QString outputFolder(const CliOptions &o)
 {
     return QDir(o.outputDir.isEmpty() ? QDir::currentPath() : o.outputDir).absolutePath();
@@ -229,7 +284,10 @@ bool checkLocalInputs(const CliOptions &o, LocalPlan &send)
 {
     QStringList errors;
     const QString &command = o.command;
-    if (command == QLatin1String("put")) {
+    if (command == QLatin1String("put") && !o.fromBackup.isEmpty()) {
+        send = planSend(backupEntryFiles(o, errors));
+        errors += send.errors;
+    } else if (command == QLatin1String("put")) {
         send = planSend(o.arguments);
         errors = send.errors;
     } else if (command == QLatin1String("get") || (command == QLatin1String("backup") && o.arguments.isEmpty())) {
@@ -271,13 +329,16 @@ TaskFactory taskFactory(const CliOptions &o, const LocalPlan &send, const QStrin
     if (command == QLatin1String("put")) {
         return [files = send.files, force = o.force](int) { return std::make_unique<PutTask>(files, force); };
     }
-    if (command == QLatin1String("rm"))
-        return [names = o.arguments](int) { return std::make_unique<RemoveTask>(names); };
+    if (command == QLatin1String("rm")) {
+        return [names = o.arguments, copy = !o.noSafetyCopy](int) {
+            return std::make_unique<RemoveTask>(names, copy);
+        };
+    }
     if (command == QLatin1String("rename"))
         return [name = o.arguments.constFirst()](int) { return std::make_unique<RenameTask>(name); };
     if (command == QLatin1String("restore")) {
-        return [path = QFileInfo(o.arguments.constFirst()).absoluteFilePath()](int) {
-            return std::make_unique<RestoreTask>(path);
+        return [path = QFileInfo(o.arguments.constFirst()).absoluteFilePath(), copy = !o.noSafetyCopy](int) {
+            return std::make_unique<RestoreTask>(path, copy);
         };
     }
     return [backups](int index) { return std::make_unique<BackupTask>(backups.at(index)); };
@@ -342,7 +403,13 @@ int runCli(const QStringList &arguments)
         break;
     }
     Interruption::install();
-    const int code = o.command == QLatin1String("list") ? runList(o) : runOnSelection(o);
+    int code = 0;
+    if (o.command == QLatin1String("list"))
+        code = runList(o);
+    else if (o.command == QLatin1String("safety"))
+        code = runSafety(o);
+    else
+        code = runOnSelection(o);
     // Whatever the links had begun is gone by now (each removes its own on stopping).
     return Interruption::wasInterrupted() ? Interruption::interruptedExit : code;
 }

@@ -28,6 +28,7 @@ const CommandRule rules[] = {
     {"rename",    1,  1,   true,  false, false, false, false, false},
     {"backup",    0,  1,   true,  true,  true,  false, true,  false},
     {"restore",   1,  1,   true,  false, false, true,  false, false},
+    {"safety",    0,  0,   false, false, false, false, false, true},
 };
 // clang-format on
 
@@ -43,13 +44,20 @@ const char *const description =
     "  put FILE...                Send files under their calculator names (each name\n"
     "                             that has to change is printed). Files already on the\n"
     "                             calculator are kept unless --force.\n"
-    "  rm NAME...                 Delete files on the calculator.\n"
+    "  put --from-backup ARCHIVE NAME...\n"
+    "                             Send the named entries of a backup archive, leaving\n"
+    "                             every other file on the calculator as it is.\n"
+    "  rm NAME...                 Delete files on the calculator, after keeping a\n"
+    "                             safety copy of them (see safety).\n"
     "  rename NEWNAME             Give the calculator a new name (at most %1 characters).\n"
     "  backup [FILE]              Save every file of the calculator into one archive;\n"
     "                             by default NAME-YYYY-MM-DD.ubk in the current folder\n"
     "                             (or -o DIR). The archive appears only when complete.\n"
     "  restore FILE --yes         Erase the calculator and write the archive's files\n"
-    "                             to it. The archive is checked before anything is erased.\n"
+    "                             to it. The archive is checked before anything is erased;\n"
+    "                             a safety copy of the calculator's files is kept first.\n"
+    "  safety                     The safety copies kept before rm and restore erased\n"
+    "                             files, newest first (--no-safety-copy keeps none).\n"
     "\n"
     "Choosing a calculator: without --calc the only attached calculator is used; with\n"
     "two or more, --calc SEL names one by its port (ttyACM0 or /dev/ttyACM0) or by its\n"
@@ -89,6 +97,10 @@ QString checkAgainstRule(const CommandRule &rule, const CliOptions &o)
         if (check.given && !check.allowed)
             return QStringLiteral("%1: option %2 does not apply").arg(command, QLatin1String(check.option));
     }
+    if (o.noSafetyCopy && command != QLatin1String("rm") && command != QLatin1String("restore"))
+        return QStringLiteral("%1: option --no-safety-copy does not apply").arg(command);
+    if (!o.fromBackup.isEmpty() && command != QLatin1String("put"))
+        return QStringLiteral("%1: option --from-backup does not apply").arg(command);
     if (o.all && !o.calc.isEmpty())
         return QStringLiteral("%1: --calc and --all exclude each other").arg(command);
     if (command == QLatin1String("backup") && count == 1 && (o.all || !o.outputDir.isEmpty()))
@@ -146,10 +158,15 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                                     QStringLiteral("get, backup: the folder to write into (default: the current folder)."),
                                     QStringLiteral("DIR"));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("list, ls: print JSON instead of a table."));
+                                  QStringLiteral("list, ls, safety: print JSON instead of a table."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
                                    QStringLiteral("No progress and no notices; errors and results only."));
-    parser.addOptions({help, version, calc, all, force, yes, output, json, quiet});
+    const QCommandLineOption noSafetyCopy(QStringLiteral("no-safety-copy"),
+                                          QStringLiteral("rm, restore: keep no safety copy of what is erased."));
+    const QCommandLineOption fromBackup(QStringLiteral("from-backup"),
+                                        QStringLiteral("put: send the named entries of this backup archive."),
+                                        QStringLiteral("ARCHIVE"));
+    parser.addOptions({help, version, calc, all, force, yes, output, json, quiet, noSafetyCopy, fromBackup});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
                                  QStringLiteral("<command>"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
@@ -186,6 +203,12 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     o.outputDir = parser.value(output);
     o.json = parser.isSet(json);
     o.quiet = parser.isSet(quiet);
+    o.noSafetyCopy = parser.isSet(noSafetyCopy);
+    o.fromBackup = parser.value(fromBackup);
+    if (parser.isSet(fromBackup) && o.fromBackup.isEmpty()) {
+        result.error = QStringLiteral("--from-backup needs an archive");
+        return result;
+    }
     if (parser.isSet(calc) && o.calc.isEmpty()) {
         result.error = QStringLiteral("--calc needs a port or calculator name");
         return result;

@@ -16,6 +16,8 @@ struct CliOptions {
     QString outputDir;  // -o; empty: not given
     bool json = false;
     bool quiet = false;
+    bool noSafetyCopy = false; // rm, restore: erase without keeping a safety copy first
+    QString fromBackup;        // put: the archive whose entries are sent; empty: not given
 };
 
 struct ParsedCommandLine {

@@ -3,11 +3,14 @@ _ulvo_connect_cli()
 {
     local cur prev words cword
     _init_completion || return
-    local commands="list ls get put rm rename backup restore"
-    local options="--calc --all --force --yes --output --json --quiet --help --version"
+    local commands="list ls get put rm rename backup restore safety"
+    local options="--calc --all --force --yes --output --json --quiet --no-safety-copy --from-backup --help --version"
     case $prev in
         -o|--output)
             _filedir -d
+            return ;;
+        --from-backup)
+            _filedir ubk
             return ;;
         -c|--calc)
             # Ports of attached calculators are cheap to find; names would need a question to each.
@@ -16,7 +19,7 @@ _ulvo_connect_cli()
     esac
     local command="" i
     for ((i = 1; i < cword; i++)); do
-        if [[ ${words[i]} != -* && ${words[i-1]} != @(-o|--output|-c|--calc) ]]; then
+        if [[ ${words[i]} != -* && ${words[i-1]} != @(-o|--output|-c|--calc|--from-backup) ]]; then
             command=${words[i]}
             break
         fi

@@ -10,8 +10,9 @@
 
 // Where a long operation of the link stands. Sent to the user interface as it goes.
 struct TransferProgress {
-    // What a restore is doing; the other operations only transfer.
-    enum class Phase { Transferring, Checking, Clearing, Rebooting, Waiting };
+    // What a restore is doing; the other operations only transfer. SafetyCopy is set by the
+    // session's worker while it copies files that a delete or restore is about to erase.
+    enum class Phase { Transferring, Checking, Clearing, Rebooting, Waiting, SafetyCopy };
 
     Phase phase = Phase::Transferring;
     int fileIndex = 0; // from 1 once the first file has begun

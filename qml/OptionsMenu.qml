@@ -7,6 +7,8 @@ Menu {
     signal aboutChosen()
     signal changeNameChosen()
     signal closeChosen()
+    signal safetyCopiesChosen()
+    signal sendFromBackupChosen()
 
     objectName: "optionsMenu"
     x: parent.width - width
@@ -22,6 +24,18 @@ Menu {
         objectName: "changeNameItem"
         text: "Change device name"
         onTriggered: changeNameChosen()
+    }
+    MenuItem {
+        objectName: "safetyCopiesItem"
+        text: "Safety copies\u2026"
+        onTriggered: safetyCopiesChosen()
+    }
+    MenuItem {
+        objectName: "sendFromBackupItem"
+        text: "Send files from a backup\u2026"
+        onTriggered: sendFromBackupChosen()
+        // The longest item: the menu is widened to show it whole instead of elided.
+        Component.onCompleted: menu.width = Math.max(menu.width, implicitWidth)
     }
     MenuItem {
         objectName: "closeItem"

@@ -60,10 +60,12 @@ ApplicationWindow {
 
     component MenuBackground: Rectangle {
         readonly property var button: parent
+        // A button disabled under the pointer may still count as hovered until the pointer moves.
+        readonly property bool live: button.enabled
         anchors.fill: parent
-        color: button.pressed ? appColors.changeNameDialogSelectionTrans
-                              : button.hovered ? appColors.fileListViewSelectionBackTrans
-                                               : "transparent"
+        color: live && button.pressed ? appColors.changeNameDialogSelectionTrans
+                                      : live && button.hovered ? appColors.fileListViewSelectionBackTrans
+                                                               : "transparent"
         // The focus, framed as the default style frames it. Only the keyboard gives a tool button
         // the focus (Tab, or a menu it opened closing), so the frame shows also where the style's
         // visual focus forgets it, after a menu.
@@ -98,7 +100,7 @@ ApplicationWindow {
                 opacity: menuButton.enabled ? 1.0 : 0.35
             }
         }
-        ToolTip.visible: hovered && !tipHidden
+        ToolTip.visible: enabled && hovered && !tipHidden
         ToolTip.delay: 1000
         ToolTip.text: tip
     }
@@ -301,6 +303,18 @@ ApplicationWindow {
         filePanel: filePanel
         calcConnected: root.calcConnected
         log: windowLog
+    }
+
+    // Safety copies and files sent from a backup, reached from the options menu.
+    LazyLoader {
+        id: safetyFlow
+        document: "SafetyFlow.qml"
+        initialProperties: ({ mainWindow: root, sendFlow: sendFlow })
+    }
+    Connections {
+        target: optionsMenu.item
+        function onSafetyCopiesChosen() { safetyFlow.object().showCopies() }
+        function onSendFromBackupChosen() { safetyFlow.object().chooseBackup() }
     }
 
     Connections {

@@ -10,6 +10,7 @@
 
 #include <QDeadlineTimer>
 #include <QScopedValueRollback>
+#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QThread>
 #include <QTimer>
@@ -72,6 +73,9 @@ void CUlvoCalcSession::initialize(UlvoCalcModel *calcModel, UlvoFileModel *fileM
     connect(portWatcher, &PortWatcher::portsChanged, this, &CUlvoCalcSession::update);
     pollTimer->setSingleShot(portWatcher->isWatching());
     pollTimer->start(pollIntervalMs);
+    // Once the window is up: pruning reads the folder of copies, which the first frame need not
+    // wait for.
+    QTimer::singleShot(0, this, &CUlvoCalcSession::pruneSafetyCopies);
 
     QStringList names;
     for (const CUlvoWorker *worker : qAsConst(workers))
@@ -453,12 +457,12 @@ void CUlvoCalcSession::onDownloadFilesEnd()
 
 void CUlvoCalcSession::onDeleteSelectedFilesEnd()
 {
-    setEndStatus(QStringLiteral("Files successfully deleted"), QStringLiteral("not deleted"));
+    setEndStatus(withSafetyCopy(QStringLiteral("Files successfully deleted")), QStringLiteral("not deleted"));
 }
 
 void CUlvoCalcSession::onRestoreBackupEnd()
 {
-    setEndStatus(QStringLiteral("Backup successfully sent to calculator"));
+    setEndStatus(withSafetyCopy(QStringLiteral("Backup successfully sent to calculator")));
 }
 
 void CUlvoCalcSession::onChangeCalcNameEnd()

@@ -10,12 +10,17 @@
 #include <QSet>
 #include <QString>
 #include <QUrl>
+#include <QVariantList>
+
+#include <memory>
+#include <vector>
 
 #include "link/calcrules.h"
 #include "session/operationprogress.h"
 
 class CUlvoWorker;
 class PortWatcher;
+class QTemporaryDir;
 class QThread;
 class QTimer;
 class UlvoCalcModel;
@@ -137,6 +142,21 @@ public:
     // True when the file was written; a failure is also reported in the status line.
     Q_INVOKABLE bool saveFileOnComputer(QString fileName, QString fileData);
 
+    // Safety copies kept before deletes and restores, and files sent from a backup.
+    // Newest first; each a map of path, url, calculator, date, kind, files and size.
+    Q_INVOKABLE QVariantList safetyCopies();
+    // The folder of the copies (created if need be), for a file manager.
+    Q_INVOKABLE QUrl safetyFolderUrl();
+    // The listed calculator a copy was taken from, by the name in the copy's file name; -1 if none.
+    Q_INVOKABLE int calcRowOfCopy(QString calculator);
+    // The file entries of a backup archive, checked as a restore checks it; empty (with the
+    // reason on the status line) when the archive would be refused.
+    Q_INVOKABLE QStringList backupEntryNames(QUrl archive);
+    // The named entries (all when none are named) written as local files for the send flow.
+    Q_INVOKABLE QList<QUrl> backupEntryUrls(QUrl archive, QStringList names = QStringList());
+    // Removes the copies that are too many or too old (see SafetyCopies); run once at start.
+    void pruneSafetyCopies();
+
     Q_INVOKABLE QString getProgramName(bool withVersion = true);
     Q_INVOKABLE QString getInfo();
 
@@ -217,6 +237,8 @@ private:
     // whatNotDone, for a batch ("not sent"): a file of the ending worker's outcomes that failed
     // without any text still ends the operation as an error.
     void setEndStatus(const QString &successText, const QString &whatNotDone = QString());
+    // The success text of a delete or restore, naming the safety copy it kept.
+    QString withSafetyCopy(const QString &successText) const;
     // Asks the timer for another poll where no udev report would come to prompt one.
     void keepPolling();
     void dropWorkerAt(int index);
@@ -253,6 +275,9 @@ private:
     // Workers whose port could not be opened and the user has been told so.
     QSet<const CUlvoWorker *> openFailureReported;
     bool inPoll = false;
+    // Folders of backup entries written for sending; they live as long as the session, since a
+    // send reads them on its own thread after the request.
+    std::vector<std::unique_ptr<QTemporaryDir>> entryFolders;
     // The worker whose operation's end handler is running.
     CUlvoWorker *endingOperationWorker = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "session/culvoworker.h"
 
+#include "link/backuparchivecheck.h"
 #include "link/culvocalc.h"
+#include "link/ziparchive.h"
+#include "safety/safetycopymaker.h"
 #include "session/portaccess.h"
 
 #include <QCoreApplication>
@@ -18,7 +21,12 @@ public:
         : link(port, worker)
         , relay(QObject::connect(&link, &CUlvoCalc::errorNotify, worker, &CUlvoWorker::errorNotify))
         , watch(QObject::connect(&link, &CUlvoCalc::errorNotify, [this] { reported = true; }))
-        , progress(QObject::connect(&link, &CUlvoCalc::progress, worker, &CUlvoWorker::progress))
+        , progress(QObject::connect(&link, &CUlvoCalc::progress, worker,
+                                    [this, worker](TransferProgress state) {
+                                        if (inSafetyCopy)
+                                            state.phase = TransferProgress::Phase::SafetyCopy;
+                                        emit worker->progress(state);
+                                    }))
     {
     }
     OperationLink(const QSerialPortInfo &port, CUlvoWorker *worker, std::shared_ptr<const CancelToken> cancel)
@@ -34,8 +42,11 @@ public:
     }
     CUlvoCalc *operator->() { return &link; }
     CUlvoCalc &get() { return link; }
+    CUlvoCalc &operator*() { return link; }
     // Whether the link has reported an error during this operation.
     bool hasReported() const { return reported; }
+    // While set, the link's progress is shown as the safety copy's phase.
+    bool inSafetyCopy = false;
 
 private:
     CUlvoCalc link;
@@ -170,11 +181,33 @@ void CUlvoWorker::getFiles()
     finishOperation();
 }
 
+QString CUlvoWorker::copyName(const QString &linkName) const
+{
+    return linkName.isEmpty() ? port.portName() : linkName;
+}
+
 void CUlvoWorker::delFiles()
 {
+    safetyCopyPath.clear();
     {
         OperationLink link(port, this);
-        outcomes = link->deleteFileBatch(filesList);
+        bool goAhead = true;
+        if (makeSafetyCopy) {
+            link.inSafetyCopy = true;
+            SafetyCopies store;
+            const SafetyCopyResult copy = copyBeforeDelete(*link, store, copyName(link->getName()), filesList);
+            link.inSafetyCopy = false;
+            safetyCopyPath = copy.path;
+            if (copy.outcome == SafetyCopyResult::Outcome::Failed) {
+                emit errorNotify(QStringLiteral("No safety copy could be made, so nothing was deleted: ")
+                                 + copy.failure);
+                goAhead = false;
+            }
+        }
+        if (goAhead)
+            outcomes = link->deleteFileBatch(filesList);
+        else
+            outcomes.clear();
         cacheListing(link.get());
     }
     finishOperation();
@@ -227,10 +260,32 @@ void CUlvoWorker::createBackup()
 
 void CUlvoWorker::restoreBackup()
 {
+    safetyCopyPath.clear();
     {
         OperationLink link(port, this, cancelToken);
-        link->restoreBackup(backupUrl);
-        cacheListing(link.get());
+        // An archive the restore would refuse anyway is refused before anything is copied.
+        ZipArchive chosen;
+        const bool usable = checkBackupArchive(chosen, backupUrl.toLocalFile()).isEmpty();
+        chosen.close();
+        bool goAhead = true;
+        if (makeSafetyCopy && usable) {
+            link.inSafetyCopy = true;
+            SafetyCopies store;
+            const SafetyCopyResult copy = copyBeforeRestore(*link, store, copyName(link->getName()));
+            link.inSafetyCopy = false;
+            safetyCopyPath = copy.path;
+            if (copy.outcome == SafetyCopyResult::Outcome::Cancelled) {
+                goAhead = false;
+            } else if (copy.outcome == SafetyCopyResult::Outcome::Failed) {
+                emit errorNotify(QStringLiteral("No safety copy could be made, so the restore did not start: ")
+                                 + copy.failure);
+                goAhead = false;
+            }
+        }
+        if (goAhead) {
+            link->restoreBackup(backupUrl);
+            cacheListing(link.get());
+        }
     }
     finishOperation();
 }

@@ -60,6 +60,10 @@ public:
     // Result of the last send or delete: what happened to each file. Written on the operation's
     // thread before finished(), read by the session after it.
     QList<FileOutcome> outcomes;
+    // Whether delete and restore first keep a safety copy of what they erase (on by default).
+    bool makeSafetyCopy = true;
+    // Result of the last delete or restore: the safety copy it kept; empty when none was made.
+    QString safetyCopyPath;
 
 signals:
     void fileForEditRecv(QString fileName, QString fileData);
@@ -88,6 +92,8 @@ private:
     void cacheListing(CUlvoCalc &link);
     // Moves the worker back to the main thread and announces the end of the operation.
     void finishOperation();
+    // The calculator's name for the safety copy's file name.
+    QString copyName(const QString &linkName) const;
 
     const QSerialPortInfo port;
     // deviceName and filesInfo are written by an operation thread and read on the main thread.

@@ -52,7 +52,8 @@ bool OperationProgress::canCancel() const
         return false;
     // The link itself refuses a stop once clearing has begun, whatever the window last heard.
     if (m_kind == Kind::Restore)
-        return m_reports == 0 || m_state.phase == TransferProgress::Phase::Checking;
+        return m_reports == 0 || m_state.phase == TransferProgress::Phase::Checking
+               || m_state.phase == TransferProgress::Phase::SafetyCopy;
     return true;
 }
 
@@ -64,6 +65,7 @@ QString OperationProgress::text() const
     case Phase::Clearing: return QStringLiteral("Clearing the calculator");
     case Phase::Rebooting: return QStringLiteral("Restarting the calculator");
     case Phase::Waiting: return QStringLiteral("Waiting for the calculator");
+    case Phase::SafetyCopy: return QStringLiteral("Making a safety copy") + fileAndPercent();
     case Phase::Transferring: break;
     }
     QString verb;
@@ -76,7 +78,12 @@ QString OperationProgress::text() const
     case Kind::EditorOpen: verb = QStringLiteral("Opening"); break;
     case Kind::EditorSend: verb = QStringLiteral("Sending"); break;
     }
-    QString text = verb;
+    return verb + fileAndPercent();
+}
+
+QString OperationProgress::fileAndPercent() const
+{
+    QString text;
     if (!m_state.fileName.isEmpty())
         text += QLatin1Char(' ') + m_state.fileName;
     if (m_state.fileCount > 1 && m_state.fileIndex > 0)

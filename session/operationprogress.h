@@ -34,6 +34,9 @@ public:
     QString cancelledText() const;
 
 private:
+    // " NAME (3 of 7) — 45 %, about 12 s left", as far as known.
+    QString fileAndPercent() const;
+
     Kind m_kind = Kind::None;
     TransferProgress m_state;
     QElapsedTimer m_clock;

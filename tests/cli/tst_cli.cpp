@@ -60,6 +60,8 @@ private slots:
     void rmAndRename();
     void backupWritesOneArchivePerCalculator();
     void restoreNeedsYesAndAnIntactArchive();
+    void rmAndRestoreKeepSafetyCopies();
+    void putFromBackupSendsChosenEntries();
     void progressOnlyOnATerminal_data();
     void progressOnlyOnATerminal();
     void unopenablePortIsExplained_data();
@@ -147,6 +149,8 @@ void TestCli::startTool(QProcess &process, const QStringList &arguments, const Q
     env.insert(QStringLiteral("UMOCKDEV_DIR"), usb->rootDir());
     if (!tempDir.isEmpty())
         env.insert(QStringLiteral("TMPDIR"), tempDir);
+    // Safety copies of one test are not seen by the next.
+    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(work->path());
     process.start(process.program().isEmpty() ? QStringLiteral(ULVO_CLI_PATH) : process.program(), arguments);
@@ -172,6 +176,10 @@ void TestCli::usageErrorsExit2_data()
         {"calc and all", {"put", "x", "--all", "--calc", "ULVO"}, "--calc and --all exclude each other"},
         {"backup file and all", {"backup", "x.ubk", "--all"}, "give either FILE or --all/--output"},
         {"restore without yes", {"restore", "x.ubk"}, "add --yes"},
+        {"no safety copy on get", {"get", "x", "--no-safety-copy"}, "get: option --no-safety-copy does not apply"},
+        {"from backup on rm", {"rm", "x", "--from-backup", "x.ubk"}, "rm: option --from-backup does not apply"},
+        {"from backup without names", {"put", "--from-backup", "x.ubk"}, "put: missing argument"},
+        {"safety with an argument", {"safety", "x"}, "safety: too many arguments"},
     };
     for (const auto &row : rows)
         QTest::newRow(row.tag) << row.arguments << QString::fromLatin1(row.message);
@@ -446,6 +454,87 @@ void TestCli::restoreNeedsYesAndAnIntactArchive()
     QCOMPARE(calc->files().size(), 2);
     QCOMPARE(calc->file("NEW1.UCB"), QByteArray("one"));
     QCOMPARE(calc->file("NEW2.BIN"), QByteArray(2000, 'n'));
+}
+
+void TestCli::rmAndRestoreKeepSafetyCopies()
+{
+    SimulatedCalculator *calc = attach(QStringLiteral("ULVO"), {{"A.UCB", "a"}, {"B.UCB", "b"}, {"C.UCB", "c"}});
+    {
+        ZipArchive archive;
+        QVERIFY(archive.create(path("good.ubk")));
+        QVERIFY(archive.addEntry("NEW1.UCB", "one"));
+        QVERIFY(archive.close());
+    }
+    const QString folder = path("data/ulvo-connect/safety/");
+    const QRegularExpression saved("Safety copy saved on the path: (" + QRegularExpression::escape(folder)
+                                   + "ULVO-\\d{4}-\\d\\d-\\d\\d-\\d{6}(-\\d+)?\\.ubk)\n");
+
+    const ToolRun rm = tool({"rm", "A.UCB"});
+    QVERIFY2(rm.exitCode == 0, qPrintable(rm.out + rm.err));
+    const QRegularExpressionMatch rmCopy = saved.match(rm.out);
+    QVERIFY2(rmCopy.hasMatch(), qPrintable(rm.out));
+    {
+        ZipArchive copy;
+        QVERIFY(copy.open(rmCopy.captured(1)));
+        QCOMPARE(copy.entryCount(), qint64(1));
+        QCOMPARE(copy.entryName(0), QByteArray("A.UCB"));
+    }
+    const ToolRun unsafe = tool({"rm", "B.UCB", "--no-safety-copy"});
+    QCOMPARE(unsafe.exitCode, 0);
+    QVERIFY2(!unsafe.out.contains("Safety copy"), qPrintable(unsafe.out));
+
+    const ToolRun restore = tool({"restore", "good.ubk", "--yes"});
+    QVERIFY2(restore.exitCode == 0, qPrintable(restore.out + restore.err));
+    QVERIFY2(saved.match(restore.out).hasMatch(), qPrintable(restore.out));
+    QCOMPARE(calc->file("NEW1.UCB"), QByteArray("one"));
+
+    const ToolRun listed = tool({"safety"});
+    QCOMPARE(listed.exitCode, 0);
+    const QStringList lines = listed.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines.at(0).contains("ULVO  before restore") && lines.at(0).contains("1 files"), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).contains("before delete") && lines.at(1).endsWith(rmCopy.captured(1)), qPrintable(lines.at(1)));
+    const QJsonArray json = QJsonDocument::fromJson(tool({"safety", "--json"}).out.toUtf8()).array();
+    QCOMPARE(json.size(), 2);
+    QCOMPARE(json.at(1).toObject().value("kind").toString(), QString("before delete"));
+
+    // No copy, no delete.
+    calc->failOn(calcMsg::GET_FILE, calcMsg::WRITE_ERROR, 0, QStringLiteral("Disk full"));
+    const ToolRun refused = tool({"rm", "NEW1.UCB"});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains("No safety copy could be made, so nothing was deleted"), qPrintable(refused.err));
+    QCOMPARE(calc->file("NEW1.UCB"), QByteArray("one"));
+}
+
+void TestCli::putFromBackupSendsChosenEntries()
+{
+    SimulatedCalculator *calc = attach(QStringLiteral("ULVO"), {{"X.TXT", "old x"}});
+    {
+        ZipArchive archive;
+        QVERIFY(archive.create(path("term.ubk")));
+        QVERIFY(archive.addEntry("X.TXT", "new x"));
+        QVERIFY(archive.addEntry("Y.TXT", "new y"));
+        QVERIFY(archive.addEntry("W.TXT", "not chosen"));
+        QVERIFY(archive.close());
+    }
+    calc->clearReceived();
+
+    const ToolRun missing = tool({"put", "--from-backup", "term.ubk", "Y.TXT", "Q.TXT"});
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY2(missing.err.contains("Not in the backup") && missing.err.contains("Q.TXT"), qPrintable(missing.err));
+    QCOMPARE(calc->received().size(), 0);
+
+    const ToolRun sent = tool({"put", "--from-backup", "term.ubk", "Y.TXT", "X.TXT"});
+    QCOMPARE(sent.exitCode, 1);
+    QVERIFY2(sent.err.contains("File X.TXT already exists on the calculator"), qPrintable(sent.err));
+    QCOMPARE(calc->file("Y.TXT"), QByteArray("new y"));
+    QCOMPARE(calc->file("X.TXT"), QByteArray("old x"));
+
+    const ToolRun forced = tool({"put", "--from-backup", "term.ubk", "X.TXT", "--force"});
+    QVERIFY2(forced.exitCode == 0, qPrintable(forced.out + forced.err));
+    QCOMPARE(calc->file("X.TXT"), QByteArray("new x"));
+    QVERIFY(calc->file("W.TXT").isEmpty());
+    QCOMPARE(calc->receivedCount(calcMsg::CLEAR_FILESYSTEM), 0);
 }
 
 void TestCli::progressOnlyOnATerminal_data()

@@ -486,8 +486,112 @@ TestCase {
 
         click("restoreBackupButton")
         choose("chooseBackupDialog", [testTools.urlOf(dir + "/saved.ubk")])
-        tryCompare(child("statusLine"), "text", "Backup successfully sent to calculator", transferTimeout)
+        // The end text names the safety copy taken before the calculator was erased.
+        tryVerify(function () {
+            return child("statusLine").text.indexOf(
+                        "Backup successfully sent to calculator; safety copy saved on the path: ") === 0
+        }, transferTimeout, child("statusLine").text)
         compare(simulator.fileText(calc, "A.UCB"), "1\n")
+    }
+
+    // The copy kept before a delete is listed newest first and sent back to the calculator it came
+    // from through the ordinary send: only the deleted files return.
+    function test_safetyCopiesUndoDelete() {
+        var calc = plugCalculator("ULVO-U", { "A.UCB": "1\n", "B.UCB": "2\n", "C.UCB": "3\n" })
+        selectRows([rowOf("A.UCB"), rowOf("C.UCB")])
+        testTools.keyClick(win, Qt.Key_Delete)
+        var question = child("doYouWantDeleteItDialog")
+        tryCompare(question, "opened", true)
+        clickButton(question, Dialog.Yes)
+        tryVerify(function () {
+            return statusText().indexOf("Files successfully deleted; safety copy saved on the path: ") === 0
+        }, transferTimeout, statusText())
+        compare(simulator.fileNames(calc), ["B.UCB"])
+
+        chooseMenuItem("safetyCopiesItem")
+        var dialog = createdChild("safetyCopiesDialog")
+        tryCompare(dialog, "opened", true)
+        var newest = dialog.current
+        compare(newest.calculator, "ULVO_U")
+        compare(newest.kind, "before delete")
+        compare(newest.files, 2)
+        verify(statusText().indexOf(newest.path) > 0)
+        verify(child("sendToOriginButton").enabled)
+        click("sendToOriginButton")
+        tryCompare(dialog, "visible", false)
+        tryCompare(child("statusLine"), "text", "Files successful sent to calculator", transferTimeout)
+        compare(simulator.fileText(calc, "A.UCB"), "1\n")
+        compare(simulator.fileText(calc, "C.UCB"), "3\n")
+        compare(simulator.receivedCount(calc, "SEND_FILE"), 2)
+    }
+
+    // A copy taken before a restore goes back whole, and only after the restore question.
+    function test_safetyCopyOfRestoreAsksFirst() {
+        var calc = plugCalculator("ULVO-Q", { "OLD.UCB": "1\n" })
+        var dir = testTools.makeTempDir()
+        click("createBackupButton")
+        tryCompare(createdChild("backupSaveDialog", transferTimeout), "visible", true, transferTimeout)
+        choose("backupSaveDialog", [testTools.urlOf(dir + "/saved.ubk")])
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+        child("filePanel").urlsDropped([testTools.writeFile(dir + "/NEW.UCB", "2\n")])
+        tryCompare(child("statusLine"), "text", "Files successful sent to calculator", transferTimeout)
+        click("restoreBackupButton")
+        choose("chooseBackupDialog", [testTools.urlOf(dir + "/saved.ubk")])
+        tryVerify(function () { return statusText().indexOf("Backup successfully sent to calculator;") === 0 },
+                  transferTimeout, statusText())
+        compare(simulator.fileNames(calc), ["OLD.UCB"])
+
+        chooseMenuItem("safetyCopiesItem")
+        var dialog = createdChild("safetyCopiesDialog")
+        tryCompare(dialog, "opened", true)
+        compare(dialog.current.kind, "before restore")
+        click("sendToOriginButton")
+        var question = createdChild("restoreCopyQuestion")
+        tryCompare(question, "opened", true)
+        verify(question.text.indexOf("Every file on the calculator ULVO-Q is erased first.") > 0, question.text)
+        clickButton(question, Dialog.No)
+        tryCompare(question, "visible", false)
+        compare(calcSession.isBusy, false)
+        compare(simulator.fileNames(calc), ["OLD.UCB"])
+
+        chooseMenuItem("safetyCopiesItem")
+        tryCompare(dialog, "opened", true)
+        click("sendToOriginButton")
+        tryCompare(question, "opened", true)
+        clickButton(question, Dialog.Yes)
+        tryVerify(function () { return statusText().indexOf("Backup successfully sent to calculator;") === 0
+                                       && simulator.fileNames(calc).length === 2 }, transferTimeout, statusText())
+        compare(simulator.fileText(calc, "NEW.UCB"), "2\n")
+    }
+
+    // Chosen entries of a backup go to the calculator with the send flow's questions; nothing is
+    // erased.
+    function test_sendFromBackupAsksAboutCollision() {
+        var calc = plugCalculator("ULVO-F", { "P.UCB": "1\n", "Q.UCB": "2\n" })
+        var dir = testTools.makeTempDir()
+        click("createBackupButton")
+        tryCompare(createdChild("backupSaveDialog", transferTimeout), "visible", true, transferTimeout)
+        choose("backupSaveDialog", [testTools.urlOf(dir + "/term.ubk")])
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+        calcSession.addSelected(rowOf("Q.UCB"))
+        calcSession.deleteSelectedFiles()
+        tryCompare(table(), "rowCount", 1, transferTimeout)
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+
+        chooseMenuItem("sendFromBackupItem")
+        choose("sendFromBackupChooser", [testTools.urlOf(dir + "/term.ubk")])
+        var entries = createdChild("backupEntriesDialog")
+        tryCompare(entries, "opened", true)
+        compare(entries.names, ["P.UCB", "Q.UCB"])
+        click("sendEntriesButton")
+        var collision = createdChild("doYouWantSendFile")
+        tryCompare(collision, "opened", true)
+        compare(collision.text, "File P.UCB already exists on your calculator.\nDo you want to replace it?")
+        clickButton(collision, Dialog.No)
+        tryCompare(child("statusLine"), "text", "Files successful sent to calculator", transferTimeout)
+        compare(simulator.fileText(calc, "Q.UCB"), "2\n")
+        compare(simulator.receivedCount(calc, "SEND_FILE"), 1)
+        compare(simulator.receivedCount(calc, "CLEAR_FILESYSTEM"), 0)
     }
 
     // The pointer stays on the tool button that started an operation: disabled, the button must
@@ -504,8 +608,7 @@ TestCase {
         mouseClick(button)
         choose("choseFileDialog", [url])
         tryCompare(calcSession, "isBusy", true, transferTimeout)
-        compare(button.hovered, false)
-        compare(button.pressed, false)
+        compare(button.background.color, Qt.rgba(0, 0, 0, 0))
         verify(button.ToolTip.toolTip === null || !button.ToolTip.visible)
         tryCompare(calcSession, "isBusy", false, 60000)
     }

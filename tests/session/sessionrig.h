@@ -2,6 +2,7 @@
 
 #include "models/ulvocalcmodel.h"
 #include "models/ulvofilemodel.h"
+#include "safety/safetycopies.h"
 #include "session/culvocalcsession.h"
 #include "tools/simulator/simulatedcalculator.h"
 #include "tools/simulator/simulatedusb.h"
@@ -96,4 +97,10 @@ inline void selectFiles(SessionRig &rig, const QStringList &names)
         if (names.contains(rig.fileModel.getName(row)))
             rig.session->addSelected(row);
     }
+}
+
+// The end text of a delete or restore, which names the safety copy kept last.
+inline QString withNewestCopy(const QString &text)
+{
+    return text + QStringLiteral("; safety copy saved on the path: ") + SafetyCopies().list().value(0).path;
 }

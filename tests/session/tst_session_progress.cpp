@@ -89,6 +89,9 @@ void TestSessionProgress::wordsForEachKind_data()
     QTest::newRow("restore, checking") << int(Kind::Restore) << int(Phase::Checking)
                                        << "Checking the backup archive"
                                        << "Restore cancelled: the calculator was not changed" << true;
+    QTest::newRow("restore, safety copy") << int(Kind::Restore) << int(Phase::SafetyCopy)
+                                          << QString("Making a safety copy PICTURE1.BIN (3 of 7) \u2014 45 %")
+                                          << "Restore cancelled: the calculator was not changed" << true;
     QTest::newRow("restore, clearing") << int(Kind::Restore) << int(Phase::Clearing)
                                        << "Clearing the calculator"
                                        << "Restore cancelled: the calculator was not changed" << false;
