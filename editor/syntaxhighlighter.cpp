@@ -4,14 +4,26 @@
 #include "editor/textcharformat.h"
 
 #include <QColor>
+#include <QElapsedTimer>
+
+#include <algorithm>
 #include <QFont>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+namespace {
+
+// Each later step of resumed highlighting keeps the event loop this long at most.
+constexpr qint64 stepBudgetNs = 8 * 1000 * 1000;
+
+} // namespace
+
 SyntaxHighlighter::SyntaxHighlighter(QObject *parent)
     : QSyntaxHighlighter(parent)
 {
+    m_stepTimer.setInterval(0);
+    connect(&m_stepTimer, &QTimer::timeout, this, &SyntaxHighlighter::highlightStep);
 }
 
 QQuickTextDocument *SyntaxHighlighter::textDocument() const
@@ -30,11 +42,12 @@ void SyntaxHighlighter::setTextDocument(QQuickTextDocument *doc)
 
 void SyntaxHighlighter::highlightBlock(const QString &text)
 {
+    if (m_deferred)
+        return;
     if (!m_tokens.isEmpty() || m_numberFormat || m_stringFormat) {
         for (const ProgramTokens::Span &span : m_tokens.scan(text)) {
             if (const TextCharFormat *format = formatOf(span.kind))
-                QSyntaxHighlighter::setFormat(span.start, span.length,
-                                              static_cast<const QTextCharFormat &>(*format));
+                applyFormat(span.start, span.length, static_cast<const QTextCharFormat &>(*format));
         }
     }
     emit highlightBlock(QVariant(text));
@@ -51,6 +64,60 @@ const TextCharFormat *SyntaxHighlighter::formatOf(ProgramTokens::Kind kind) cons
         return m_stringFormat;
     }
     return nullptr;
+}
+
+void SyntaxHighlighter::deferHighlighting()
+{
+    m_stepTimer.stop();
+    m_deferred = true;
+}
+
+void SyntaxHighlighter::resumeHighlighting()
+{
+    m_deferred = false;
+    m_nextStepBlock = 0;
+    highlightBlocks(firstStepLines, -1);
+    if (m_nextStepBlock >= 0)
+        m_stepTimer.start();
+}
+
+void SyntaxHighlighter::highlightStep()
+{
+    highlightBlocks(-1, stepBudgetNs);
+    if (m_nextStepBlock < 0)
+        m_stepTimer.stop();
+}
+
+void SyntaxHighlighter::highlightBlocks(int count, qint64 budgetNs)
+{
+    QTextDocument *doc = document();
+    QTextBlock block = doc ? doc->findBlockByNumber(m_nextStepBlock) : QTextBlock();
+    if (!block.isValid()) {
+        m_nextStepBlock = -1;
+        return;
+    }
+    // The base class would have the document laid out again after every line, each time
+    // walking all lines: the formats go straight to the lines, and the document hears of them
+    // once for the whole step.
+    const int from = block.position();
+    int to = from;
+    CollectedFormats collected;
+    m_collected = &collected;
+    QElapsedTimer clock;
+    clock.start();
+    for (int done = 0; block.isValid(); block = block.next(), ++done) {
+        if ((count >= 0 && done >= count) || (budgetNs >= 0 && clock.nsecsElapsed() >= budgetNs))
+            break;
+        collected.formats.clear();
+        collected.formatAt.fill(-1, block.length() - 1);
+        highlightBlock(block.text());
+        block.layout()->setFormats(collected.ranges());
+        to = block.position() + block.length();
+    }
+    m_collected = nullptr;
+    if (to > from)
+        doc->markContentsDirty(from, to - from);
+    m_nextStepBlock = block.isValid() ? block.blockNumber() : -1;
 }
 
 QAbstractItemModel *SyntaxHighlighter::catalogue() const
@@ -87,7 +154,7 @@ void SyntaxHighlighter::rehighlightText()
     // An empty document has nothing to colour; while the window document is still being built
     // its handler must not run at all.
     if (document() && !document()->isEmpty())
-        rehighlight();
+        resumeHighlighting();
 }
 
 TextCharFormat *SyntaxHighlighter::tokenFormat() const
@@ -200,19 +267,52 @@ QString SyntaxHighlighter::calculatorText() const
 void SyntaxHighlighter::setFormat(int start, int count, const QVariant &format)
 {
     if (const auto *charFormat = qobject_cast<TextCharFormat *>(format.value<QObject *>())) {
-        QSyntaxHighlighter::setFormat(start, count, static_cast<const QTextCharFormat &>(*charFormat));
+        applyFormat(start, count, static_cast<const QTextCharFormat &>(*charFormat));
         return;
     }
+    QTextCharFormat plain;
     if (format.canConvert<QColor>()) {
         // Any string converts to QColor (and to QFont, as a family name); a misspelt colour
         // must not turn into a font, so a string counts only when it names a colour.
         const QColor colour = format.value<QColor>();
-        if (colour.isValid())
-            QSyntaxHighlighter::setFormat(start, count, colour);
+        if (!colour.isValid())
+            return;
+        plain.setForeground(colour);
+    } else if (format.userType() == QMetaType::QFont) {
+        plain.setFont(format.value<QFont>());
+    } else {
         return;
     }
-    if (format.userType() == QMetaType::QFont)
-        QSyntaxHighlighter::setFormat(start, count, format.value<QFont>());
+    applyFormat(start, count, plain);
+}
+
+void SyntaxHighlighter::applyFormat(int start, int count, const QTextCharFormat &format)
+{
+    if (!m_collected) {
+        QSyntaxHighlighter::setFormat(start, count, format);
+        return;
+    }
+    // As the base class does: later formats replace earlier ones, character by character.
+    QVector<int> &at = m_collected->formatAt;
+    const int end = qMin(start + count, at.size());
+    if (start < 0 || start >= end)
+        return;
+    m_collected->formats.append(format);
+    std::fill(at.begin() + start, at.begin() + end, m_collected->formats.size() - 1);
+}
+
+QVector<QTextLayout::FormatRange> SyntaxHighlighter::CollectedFormats::ranges() const
+{
+    QVector<QTextLayout::FormatRange> ranges;
+    for (int start = 0; start < formatAt.size();) {
+        int end = start + 1;
+        while (end < formatAt.size() && formatAt.at(end) == formatAt.at(start))
+            ++end;
+        if (formatAt.at(start) >= 0)
+            ranges.append({start, end - start, formats.at(formatAt.at(start))});
+        start = end;
+    }
+    return ranges;
 }
 
 // Keeps this class's meta-object code in this object file, so linking it pulls in no other class.

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QQuickTextDocument>
 #include <QSyntaxHighlighter>
+#include <QTextLayout>
+#include <QTimer>
 #include <QVariant>
 #include <QVariantList>
 
@@ -52,6 +54,14 @@ public:
     // -1 without a document.
     Q_INVOKABLE int lineStart(int lineNumber) const;
 
+    // A whole program loaded at once would be coloured line by line before anything is shown.
+    // Between these two calls lines are left as they are; resuming colours the first
+    // firstStepLines lines at once and the rest in short steps from the event loop, so the text
+    // shows at once and stays responsive. Edits meanwhile are coloured as usual.
+    Q_INVOKABLE void deferHighlighting();
+    Q_INVOKABLE void resumeHighlighting();
+    static constexpr int firstStepLines = 200;
+
     QAbstractItemModel *catalogue() const;
     void setCatalogue(QAbstractItemModel *catalogue);
     TextCharFormat *tokenFormat() const;
@@ -73,6 +83,11 @@ protected:
 private:
     void reloadTokens();
     void rehighlightText();
+    void highlightStep();
+    // Sends a format to the block being highlighted, or to the collection of a step.
+    void applyFormat(int start, int count, const QTextCharFormat &format);
+    // Highlights blocks from m_nextStepBlock until count blocks or the time budget are done.
+    void highlightBlocks(int count, qint64 budgetNs);
     void setWordFormat(QPointer<TextCharFormat> &slot, TextCharFormat *format);
     const TextCharFormat *formatOf(ProgramTokens::Kind kind) const;
 
@@ -83,4 +98,15 @@ private:
     QPointer<TextCharFormat> m_numberFormat;
     QPointer<TextCharFormat> m_stringFormat;
     ProgramTokens m_tokens;
+    // A line's formats gathered by a step of resumed highlighting: a format index per character.
+    struct CollectedFormats
+    {
+        QVector<QTextCharFormat> formats;
+        QVector<int> formatAt;
+        QVector<QTextLayout::FormatRange> ranges() const;
+    };
+    CollectedFormats *m_collected = nullptr;
+    bool m_deferred = false;
+    int m_nextStepBlock = -1;
+    QTimer m_stepTimer;
 };

@@ -43,8 +43,17 @@ ApplicationWindow {
         console.log(editorLog, "EditorFromCalc load file: " + file)
         fileName = file
         fileDir = ""
-        textArea.append(fileText)
+        showProgram(fileText)
         textModified = false
+    }
+
+    // Replaces the text by a whole program. Colouring follows in steps, so that the program shows
+    // at once however long it is.
+    function showProgram(text) {
+        syntaxHighlighter.deferHighlighting()
+        textArea.remove(0, textArea.length)
+        textArea.append(text)
+        syntaxHighlighter.resumeHighlighting()
     }
 
     function setStatus(status) {
@@ -73,8 +82,7 @@ ApplicationWindow {
             return false
         }
         console.log(editorLog, "Editor: opened file from computer: " + dir + name)
-        textArea.remove(0, textArea.length)
-        textArea.append(text)
+        showProgram(text)
         textArea.cursorPosition = 0
         fileName = name
         fileDir = dir
@@ -422,7 +430,7 @@ ApplicationWindow {
                 anchors.leftMargin: 6
                 anchors.topMargin: 4
                 clip: true
-                contentWidth: textArea.width
+                contentWidth: Math.max(textArea.contentWidth, width)
                 contentHeight: textArea.height
                 boundsBehavior: Flickable.StopAtBounds
                 ScrollBar.vertical: ScrollBar {}
@@ -452,8 +460,13 @@ ApplicationWindow {
                 TextEdit {
                     id: textArea
                     objectName: "textArea"
-                    width: Math.max(implicitWidth, textFlick.width)
-                    height: Math.max(implicitHeight, textFlick.height)
+                    // The natural size is read as contentWidth and contentHeight: reading implicitWidth
+                    // makes the text area lay out the whole document twice on every change. The
+                    // width grows in wide steps, as each change of it lays out the whole document
+                    // again; the flickable area scrolls over the natural width only.
+                    width: Math.max(Math.ceil(contentWidth / widthStep) * widthStep, textFlick.width)
+                    readonly property int widthStep: 1024
+                    height: Math.max(contentHeight, textFlick.height)
                     textFormat: TextEdit.PlainText
                     wrapMode: TextEdit.NoWrap
                     focus: true

@@ -359,6 +359,28 @@ TestCase {
         ])
     }
 
+    // A long program shows at once; its colours follow in steps, the same as typing gives them.
+    function test_longProgramColouredInSteps() {
+        var textArea = named("textArea")
+        var line = "Disp(sin(1))"
+        var lines = []
+        for (var i = 0; i < 1500; ++i)
+            lines.push(line)
+        editor.loadFile("LONG.ucb", lines.join("\n"))
+        var lastLine = textArea.length - line.length
+        var expected = [tokenColour, tokenColour, tokenColour, tokenColour, "#015CC5",
+                        tokenColour, tokenColour, tokenColour, "#8E44AD", numberColour, "#8E44AD", "#015CC5"]
+        compare(shownColours(textArea).slice(0, line.length), expected)
+        tryVerify(function () { return probe.highlightForeground(textArea.textDocument, lastLine) !== "" }, 5000)
+        compare(shownColours(textArea).slice(lastLine), expected)
+
+        // An edit on the last line colours it again as before.
+        textArea.cursorPosition = textArea.length
+        key(Qt.Key_Backspace)
+        key(Qt.Key_ParenRight)
+        compare(shownColours(textArea).slice(lastLine), expected)
+    }
+
     // Relative luminance and contrast as the accessibility guidelines define them.
     function luminance(colour) {
         var channel = function (at) {
