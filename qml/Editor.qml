@@ -474,8 +474,9 @@ ApplicationWindow {
                     persistentSelection: true
                     color: appColors.textDark
                     selectedTextColor: appColors.textDark
-                    selectionColor: activeFocus ? appColors.changeNameDialogSelectionTrans
-                                                : appColors.changeNameDialogSelectionBWTrans
+                    selectionColor: activeFocus || findBar.fieldFocused
+                                    ? appColors.changeNameDialogSelectionTrans
+                                    : appColors.changeNameDialogSelectionBWTrans
                     font.pixelSize: 14
 
                     onTextChanged: editorWindow.textModified = true

@@ -17,6 +17,8 @@ Rectangle {
     property string replacedText: ""
 
     readonly property alias findText: findField.text
+    // While the user types here, the match selected in the text is shown as focused.
+    readonly property bool fieldFocused: findField.activeFocus || replaceField.activeFocus
     readonly property alias caseSensitive: caseToggle.checked
     readonly property string matchText: replacedText !== "" ? replacedText
                                       : findField.text === "" ? ""
