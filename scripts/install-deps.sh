@@ -12,6 +12,8 @@ packages=(
   xvfb xauth xdotool libgl1-mesa-dri imagemagick unzip
   python3 python3-fonttools fonts-dejavu-core librsvg2-bin
   desktop-file-utils appstream dpkg-dev file
+  # update-mime-database checks the program type the package registers
+  shared-mime-info
   # clang and its runtimes build the fuzz targets
   clang libclang-rt-14-dev
 )
