@@ -6,11 +6,16 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
 constexpr int handOverTimeoutMs = 2000;
-const QByteArray activateRequest = QByteArrayLiteral("activate\n");
+// Requests are lines: "activate", or "open " and the file's URL (encoded, so without line ends).
+// Anyone of the same user may connect; a request is no longer than a long path's URL.
+constexpr int maxRequestSize = 64 * 1024;
+const QByteArray activateRequest = QByteArrayLiteral("activate");
+const QByteArray openRequest = QByteArrayLiteral("open ");
 
 QString runtimeFolder(const QString &folder)
 {
@@ -29,7 +34,7 @@ SingleInstance::SingleInstance(const QString &folder, QObject *parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(const QString &programFile)
 {
     // The lock decides; the socket only carries the request. A lock left by a crashed instance
     // is recognised as stale by its process id and taken over.
@@ -46,7 +51,10 @@ bool SingleInstance::claim()
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (socket.waitForConnected(handOverTimeoutMs)) {
-        socket.write(activateRequest);
+        QByteArray request = activateRequest + '\n';
+        if (!programFile.isEmpty())
+            request += openRequest + QUrl::fromLocalFile(programFile).toEncoded() + '\n';
+        socket.write(request);
         socket.waitForBytesWritten(handOverTimeoutMs);
         socket.disconnectFromServer();
     }
@@ -57,9 +65,36 @@ void SingleInstance::onConnection()
 {
     while (QLocalSocket *socket = server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->readAll().contains(activateRequest.trimmed()))
-                emit activationRequested();
+        // Whole lines only: a request may arrive in pieces.
+        auto pending = std::make_shared<QByteArray>();
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, pending] {
+            pending->append(socket->readAll());
+            if (pending->size() > maxRequestSize) {
+                qCWarning(lcApp) << "Dropping an oversized request";
+                pending->clear();
+                socket->abort();
+                return;
+            }
+            for (int end = pending->indexOf('\n'); end >= 0; end = pending->indexOf('\n')) {
+                const QByteArray line = pending->left(end);
+                pending->remove(0, end + 1);
+                onRequest(line);
+            }
         });
     }
+}
+
+void SingleInstance::onRequest(const QByteArray &request)
+{
+    if (request == activateRequest) {
+        emit activationRequested();
+        return;
+    }
+    if (request.startsWith(openRequest)) {
+        const QUrl url = QUrl::fromEncoded(request.mid(openRequest.size()), QUrl::StrictMode);
+        if (url.isValid() && url.isLocalFile())
+            emit openRequested(url.toLocalFile());
+        return;
+    }
+    qCDebug(lcApp) << "Ignoring an unknown request";
 }

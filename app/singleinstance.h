@@ -10,7 +10,8 @@ class QLocalServer;
 
 // One running instance per logged-in user. The first start holds a lock file and listens on a
 // local socket, both in the user's runtime folder; a later start finds the lock taken, asks the
-// running instance to come to the front and is then meant to exit.
+// running instance to come to the front (and to open the program file it was given) and is then
+// meant to exit.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -20,15 +21,18 @@ public:
     ~SingleInstance() override;
 
     // True when this is the only instance; otherwise the running one has been asked to show
-    // itself.
-    bool claim();
+    // itself and to open programFile (an absolute path) when one is given.
+    bool claim(const QString &programFile = QString());
 
 signals:
     // Another start asked this instance to bring its window to the front.
     void activationRequested();
+    // Another start was given this program file to open.
+    void openRequested(const QString &filePath);
 
 private:
     void onConnection();
+    void onRequest(const QByteArray &request);
 
     QString lockPath;
     QString socketPath;

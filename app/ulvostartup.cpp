@@ -10,6 +10,7 @@
 #include "ulvobuildinfo.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -104,6 +105,23 @@ void UlvoStartup::raiseMainWindow()
         window->show();
     window->raise();
     window->requestActivate();
+}
+
+void UlvoStartup::openProgram(const QString &filePath)
+{
+    m_session->editFileOnComputer(filePath);
+}
+
+QString UlvoStartup::programFileArgument(const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument.startsWith(QLatin1Char('-')))
+            continue;
+        const QUrl url(argument);
+        const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+        return QFileInfo(path).absoluteFilePath();
+    }
+    return QString();
 }
 
 void UlvoStartup::installWindowIcon()

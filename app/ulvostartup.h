@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QUrl>
 
 #include <memory>
@@ -37,6 +38,13 @@ public:
 
     // Shows the main window (restored if minimised) in front of the others.
     void raiseMainWindow();
+    // Opens a program file of the computer in the editor, as if the user had chosen it there.
+    void openProgram(const QString &filePath);
+
+    // The program file named on the command line, as an absolute path: the first argument after
+    // the program's name that is not an option (a path or a file URL, as file managers pass
+    // them); "" when there is none.
+    static QString programFileArgument(const QStringList &arguments);
 
     QQmlApplicationEngine *engine() const { return m_engine.get(); }
     CUlvoCalcSession *session() const { return m_session.get(); }

@@ -3,6 +3,7 @@
 #include "link/culvocalc.h"
 #include "link/calcrules.h"
 #include "link/linktexts.h"
+#include "link/calctext.h"
 #include "link/plainfilename.h"
 #include "link/sendplan.h"
 
@@ -242,9 +243,7 @@ QPair<QString, QString> CUlvoCalc::genGetFileString(QPair<QString, int> file)
             m_progress.markCancelled();
         return {};
     }
-    // Program text ends at the first NUL byte.
-    const int nul = content->indexOf('\0');
-    return {file.first, QString::fromLatin1(nul < 0 ? *content : content->left(nul))};
+    return {file.first, calcTextFromBytes(*content)};
 }
 
 void CUlvoCalc::genSendFileString(const QString &name, const QString &text)

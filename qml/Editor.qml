@@ -25,6 +25,9 @@ ApplicationWindow {
     signal saveFile(string filePath, string fileData)
 
     readonly property string sendNamePattern: "^[0-9A-Za-z]{1," + calcSession.maxBaseNameLen + "}$"
+    // The file to open once the user has agreed to drop unsaved changes.
+    property url pendingOpenUrl
+    readonly property var programNameFilters: ["UlvoBasic files (*.ucb)", "Plain text (*.txt)", "All files (*)"]
 
     width: 1200
     height: 800
@@ -40,12 +43,72 @@ ApplicationWindow {
         console.log(editorLog, "EditorFromCalc load file: " + file)
         fileName = file
         fileDir = ""
-        textArea.append(fileText)
+        showProgram(fileText)
         textModified = false
+    }
+
+    // Replaces the text by a whole program. Colouring follows in steps, so that the program shows
+    // at once however long it is.
+    function showProgram(text) {
+        syntaxHighlighter.deferHighlighting()
+        textArea.remove(0, textArea.length)
+        textArea.append(text)
+        syntaxHighlighter.resumeHighlighting()
     }
 
     function setStatus(status) {
         statusLine.text = status
+    }
+
+    // Opens a program file of the computer (a file URL), asking first when the text holds unsaved
+    // changes, as closing does.
+    function openFromComputer(fileUrl) {
+        if (textArea.length > 0 && textModified) {
+            pendingOpenUrl = fileUrl
+            openUnsavedDialog.open()
+            return
+        }
+        loadFromComputer(fileUrl)
+    }
+
+    // Reads the file as a download from the calculator is read; the text then stands as if saved
+    // there. A file that cannot be read leaves the text as it was.
+    function loadFromComputer(fileUrl) {
+        var dir = calcSession.fileDirFromUrl(fileUrl)
+        var name = calcSession.fileNameFromUrl(fileUrl)
+        var text = calcSession.openFileOnComputer(dir + name)
+        if (text === undefined) {
+            setStatus(calcSession.statusLineText)
+            return false
+        }
+        console.log(editorLog, "Editor: opened file from computer: " + dir + name)
+        showProgram(text)
+        textArea.cursorPosition = 0
+        fileName = name
+        fileDir = dir
+        textModified = false
+        setStatus("File successfully opened")
+        return true
+    }
+
+    function showOpenDialog() {
+        console.log(editorLog, "Editor: opening file from computer")
+        ucbOpenDialog.folder = fileDir !== "" ? localFolderUrl(fileDir)
+                                              : (ucbOpenDialog.shortcuts.home || "file:///")
+        ucbOpenDialog.open()
+    }
+
+    function openGoToLine() {
+        goToLineField.text = String(lineGutter.currentLine)
+        goToLineDialog.open()
+    }
+
+    function goToLine(lineNumber) {
+        var position = syntaxHighlighter.lineStart(lineNumber)
+        if (position < 0)
+            return
+        textArea.select(position, position)
+        textArea.forceActiveFocus()
     }
 
     // Replaces the selection, if any, by token at the cursor. A CR in the token is a line break.
@@ -184,6 +247,13 @@ ApplicationWindow {
                 iconSource: "qrc:/images/x2/del.png"
                 toolTip: "Close UlvoBasic editor"
                 onClicked: editorWindow.close()
+            }
+            EditorToolButton {
+                id: openLocalButton
+                objectName: "openLocalButton"
+                iconSource: "qrc:/images/x1/open.png"
+                toolTip: "Open program from computer"
+                onClicked: editorWindow.showOpenDialog()
             }
             EditorToolButton {
                 id: saveLocalButton
@@ -339,15 +409,28 @@ ApplicationWindow {
             Layout.fillHeight: true
             color: appColors.tableRowFirst
 
+            LineNumberGutter {
+                id: lineGutter
+                objectName: "lineGutter"
+                anchors.left: parent.left
+                anchors.top: textFlick.top
+                anchors.bottom: textFlick.bottom
+                textArea: textArea
+                flickable: textFlick
+            }
+
             Flickable {
                 id: textFlick
-                anchors.fill: parent
+                anchors.left: lineGutter.right
+                anchors.right: parent.right
+                anchors.top: parent.top
+                anchors.bottom: findBar.visible ? findBar.top : parent.bottom
                 // A margin outside the scrolled area, so that scrolling back to the cursor at a
                 // line start shows the whole first column.
                 anchors.leftMargin: 6
                 anchors.topMargin: 4
                 clip: true
-                contentWidth: textArea.width
+                contentWidth: Math.max(textArea.contentWidth, width)
                 contentHeight: textArea.height
                 boundsBehavior: Flickable.StopAtBounds
                 ScrollBar.vertical: ScrollBar {}
@@ -365,11 +448,25 @@ ApplicationWindow {
                         contentY = rect.y + rect.height - height
                 }
 
+                // The current line, lightly marked behind the text.
+                Rectangle {
+                    objectName: "currentLineMark"
+                    y: textArea.cursorRectangle.y
+                    width: Math.max(textArea.width, textFlick.width)
+                    height: textArea.cursorRectangle.height
+                    color: "#EEF3FA"
+                }
+
                 TextEdit {
                     id: textArea
                     objectName: "textArea"
-                    width: Math.max(implicitWidth, textFlick.width)
-                    height: Math.max(implicitHeight, textFlick.height)
+                    // The natural size is read as contentWidth and contentHeight: reading implicitWidth
+                    // makes the text area lay out the whole document twice on every change. The
+                    // width grows in wide steps, as each change of it lays out the whole document
+                    // again; the flickable area scrolls over the natural width only.
+                    width: Math.max(Math.ceil(contentWidth / widthStep) * widthStep, textFlick.width)
+                    readonly property int widthStep: 1024
+                    height: Math.max(contentHeight, textFlick.height)
                     textFormat: TextEdit.PlainText
                     wrapMode: TextEdit.NoWrap
                     focus: true
@@ -377,8 +474,9 @@ ApplicationWindow {
                     persistentSelection: true
                     color: appColors.textDark
                     selectedTextColor: appColors.textDark
-                    selectionColor: activeFocus ? appColors.changeNameDialogSelectionTrans
-                                                : appColors.changeNameDialogSelectionBWTrans
+                    selectionColor: activeFocus || findBar.fieldFocused
+                                    ? appColors.changeNameDialogSelectionTrans
+                                    : appColors.changeNameDialogSelectionBWTrans
                     font.pixelSize: 14
 
                     onTextChanged: editorWindow.textModified = true
@@ -391,6 +489,16 @@ ApplicationWindow {
                         onClicked: textContextMenu.popup()
                     }
                 }
+            }
+
+            FindBar {
+                id: findBar
+                objectName: "findBar"
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                textArea: textArea
+                highlighter: syntaxHighlighter
             }
 
             Menu {
@@ -419,6 +527,10 @@ ApplicationWindow {
         id: syntaxHighlighter
         objectName: "syntaxHighlighter"
         textDocument: textArea.textDocument
+        catalogue: typeof funcModel !== "undefined" ? funcModel : null
+        tokenFormat: catalogueTokenFormat
+        numberFormat: numberTokenFormat
+        stringFormat: stringTokenFormat
         onHighlightBlock: BracketColouring.colourBlock(syntaxHighlighter, text,
             [bracketFormat0, bracketFormat1, bracketFormat2], bracketFormatError, editorLog)
     }
@@ -426,6 +538,69 @@ ApplicationWindow {
     TextCharFormat { id: bracketFormat1; foreground: "#8E44AD" }
     TextCharFormat { id: bracketFormat2; foreground: "#27AE60" }
     TextCharFormat { id: bracketFormatError; foreground: "#8B0000" }
+    // The language's words; each has at least 4.5:1 contrast on the white text background.
+    TextCharFormat { id: catalogueTokenFormat; objectName: "tokenFormat"; foreground: "#B5360A" }
+    TextCharFormat { id: numberTokenFormat; objectName: "numberFormat"; foreground: "#0E7C7B" }
+    TextCharFormat { id: stringTokenFormat; objectName: "stringFormat"; foreground: "#7D5A00" }
+
+    Shortcut {
+        sequence: StandardKey.Open
+        onActivated: editorWindow.showOpenDialog()
+    }
+    Shortcut {
+        sequence: StandardKey.Find
+        onActivated: findBar.openBar(false)
+    }
+    Shortcut {
+        sequence: "Ctrl+H"
+        onActivated: findBar.openBar(true)
+    }
+    Shortcut {
+        sequence: "Ctrl+L"
+        onActivated: editorWindow.openGoToLine()
+    }
+    Shortcut {
+        sequence: "F3"
+        onActivated: findBar.visible ? findBar.find(true) : findBar.openBar(false)
+    }
+    Shortcut {
+        sequence: "Shift+F3"
+        onActivated: findBar.visible ? findBar.find(false) : findBar.openBar(false)
+    }
+    Shortcut {
+        sequence: "Escape"
+        // A dialog or menu on top takes its own Escape.
+        enabled: findBar.visible && !(quitDialog.visible || openUnsavedDialog.visible
+                                      || goToLineDialog.visible || ucbSendDialog.visible
+                                      || doYouWantSendFile.visible || textContextMenu.visible)
+        onActivated: findBar.close()
+    }
+
+    // Program files dropped from a file manager open as if chosen in the open dialog.
+    DropArea {
+        anchors.fill: parent
+        onEntered: function (drag) {
+            drag.accepted = drag.hasUrls
+        }
+        onDropped: function (drop) {
+            if (!drop.hasUrls)
+                return
+            drop.accept(Qt.CopyAction)
+            editorWindow.openFromComputer(drop.urls[0])
+        }
+    }
+
+    Dialogs1.FileDialog {
+        id: ucbOpenDialog
+        objectName: "ucbOpenDialog"
+        title: "Open program"
+        selectExisting: true
+        selectMultiple: false
+        selectFolder: false
+        nameFilters: programNameFilters
+        selectedNameFilter: nameFilters[0]
+        onAccepted: editorWindow.openFromComputer(fileUrl)
+    }
 
     Dialogs1.FileDialog {
         id: ucbSaveDialog
@@ -435,7 +610,7 @@ ApplicationWindow {
         selectMultiple: false
         selectFolder: false
         defaultSuffix: "ucb"
-        nameFilters: ["UlvoBasic files (*.ucb)", "Plain text (*.txt)", "All files (*)"]
+        nameFilters: programNameFilters
         selectedNameFilter: nameFilters[0]
         onAccepted: acceptSaveDialog()
     }
@@ -512,6 +687,64 @@ ApplicationWindow {
             width: parent.width
             wrapMode: Text.Wrap
             font.pixelSize: 12
+        }
+    }
+
+    Dialog {
+        id: openUnsavedDialog
+        objectName: "openUnsavedDialog"
+        title: "Open?"
+        width: 300
+        modal: true
+        x: (root.width - width) / 2
+        y: root.height / 6
+        standardButtons: Dialog.Yes | Dialog.No
+
+        onAccepted: editorWindow.loadFromComputer(pendingOpenUrl)
+
+        Label {
+            width: parent.width
+            wrapMode: Text.Wrap
+            font.pixelSize: 12
+            text: "Do you want to open another program without saving?"
+        }
+    }
+
+    Dialog {
+        id: goToLineDialog
+        objectName: "goToLineDialog"
+        title: "Go to line"
+        width: 300
+        modal: true
+        x: (root.width - width) / 2
+        y: root.height / 6
+        standardButtons: Dialog.Ok | Dialog.Cancel
+
+        onAboutToShow: {
+            goToLineField.forceActiveFocus()
+            goToLineField.selectAll()
+        }
+        onAccepted: {
+            var line = parseInt(goToLineField.text, 10)
+            if (line > 0)
+                editorWindow.goToLine(line)
+        }
+        onRejected: textArea.forceActiveFocus()
+
+        RowLayout {
+            anchors.fill: parent
+            Label {
+                text: "Line (1-" + textArea.lineCount + "): "
+            }
+            TextField {
+                id: goToLineField
+                objectName: "goToLineField"
+                Layout.fillWidth: true
+                font.pixelSize: 16
+                selectByMouse: true
+                validator: IntValidator { bottom: 1 }
+                onAccepted: goToLineDialog.accept()
+            }
         }
     }
 

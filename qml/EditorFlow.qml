@@ -78,6 +78,12 @@ Item {
             editor.loadFile(fileName, fileData)
             editor.visible = true
         }
+        function onOpenEditFromComputer(fileUrl) {
+            console.log(editorFlow.log, "onOpenEditFromComputer invoked")
+            var editor = editorLoader.object()
+            editor.visible = true
+            editor.openFromComputer(fileUrl)
+        }
         function onFileFromEditSent(fileName, sent) {
             var editor = editorLoader.item
             if (!editor)

@@ -14,6 +14,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   # lintian checks the Debian package
   lintian
+  # update-mime-database checks the program type the package registers
+  shared-mime-info
   # clang and its runtimes build the fuzz targets
   clang libclang-rt-14-dev
 )

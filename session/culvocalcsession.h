@@ -11,6 +11,7 @@
 #include <QString>
 #include <QUrl>
 #include <QVariantList>
+#include <QVariant>
 
 #include <memory>
 #include <vector>
@@ -141,6 +142,13 @@ public:
     Q_INVOKABLE bool sendFileFromEdit(QString fileName, QString fileData);
     // True when the file was written; a failure is also reported in the status line.
     Q_INVOKABLE bool saveFileOnComputer(QString fileName, QString fileData);
+    // A program file of the computer as calculator text, read as a download is read; undefined
+    // when it cannot be read or exceeds maxProgramFileSize (the status line says why).
+    Q_INVOKABLE QVariant openFileOnComputer(QString filePath);
+    // Asks the editor to open a program file of the computer (command line, second start):
+    // emits openEditFromComputer.
+    Q_INVOKABLE void editFileOnComputer(QString filePath);
+    static constexpr qint64 maxProgramFileSize = 1024 * 1024;
 
     // Safety copies kept before deletes and restores, and files sent from a backup.
     // Newest first; each a map of path, url, calculator, date, kind, files and size.
@@ -168,6 +176,7 @@ signals:
     void statusLineTextChange();
     void progressChange();
     void openEditFromCalc(QString fileName, QString fileData);
+    void openEditFromComputer(QUrl fileUrl);
     void backupLoaded(QString fileName);
     // The editor's send has ended: sent, or failed with the error in `error`.
     void fileFromEditSent(QString fileName, bool sent);

@@ -4,10 +4,14 @@
 
 #include "session/culvocalcsession.h"
 
+#include "link/calctext.h"
 #include "models/ulvofilemodel.h"
 #include "session/culvoworker.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QUrl>
 
 
 bool CUlvoCalcSession::downloadForEdit(int row)
@@ -79,4 +83,28 @@ bool CUlvoCalcSession::saveFileOnComputer(QString fileName, QString fileData)
         return false;
     }
     return true;
+}
+
+QVariant CUlvoCalcSession::openFileOnComputer(QString filePath)
+{
+    const auto refuse = [this, &filePath](const QString &why) {
+        onStatusChange(QStringLiteral("Error: ") + why + filePath);
+        return QVariant();
+    };
+    // Only regular files: a device or a pipe could block or never end.
+    QFile file(filePath);
+    if (!QFileInfo(filePath).isFile() || !file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("Can't open file: "));
+    // One byte past the limit is read rather than the size trusted: the file may grow meanwhile.
+    const QByteArray bytes = file.read(maxProgramFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(QStringLiteral("Can't open file: "));
+    if (bytes.size() > maxProgramFileSize)
+        return refuse(QStringLiteral("File is larger than 1 MiB: "));
+    return calcTextFromBytes(bytes);
+}
+
+void CUlvoCalcSession::editFileOnComputer(QString filePath)
+{
+    emit openEditFromComputer(QUrl::fromLocalFile(filePath));
 }

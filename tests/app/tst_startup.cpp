@@ -1,11 +1,14 @@
 #include "app/ulvostartup.h"
 #include "ulvobuildinfo.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -137,6 +140,58 @@ private slots:
             QVERIFY2(lines.contains(QStringLiteral("ulvo.editor: Editor completed")), qPrintable(lines.join('\n')));
         else
             QVERIFY2(lines.isEmpty(), qPrintable(lines.join('\n')));
+    }
+
+    void programFileArgument_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("programFile");
+        const QString here = QDir::currentPath();
+        QTest::newRow("none") << QStringList{"ulvo-connect"} << QString();
+        QTest::newRow("absolute path") << QStringList{"ulvo-connect", "/tmp/A B.ucb"} << "/tmp/A B.ucb";
+        QTest::newRow("relative path") << QStringList{"ulvo-connect", "PRG1.ucb"} << here + "/PRG1.ucb";
+        QTest::newRow("file URL") << QStringList{"ulvo-connect", "file:///tmp/A%20B%23.ucb"} << "/tmp/A B#.ucb";
+        QTest::newRow("options skipped, first file taken")
+                << QStringList{"ulvo-connect", "--verbose", "/tmp/1.ucb", "/tmp/2.ucb"} << "/tmp/1.ucb";
+    }
+
+    void programFileArgument()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, programFile);
+        QCOMPARE(UlvoStartup::programFileArgument(arguments), programFile);
+    }
+
+    // A program file given on the command line or by a second start opens in the editor.
+    void openProgramShowsItInTheEditor()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("PRG1.ucb"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Disp 1\xa8" "A\n");
+        file.close();
+
+        UlvoStartup startup;
+        QString shownName;
+        QString shownText;
+        QTimer::singleShot(0, [&] {
+            startup.openProgram(file.fileName());
+            for (QWindow *window : QGuiApplication::topLevelWindows()) {
+                if (window->objectName() == QLatin1String("editor") && window->isVisible()) {
+                    shownName = window->property("fileName").toString();
+                    if (auto *textArea = window->findChild<QObject *>(QStringLiteral("textArea")))
+                        shownText = textArea->property("text").toString();
+                    window->setProperty("textModified", false);
+                    window->close();
+                }
+            }
+            const auto roots = startup.engine()->rootObjects();
+            if (auto *main = roots.isEmpty() ? nullptr : qobject_cast<QWindow *>(roots.first()))
+                main->close();
+        });
+        QCOMPARE(startup.run(), 0);
+        QCOMPARE(shownName, QStringLiteral("PRG1.ucb"));
+        QCOMPARE(shownText, QString::fromLatin1("Disp 1\xa8" "A\n"));
     }
 
     // What a second start of the program asks of the running one.

@@ -19,7 +19,8 @@ while read -r file; do expect_file "$file"; done < <(expected_files "$app_id")
 [[ -x $root/usr/bin/ulvo-connect ]] || fail "usr/bin/ulvo-connect is not executable"
 
 desktop=usr/share/applications/$app_id.desktop
-expect_line "$desktop" "Exec=ulvo-connect"
+expect_line "$desktop" "Exec=ulvo-connect %F"
+expect_line "$desktop" "MimeType=application/x-ulvobasic;"
 expect_line "$desktop" "Icon=$app_id"
 expect_line "$desktop" "Categories=Education;Utility;"
 echo "== desktop-file-validate $desktop"
@@ -31,6 +32,17 @@ expect_text "$metainfo" "<launchable type=\"desktop-id\">$app_id.desktop</launch
 expect_text "$metainfo" "<release version=\"$version\""
 echo "== appstreamcli validate --no-net $metainfo"
 appstreamcli validate --no-net "$root/$metainfo" || fail "appstreamcli rejects $metainfo"
+
+# The program type the desktop entry names: built into a MIME database, *.ucb files get it.
+mime=usr/share/mime/packages/$app_id.xml
+if [[ -f $root/$mime ]]; then
+  mimedb=$(mktemp -d)
+  mkdir -p "$mimedb/packages" && cp "$root/$mime" "$mimedb/packages/"
+  update-mime-database "$mimedb" || fail "update-mime-database rejects $mime"
+  grep -qxF 'application/x-ulvobasic:*.ucb' "$mimedb/globs" 2>/dev/null \
+    || fail "$mime does not give *.ucb the type application/x-ulvobasic"
+  rm -rf "$mimedb"
+fi
 
 for size in "${icon_sizes[@]}"; do
   png=usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png

@@ -18,6 +18,7 @@ expected_files() {
   echo "usr/share/bash-completion/completions/ulvo-connect-cli"
   echo "usr/share/applications/$1.desktop"
   echo "usr/share/metainfo/$1.metainfo.xml"
+  echo "usr/share/mime/packages/$1.xml"
   echo "usr/share/icons/hicolor/scalable/apps/$1.svg"
   for size in "${icon_sizes[@]}"; do echo "usr/share/icons/hicolor/${size}x${size}/apps/$1.png"; done
 }

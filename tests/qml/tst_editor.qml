@@ -472,7 +472,8 @@ TestCase {
         var colours = []
         for (var i = 0; i < textArea.length; ++i)
             colours.push(probe.highlightForeground(textArea.textDocument, i))
-        compare(colours, ["#015CC5", "#8E44AD", "#27AE60", "", "#27AE60", "#8E44AD", "#015CC5", "", "#8B0000"])
+        // The store arrow between them is a catalogue token, in the token colour.
+        compare(colours, ["#015CC5", "#8E44AD", "#27AE60", "#B5360A", "#27AE60", "#8E44AD", "#015CC5", "", "#8B0000"])
     }
 
     function test_contextMenuCopyCutPaste() {
