@@ -2,6 +2,7 @@
 
 #include "link/backuparchivecheck.h"
 #include "link/culvocalc.h"
+#include "link/linktexts.h"
 #include "link/ziparchive.h"
 #include "safety/safetycopymaker.h"
 #include "session/portaccess.h"
@@ -19,8 +20,13 @@ class OperationLink
 public:
     OperationLink(const QSerialPortInfo &port, CUlvoWorker *worker)
         : link(port, worker)
-        , relay(QObject::connect(&link, &CUlvoCalc::errorNotify, worker, &CUlvoWorker::errorNotify))
-        , watch(QObject::connect(&link, &CUlvoCalc::errorNotify, [this] { reported = true; }))
+        , relay(QObject::connect(&link, &CUlvoCalc::errorNotify, worker,
+                                 [this, worker](const QString &text) {
+                                     if (relisting && text.startsWith(unreadableNamePrefix))
+                                         return;
+                                     reported = true;
+                                     emit worker->errorNotify(text);
+                                 }))
         , progress(QObject::connect(&link, &CUlvoCalc::progress, worker,
                                     [this, worker](TransferProgress state) {
                                         if (inSafetyCopy)
@@ -37,11 +43,17 @@ public:
     ~OperationLink()
     {
         QObject::disconnect(relay);
-        QObject::disconnect(watch);
         QObject::disconnect(progress);
     }
     CUlvoCalc *operator->() { return &link; }
     CUlvoCalc &get() { return link; }
+    // The link for the listing that ends an operation. A file whose name cannot be read is told
+    // by the listing's own notice, not as a failure of the operation that has just succeeded.
+    CUlvoCalc &forListing()
+    {
+        relisting = true;
+        return link;
+    }
     CUlvoCalc &operator*() { return link; }
     // Whether the link has reported an error during this operation.
     bool hasReported() const { return reported; }
@@ -51,8 +63,9 @@ public:
 private:
     CUlvoCalc link;
     bool reported = false;
+    bool relisting = false;
+    const QString unreadableNamePrefix = LinkTexts::invalidFileName(QString());
     QMetaObject::Connection relay;
-    QMetaObject::Connection watch;
     QMetaObject::Connection progress;
 };
 
@@ -165,7 +178,7 @@ void CUlvoWorker::sendFiles()
     {
         OperationLink link(port, this, cancelToken);
         outcomes = link->sendFileBatch(sendFilesList);
-        cacheListing(link.get());
+        cacheListing(link.forListing());
     }
     finishOperation();
 }
@@ -208,7 +221,7 @@ void CUlvoWorker::delFiles()
             outcomes = link->deleteFileBatch(filesList);
         else
             outcomes.clear();
-        cacheListing(link.get());
+        cacheListing(link.forListing());
     }
     finishOperation();
 }
@@ -243,7 +256,7 @@ void CUlvoWorker::sendFileFromEdit()
     {
         OperationLink link(port, this, cancelToken);
         link->genSendFileString(editFileName, editFileData);
-        cacheListing(link.get());
+        cacheListing(link.forListing());
     }
     finishOperation();
 }
@@ -284,7 +297,7 @@ void CUlvoWorker::restoreBackup()
         }
         if (goAhead) {
             link->restoreBackup(backupUrl);
-            cacheListing(link.get());
+            cacheListing(link.forListing());
         }
     }
     finishOperation();

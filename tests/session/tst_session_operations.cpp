@@ -474,6 +474,26 @@ void TestSessionOperations::unreadableNameIsNamed()
 
     QCOMPARE(rig.backupArchive(), QString());
     QCOMPARE(rig.session->getError(), "Can't back up file, its name can't be read: " + named);
+
+    // The listing that follows a send or a delete meets the same name: the notice tells of it,
+    // and the operation, which did all it was asked, still ends as a success.
+    rig.session->onErrorChange(QString());
+    QTemporaryDir dir;
+    rig.log.clear();
+    rig.session->toCalcUrls({writeFile(dir.filePath("NEW.TXT"), "fresh")});
+    rig.session->sendFiles();
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.session->getError(), QString());
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Files successful sent to calculator"));
+    QCOMPARE(rig.fileNames(), (QStringList {"OK.TXT", "NEW.TXT"}));
+
+    selectFiles(rig, {"NEW.TXT"});
+    rig.log.clear();
+    rig.session->deleteSelectedFiles();
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.session->getError(), QString());
+    QCOMPARE(rig.session->getStatusLineText(), withNewestCopy(QStringLiteral("Files successfully deleted")));
+    QCOMPARE(rig.fileNames(), QStringList {"OK.TXT"});
 }
 
 void TestSessionOperations::relaysServeOneOperation()
