@@ -28,8 +28,11 @@ stage() {
 
 tsan_tests() {
   cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DULVO_TSAN=ON >/dev/null
-  cmake --build build-tsan -j"$jobs" --target tst_session_logic tst_session_tracking tst_session_operations \
-    tst_session_progress
+  # Every test labelled session, each named as its executable, so a new one is never left out.
+  local targets
+  mapfile -t targets < <(cd build-tsan && ctest -N -L session | sed -n 's/^ *Test *#[0-9]*: *//p')
+  [[ ${#targets[@]} -gt 0 ]]
+  cmake --build build-tsan -j"$jobs" --target "${targets[@]}"
   cd build-tsan && ctest --output-on-failure -j"$jobs" -L session
 }
 
