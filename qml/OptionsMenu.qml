@@ -6,6 +6,7 @@ import QtQuick.Controls 2.5
 Menu {
     signal aboutChosen()
     signal changeNameChosen()
+    signal stationChosen()
     signal closeChosen()
 
     objectName: "optionsMenu"
@@ -23,6 +24,12 @@ Menu {
         text: "Change device name"
         enabled: calcModel.selectedCount < 2 // renames one calculator
         onTriggered: changeNameChosen()
+    }
+    MenuItem {
+        objectName: "stationItem"
+        text: "Send to each calculator plugged in\u2026"
+        enabled: !calcSession.stationActive
+        onTriggered: stationChosen()
     }
     MenuItem {
         objectName: "closeItem"
