@@ -16,6 +16,7 @@ struct CliOptions {
     QString outputDir;  // -o; empty: not given
     bool json = false;
     bool quiet = false;
+    int count = 0;      // --count: watch ends after this many calculators; 0: until Ctrl-C
 };
 
 struct ParsedCommandLine {

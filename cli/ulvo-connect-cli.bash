@@ -3,11 +3,13 @@ _ulvo_connect_cli()
 {
     local cur prev words cword
     _init_completion || return
-    local commands="list ls get put rm rename backup restore"
-    local options="--calc --all --force --yes --output --json --quiet --help --version"
+    local commands="list ls get put rm rename backup restore watch"
+    local options="--calc --all --force --yes --output --json --quiet --count --help --version"
     case $prev in
         -o|--output)
             _filedir -d
+            return ;;
+        --count)
             return ;;
         -c|--calc)
             # Ports of attached calculators are cheap to find; names would need a question to each.
@@ -16,7 +18,7 @@ _ulvo_connect_cli()
     esac
     local command="" i
     for ((i = 1; i < cword; i++)); do
-        if [[ ${words[i]} != -* && ${words[i-1]} != @(-o|--output|-c|--calc) ]]; then
+        if [[ ${words[i]} != -* && ${words[i-1]} != @(-o|--output|-c|--calc|--count) ]]; then
             command=${words[i]}
             break
         fi
@@ -28,6 +30,13 @@ _ulvo_connect_cli()
     else
         case $command in
             put) _filedir ;;
+            watch)
+                # watch takes put, then the files to send.
+                if [[ ${words[cword-1]} == watch ]]; then
+                    COMPREPLY=($(compgen -W "put" -- "$cur"))
+                else
+                    _filedir
+                fi ;;
             backup|restore) _filedir ubk ;;
         esac
     fi
