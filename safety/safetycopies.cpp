@@ -167,6 +167,11 @@ bool SafetyCopies::parseName(const QString &fileName, QString *calculator, QDate
 
 QList<SafetyCopies::Copy> SafetyCopies::list() const
 {
+    return scan(Details::Read);
+}
+
+QList<SafetyCopies::Copy> SafetyCopies::scan(Details details) const
+{
     QList<Copy> copies;
     // Copies taken within one second (the name's precision) are ordered by when they were written.
     QHash<QString, QDateTime> written;
@@ -176,8 +181,10 @@ QList<SafetyCopies::Copy> SafetyCopies::list() const
         if (!parseName(entry.fileName(), &copy.calculator, &copy.taken))
             continue;
         copy.path = entry.absoluteFilePath();
-        copy.kind = readKind(copy.path);
-        copy.files = countFiles(copy.path);
+        if (details == Details::Read) {
+            copy.kind = readKind(copy.path);
+            copy.files = countFiles(copy.path);
+        }
         copy.size = entry.size();
         written.insert(copy.path, entry.lastModified());
         copies.append(copy);
@@ -201,7 +208,8 @@ QStringList SafetyCopies::prune(const QDateTime &now) const
     const QDateTime oldest = now.addDays(-keepDays);
     QHash<QString, int> seen;
     QStringList removed;
-    for (const Copy &copy : list()) {
+    // Pruning runs at start: it needs names and dates only, not a look inside every archive.
+    for (const Copy &copy : scan(Details::Skip)) {
         const int rank = seen[copy.calculator]++;
         if (rank == 0)
             continue; // the newest copy of a calculator stays, however old

@@ -55,6 +55,9 @@ public:
     static bool remove(const QString &path);
 
 private:
+    enum class Details { Read, Skip };
+    // The copies newest first; with Details::Skip, kind and file count are left unread.
+    QList<Copy> scan(Details details) const;
     static bool parseName(const QString &fileName, QString *calculator, QDateTime *taken);
     QString m_folder;
 };
