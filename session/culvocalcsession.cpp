@@ -130,6 +130,7 @@ void CUlvoCalcSession::dropWorkerAt(int index)
     // Only idle workers are dropped (see update), so nothing else holds this one.
     CUlvoWorker *worker = workers.takeAt(index);
     openFailureReported.remove(worker);
+    stateOf.remove(worker);
     calcModel->deleteAt(index);
     delete worker;
 }
@@ -352,6 +353,9 @@ void CUlvoCalcSession::startOperation(CUlvoWorker *worker, WorkerSlot operation,
     running.busy = busy;
     worker->clearCancel();
     progressOf.insert(worker, OperationProgress(kindOf(operation)));
+    // A first contact is no operation of the user's: the row keeps what the last one came to.
+    if (busy == Busy::Counted)
+        recordEnd(worker, CalcState::Result::Running, QString());
     worker->moveToThread(thread);
 
     if (relay == Relay::Backup)
@@ -387,10 +391,15 @@ void CUlvoCalcSession::onOperationThreadFinished()
     if (operation.worker == selectedWorker())
         emit progressChange();
     // A stopped operation says what it did instead of what it would have done.
-    if (ended.state().cancelled)
+    if (ended.state().cancelled) {
+        recordEnd(operation.worker, CalcState::Result::Cancelled, ended.cancelledText());
         onStatusChange(ended.cancelledText());
-    else if (operation.endHandler)
+    } else if (operation.endHandler) {
         (this->*operation.endHandler)();
+    } else if (operation.busy == Busy::Counted) {
+        // An operation without an end text (a backup) still leaves its row a result.
+        recordOutcome(operation.worker, QString(), operation.worker->operationError());
+    }
     if (operation.busy == Busy::Counted)
         onIAmNotBusy();
 }
@@ -428,18 +437,54 @@ CUlvoWorker *CUlvoCalcSession::endingWorker() const
     return endingOperationWorker;
 }
 
-void CUlvoCalcSession::setEndStatus(const QString &successText, const QString &whatNotDone)
+QString CUlvoCalcSession::endingFailure(const QString &whatNotDone)
 {
-    const CUlvoWorker *worker = endingWorker();
-    if (error.isEmpty() && !whatNotDone.isEmpty() && worker) {
+    CUlvoWorker *worker = endingWorker();
+    // Called directly, outside any operation's end: only the window's last error can tell.
+    if (!worker)
+        return error;
+    QString failure = worker->operationError();
+    if (failure.isEmpty() && !whatNotDone.isEmpty()) {
         for (const FileOutcome &outcome : worker->outcomes) {
             if (!outcome.done) {
-                onErrorChange(outcome.failureText(whatNotDone));
+                failure = outcome.failureText(whatNotDone);
+                onErrorChange(failure);
                 break;
             }
         }
     }
-    onStatusChange(error.isEmpty() ? successText : QStringLiteral("Error: ") + error);
+    return failure;
+}
+
+bool CUlvoCalcSession::setEndStatus(const QString &successText, const QString &whatNotDone)
+{
+    const QString failure = endingFailure(whatNotDone);
+    onStatusChange(recordOutcome(endingWorker(), successText, failure));
+    return failure.isEmpty();
+}
+
+QString CUlvoCalcSession::recordOutcome(const CUlvoWorker *worker, const QString &successText,
+                                        const QString &failure)
+{
+    const bool failed = !failure.isEmpty();
+    const QString text = failed ? QStringLiteral("Error: ") + failure : successText;
+    recordEnd(worker, failed ? CalcState::Result::Failed : CalcState::Result::Succeeded, text, failure);
+    return text;
+}
+
+void CUlvoCalcSession::recordEnd(const CUlvoWorker *worker, CalcState::Result result,
+                                 const QString &text, const QString &failure)
+{
+    const int row = workers.indexOf(const_cast<CUlvoWorker *>(worker));
+    if (row < 0)
+        return;
+    stateOf.insert(worker, CalcState {result, text, failure});
+    emit calcStateChange(row);
+}
+
+CalcState CUlvoCalcSession::calcState(int row) const
+{
+    return row >= 0 && row < workers.size() ? stateOf.value(workers.at(row)) : CalcState();
 }
 
 void CUlvoCalcSession::onSendFilesEnd()

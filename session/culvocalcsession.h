@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "link/calcrules.h"
+#include "session/calcstate.h"
 #include "session/operationprogress.h"
 
 class CUlvoWorker;
@@ -97,6 +98,8 @@ public:
     qint64 progressBytesTotal() const { return shownProgress().state().bytesTotal; }
     int progressSecondsLeft() const { return shownProgress().secondsLeft(); }
     QString progressText() const { return shownProgress().hasReported() ? shownProgress().text() : QString(); }
+    // How the last operation of the calculator in that row ended (Result::None before any).
+    CalcState calcState(int row) const;
     bool canCancel() const { return shownProgress().canCancel(); }
     // Stops the selected calculator's operation at its next frame or file, where it can be.
     Q_INVOKABLE void cancelOperation();
@@ -175,6 +178,8 @@ signals:
     void isBusyChange();
     void statusLineTextChange();
     void progressChange();
+    // A calculator's operation has started or ended (its row's state, calcState()).
+    void calcStateChange(int row);
     void openEditFromCalc(QString fileName, QString fileData);
     void openEditFromComputer(QUrl fileUrl);
     void backupLoaded(QString fileName);
@@ -243,9 +248,15 @@ private:
     void startFirstContact(CUlvoWorker *worker);
     // In an end handler: the worker of the operation that has ended (null when called directly).
     CUlvoWorker *endingWorker() const;
-    // whatNotDone, for a batch ("not sent"): a file of the ending worker's outcomes that failed
-    // without any text still ends the operation as an error.
-    void setEndStatus(const QString &successText, const QString &whatNotDone = QString());
+    // The ending operation's own failure: its worker's last error, or, for a batch (whatNotDone
+    // "not sent"), a file that failed without any text. Empty when it succeeded.
+    QString endingFailure(const QString &whatNotDone = QString());
+    // Records the ending calculator's outcome and shows it on the status line; true on success.
+    bool setEndStatus(const QString &successText, const QString &whatNotDone = QString());
+    void recordEnd(const CUlvoWorker *worker, CalcState::Result result, const QString &text,
+                   const QString &failure = QString());
+    // Records success (with successText) or failure; returns the end text.
+    QString recordOutcome(const CUlvoWorker *worker, const QString &successText, const QString &failure);
     // The success text of a delete or restore, naming the safety copy it kept.
     QString withSafetyCopy(const QString &successText) const;
     // Asks the timer for another poll where no udev report would come to prompt one.
@@ -281,6 +292,8 @@ private:
     QHash<QThread *, Operation> operations;
     // Progress of each worker's running operation.
     QHash<const CUlvoWorker *, OperationProgress> progressOf;
+    // How each worker's last operation ended.
+    QHash<const CUlvoWorker *, CalcState> stateOf;
     // Workers whose port could not be opened and the user has been told so.
     QSet<const CUlvoWorker *> openFailureReported;
     bool inPoll = false;

@@ -40,8 +40,10 @@ bool CUlvoCalcSession::downloadForEdit(int row)
 void CUlvoCalcSession::onDownloadForEditEnd()
 {
     // An opened program leaves the status line as it was.
-    if (!error.isEmpty())
-        onStatusChange(QStringLiteral("Error: ") + error);
+    const QString failure = endingFailure();
+    const QString text = recordOutcome(endingWorker(), QString(), failure);
+    if (!failure.isEmpty())
+        onStatusChange(text);
 }
 
 bool CUlvoCalcSession::sendFileFromEdit(QString fileName, QString fileData)
@@ -65,8 +67,7 @@ void CUlvoCalcSession::onSendFileFromEditEnd()
 {
     const CUlvoWorker *worker = endingWorker();
     const QString fileName = worker ? worker->editFileName : QString();
-    const bool sent = error.isEmpty();
-    setEndStatus(QStringLiteral("File '") + fileName + QStringLiteral("' successfully sent"));
+    const bool sent = setEndStatus(QStringLiteral("File '") + fileName + QStringLiteral("' successfully sent"));
     emit fileFromEditSent(fileName, sent);
 }
 

@@ -76,6 +76,11 @@ CUlvoWorker::CUlvoWorker(QSerialPortInfo portInfo, QObject *parent)
     , port(std::move(portInfo))
     , cancelToken(std::make_shared<CancelToken>())
 {
+    // Recorded on the operation's thread as each error leaves the worker; read after finished().
+    connect(this, &CUlvoWorker::errorNotify, this, [this](const QString &text) {
+        QMutexLocker lock(&cacheMutex);
+        lastOperationError = text;
+    }, Qt::DirectConnection);
 }
 
 void CUlvoWorker::requestCancel()
@@ -86,6 +91,14 @@ void CUlvoWorker::requestCancel()
 void CUlvoWorker::clearCancel()
 {
     cancelToken->reset();
+    QMutexLocker lock(&cacheMutex);
+    lastOperationError.clear();
+}
+
+QString CUlvoWorker::operationError() const
+{
+    QMutexLocker lock(&cacheMutex);
+    return lastOperationError;
 }
 
 CUlvoWorker::~CUlvoWorker() = default;

@@ -46,8 +46,11 @@ public:
     bool isUnreachable() const;
     // Asks the running operation to stop at its next frame or file; safe from any thread.
     void requestCancel();
-    // Before an operation starts: no stop requested.
+    // Before an operation starts: no stop requested, no error yet.
     void clearCancel();
+    // The last error this worker's current (or last) operation reported; empty when none did.
+    // Errors of other calculators never land here, so an end text can rest on it alone.
+    QString operationError() const;
 
     // Inputs of the operations, written by the session while no operation of this worker runs.
     QList<SendPair> sendFilesList;
@@ -103,6 +106,7 @@ private:
     QStringList leftOutFiles;
     QList<QUrl> downloadedUrls;
     QString openFailure;
+    QString lastOperationError;
     bool unreachable = false;
     const std::shared_ptr<CancelToken> cancelToken;
 };

@@ -90,6 +90,8 @@ private slots:
     void refusedRequestsLeaveRunningInputs_data();
     void refusedRequestsLeaveRunningInputs();
     void unplugDuringOperationEndsWithError();
+    void otherCalculatorsErrorStaysOutOfEndText_data();
+    void otherCalculatorsErrorStaysOutOfEndText();
     void twoCalculatorsRunAtOnce();
     void renameEndsOnTheRenamedRow();
     void exitDuringOperationWaitsForIt();
@@ -577,6 +579,73 @@ void TestSessionTracking::unplugDuringOperationEndsWithError()
     rig.session->changeCalcName(QStringLiteral("BACK"));
     QVERIFY(rig.waitIdle());
     QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Calculator name successfully changed"));
+}
+
+enum class RunningKind { Download, EditorSend };
+Q_DECLARE_METATYPE(RunningKind)
+
+void TestSessionTracking::otherCalculatorsErrorStaysOutOfEndText_data()
+{
+    QTest::addColumn<RunningKind>("kind");
+    QTest::newRow("download") << RunningKind::Download;
+    QTest::newRow("editor send") << RunningKind::EditorSend;
+}
+
+// A calculator whose port cannot be opened is plugged in while another one's operation runs: the
+// window is told of the failure, and the running operation still ends with its own success text.
+void TestSessionTracking::otherCalculatorsErrorStaysOutOfEndText()
+{
+    QFETCH(RunningKind, kind);
+    SessionRig rig;
+    SimulatedCalculator working(named(QStringLiteral("WORKING")));
+    working.setFile(QStringLiteral("BIG.BIN"), pattern(8192));
+    rig.attach(working);
+    working.setReplyDelay(100);
+    QTemporaryDir dir;
+    QSignalSpy editorSent(rig.session.get(), &CUlvoCalcSession::fileFromEditSent);
+    rig.log.clear();
+    QString success;
+    if (kind == RunningKind::Download) {
+        selectFiles(rig, {"BIG.BIN"});
+        rig.session->fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+        rig.session->downloadFiles();
+        success = QStringLiteral("Files successfully download on path: ") + dir.path() + "/";
+    } else {
+        QVERIFY(rig.session->sendFileFromEdit(QStringLiteral("PRG1.ucb"), QString(3000, 'A')));
+        success = QStringLiteral("File 'PRG1.ucb' successfully sent");
+    }
+    QTRY_VERIFY(rig.session->getIsBusy());
+
+    SimulatedCalculator locked(named(QStringLiteral("LOCKED")));
+    const QString lockedName = rig.usb.plug(&locked);
+    const QList<QSerialPortInfo> ports = CUlvoCalc::findCalcs();
+    const auto lockedPort = std::find_if(ports.begin(), ports.end(), [&](const QSerialPortInfo &port) {
+        return port.portName() == lockedName;
+    });
+    QVERIFY(lockedPort != ports.end());
+    QSerialPort other(*lockedPort);
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    rig.poll();
+    QVERIFY2(rig.session->getIsBusy(), "the failure must arrive while the operation runs");
+    const QString failure = rig.session->getError();
+    QVERIFY(failure.startsWith(QStringLiteral("Cannot open the calculator's port ")));
+
+    QVERIFY(rig.waitIdle(20000));
+    QCOMPARE(rig.session->getStatusLineText(), success);
+    // The window's last error is still the other calculator's; each row keeps its own outcome.
+    QCOMPARE(rig.session->getError(), failure);
+    QCOMPARE(rig.session->calcState(0).result, CalcState::Result::Succeeded);
+    QCOMPARE(rig.session->calcState(0).text, success);
+    QCOMPARE(rig.session->calcState(1).result, CalcState::Result::None);
+    if (kind == RunningKind::EditorSend) {
+        QCOMPARE(editorSent.count(), 1);
+        QCOMPARE(editorSent.first().at(1).toBool(), true);
+        QCOMPARE(working.file(QStringLiteral("PRG1.ucb")), QByteArray(3000, 'A') + "\n");
+    } else {
+        QFile big(dir.filePath("BIG.BIN"));
+        QVERIFY(big.open(QIODevice::ReadOnly));
+        QCOMPARE(big.readAll(), pattern(8192));
+    }
 }
 
 void TestSessionTracking::twoCalculatorsRunAtOnce()
