@@ -2,7 +2,8 @@ import QtQuick 2.15
 import QtQuick.Controls 2.5
 
 // The attached calculators; the highlight always sits on the model's current row, which the
-// arrow keys move as a click does.
+// arrow keys move as a click does. Ctrl and Shift with a click or an arrow select several; each
+// row shows its calculator's own progress and then the result of its last operation.
 Rectangle {
     id: panel
 
@@ -49,12 +50,29 @@ Rectangle {
                 if (count === 0)
                     return
                 row = Math.max(0, Math.min(count - 1, row))
-                if (calcModel.currentIndex !== row)
-                    calcModel.currentIndex = row
+                calcModel.currentIndex = row // also narrows a selection of several to this row
                 positionViewAtIndex(row, ListView.Contain)
             }
             Keys.onPressed: function (event) {
                 var from = calcModel.currentIndex
+                if (event.modifiers & Qt.ShiftModifier
+                        && (event.key === Qt.Key_Up || event.key === Qt.Key_Down)) {
+                    var to = Math.max(0, Math.min(count - 1, from + (event.key === Qt.Key_Up ? -1 : 1)))
+                    calcModel.extendSelection(to)
+                    positionViewAtIndex(to, ListView.Contain)
+                    event.accepted = true
+                    return
+                }
+                if (event.modifiers & Qt.ControlModifier) {
+                    if (event.key === Qt.Key_A)
+                        calcModel.selectAll()
+                    else if (event.key === Qt.Key_Space)
+                        calcModel.toggleSelected(from)
+                    else
+                        return
+                    event.accepted = true
+                    return
+                }
                 switch (event.key) {
                 case Qt.Key_Up: select(from < 0 ? 0 : from - 1); break
                 case Qt.Key_Down: select(from + 1); break
@@ -76,18 +94,24 @@ Rectangle {
                 }
             }
             delegate: Rectangle {
+                id: row
+                readonly property bool isSelected: calcModel.selection.indexOf(index) >= 0
                 width: ListView.view.width
-                height: Math.max(50, nameText.height)
-                color: "transparent"
+                height: Math.max(50, nameText.height + (rowProgress.visible ? rowProgress.height : 0))
+                // Rows selected besides the current one are tinted as the current one is.
+                color: isSelected && index !== calcModel.currentIndex
+                       ? panel.colors.fileListViewSelectionBackTrans : "transparent"
                 Accessible.role: Accessible.ListItem
-                Accessible.name: display
+                Accessible.name: display + (resultText !== "" ? ", " + resultText : "")
                 Accessible.selectable: true
-                Accessible.selected: index === calcModel.currentIndex
+                Accessible.selected: isSelected
                 Accessible.onPressAction: fileListView.select(index)
+                Accessible.onToggleAction: calcModel.toggleSelected(index)
                 Text {
                     id: nameText
-                    anchors.verticalCenter: parent.verticalCenter
-                    width: parent.width - 10
+                    anchors.top: parent.top
+                    anchors.topMargin: rowProgress.visible ? 0 : (parent.height - height) / 2
+                    width: parent.width - 10 - resultMark.width
                     text: display
                     font.pixelSize: 26
                     leftPadding: 10
@@ -98,11 +122,47 @@ Rectangle {
                     elide: Text.ElideRight
                     Accessible.ignored: true // the row reads as this text already
                 }
+                // The running operation's share done, for this calculator alone.
+                ProgressBar {
+                    id: rowProgress
+                    objectName: "calcRowProgress"
+                    anchors.top: nameText.bottom
+                    x: 10
+                    width: parent.width - 30
+                    visible: result === 1 && percent >= 0
+                    from: 0
+                    to: 100
+                    value: Math.max(0, percent)
+                    Accessible.name: display + " progress"
+                }
+                // The last operation's result: a mark, its text as tool tip.
+                Label {
+                    id: resultMark
+                    objectName: "calcResultMark"
+                    anchors.right: parent.right
+                    anchors.rightMargin: 14
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: result >= 2
+                    text: result === 2 ? "\u2714" : result === 3 ? "\u2716" : "\u25cb"
+                    color: result === 3 ? "#c0392b" : "#1e8449"
+                    font.pixelSize: 22
+                    ToolTip.visible: resultHover.containsMouse && resultText !== ""
+                    ToolTip.text: resultText
+                    ToolTip.delay: 300
+                    Accessible.name: resultText
+                }
                 MouseArea {
+                    id: resultHover
                     anchors.fill: parent
-                    onClicked: {
-                        if (calcModel.currentIndex !== index)
+                    hoverEnabled: true
+                    onClicked: function (mouse) {
+                        if (mouse.modifiers & Qt.ControlModifier)
+                            calcModel.toggleSelected(index)
+                        else if (mouse.modifiers & Qt.ShiftModifier)
+                            calcModel.extendSelection(index)
+                        else
                             calcModel.currentIndex = index
+                        fileListView.forceActiveFocus()
                     }
                 }
             }

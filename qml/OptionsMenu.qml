@@ -23,6 +23,7 @@ Menu {
     MenuItem {
         objectName: "changeNameItem"
         text: "Change device name"
+        enabled: calcModel.selectedCount < 2 // renames one calculator
         onTriggered: changeNameChosen()
     }
     MenuItem {

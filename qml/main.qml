@@ -17,6 +17,8 @@ ApplicationWindow {
     property alias backupFile: backupFlow.backupFile
     readonly property bool calcConnected: calcPanel.count > 0
     readonly property bool busy: calcSession.isBusy
+    // Rename, Edit and New work on one calculator: off while several are selected.
+    readonly property bool severalSelected: calcModel.selectedCount > 1
     // The palette, also for tests that show one part of the window alone.
     readonly property QtObject colors: appColors
 
@@ -139,6 +141,8 @@ ApplicationWindow {
                     target: optionsMenu.item
                     function onAboutChosen() { aboutDialog.open() }
                     function onChangeNameChosen() {
+                        if (root.severalSelected)
+                            return
                         if (!root.calcConnected) {
                             root.setStatus("Calculator is not connected")
                             return
@@ -171,12 +175,14 @@ ApplicationWindow {
                 objectName: "editButton"
                 image: "qrc:/images/x2/edit.png"
                 tip: "Edit UlvoBasic program file"
+                enabled: !root.severalSelected
                 onClicked: editorFlow.editCurrentRow()
             }
             MenuButton {
                 objectName: "newFileButton"
                 image: "qrc:/images/x2/newFile.png"
                 tip: "Create new UlvoBasic program file"
+                enabled: !root.severalSelected
                 onClicked: editorFlow.showNew()
             }
             MenuButton {
@@ -246,8 +252,8 @@ ApplicationWindow {
             onDownloadRequested: downloadFlow.request()
             onSendRequested: sendFlow.request()
             onDeleteRequested: deleteFlow.request()
-            onEditRequested: editorFlow.editCurrentRow()
-            onNewRequested: editorFlow.showNew()
+            onEditRequested: if (!root.severalSelected) editorFlow.editCurrentRow()
+            onNewRequested: if (!root.severalSelected) editorFlow.showNew()
             onCopyRequested: {
                 if (!root.calcConnected)
                     return

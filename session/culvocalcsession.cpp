@@ -412,6 +412,10 @@ void CUlvoCalcSession::onWorkerProgress(const TransferProgress &state)
     if (it == progressOf.end())
         return;
     it->take(state);
+    const int row = workers.indexOf(worker);
+    const CalcState calc = stateOf.value(worker);
+    if (row >= 0 && calc.result == CalcState::Result::Running)
+        calcModel->setRowState(row, int(calc.result), it->text(), it->percent());
     if (worker == selectedWorker())
         emit progressChange();
 }
@@ -479,6 +483,7 @@ void CUlvoCalcSession::recordEnd(const CUlvoWorker *worker, CalcState::Result re
     if (row < 0)
         return;
     stateOf.insert(worker, CalcState {result, text, failure});
+    calcModel->setRowState(row, int(result), text, -1);
     emit calcStateChange(row);
 }
 

@@ -104,6 +104,9 @@ private slots:
     void changeNameAndGetNameWithoutSelectedRow_data();
     void changeNameAndGetNameWithoutSelectedRow();
     void calcModelServesDisplayRoleOnly();
+    void selectionGestures_data();
+    void selectionGestures();
+    void selectionFollowsRemovedRows();
 
     // File list model
     void fileModelRoles();
@@ -378,6 +381,67 @@ void TestListModels::calcModelServesDisplayRoleOnly()
     QVERIFY(!model.data(model.index(0, 0), Qt::UserRole).isValid());
     QVERIFY(!model.data(model.index(0, 0), Qt::EditRole).isValid());
     QVERIFY(!model.data(model.index(1, 0), Qt::DisplayRole).isValid());
+}
+
+// Gestures on five rows, each a letter and a row: c plain click, t Ctrl+click, s Shift+click,
+// a Ctrl+A (row ignored).
+void TestListModels::selectionGestures_data()
+{
+    QTest::addColumn<QStringList>("gestures");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<int>("current");
+    QTest::newRow("plain click selects one") << QStringList {"t3", "c1"} << QList<int> {1} << 1;
+    QTest::newRow("ctrl adds, last clicked shown") << QStringList {"c0", "t2", "t4"} << QList<int> {0, 2, 4} << 4;
+    QTest::newRow("ctrl takes away, shown moves up") << QStringList {"c0", "t2", "t4", "t4"} << QList<int> {0, 2} << 2;
+    QTest::newRow("last selected stays") << QStringList {"c2", "t2"} << QList<int> {2} << 2;
+    QTest::newRow("shift from plain click") << QStringList {"c1", "s3"} << QList<int> {1, 2, 3} << 3;
+    QTest::newRow("shift upwards replaces range") << QStringList {"c2", "s4", "s0"} << QList<int> {0, 1, 2} << 0;
+    QTest::newRow("shift from ctrl click") << QStringList {"c0", "t3", "s4"} << QList<int> {3, 4} << 4;
+    QTest::newRow("ctrl+a keeps current") << QStringList {"c3", "a0"} << QList<int> {0, 1, 2, 3, 4} << 3;
+    QTest::newRow("out of range ignored") << QStringList {"c1", "t7", "s-1"} << QList<int> {1} << 1;
+}
+
+void TestListModels::selectionGestures()
+{
+    QFETCH(QStringList, gestures);
+    QFETCH(QList<int>, selected);
+    QFETCH(int, current);
+    UlvoCalcModel model;
+    const auto tester = checked(&model);
+    fillCalcs(model, {"A", "B", "C", "D", "E"}, 0);
+    for (const QString &gesture : gestures) {
+        const int row = gesture.mid(1).toInt();
+        switch (gesture.at(0).toLatin1()) {
+        case 'c': model.setCurrentIndex(row); break;
+        case 't': model.toggleSelected(row); break;
+        case 's': model.extendSelection(row); break;
+        case 'a': model.selectAll(); break;
+        }
+    }
+    QCOMPARE(model.selectedRows(), selected);
+    QCOMPARE(model.selectedCount(), selected.size());
+    QCOMPARE(model.currentIndex(), current);
+    for (int row = 0; row < model.rowCount(); ++row)
+        QCOMPARE(model.isSelected(row), selected.contains(row));
+    QCOMPARE(model.selection().size(), selected.size());
+}
+
+// Calculators unplugged from a selection: the others stay selected under their new rows, and the
+// shown one stays part of the selection.
+void TestListModels::selectionFollowsRemovedRows()
+{
+    UlvoCalcModel model;
+    const auto tester = checked(&model);
+    fillCalcs(model, {"A", "B", "C", "D"}, 1);
+    model.toggleSelected(3);
+    model.deleteAt(2);
+    QCOMPARE(model.selectedRows(), (QList<int> {1, 2}));
+    QCOMPARE(model.currentIndex(), 2);
+    model.deleteAt(2);
+    QCOMPARE(model.currentIndex(), 1);
+    QCOMPARE(model.selectedRows(), QList<int> {1});
+    model.pushBack("E");
+    QCOMPARE(model.selectedRows(), QList<int> {1});
 }
 
 // ---- File list model ----

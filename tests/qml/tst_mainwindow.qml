@@ -228,6 +228,46 @@ TestCase {
         tryCompare(table(), "rowCount", 0)
     }
 
+    // Ctrl+click and Shift+click select several calculators, Ctrl+A all of them, a plain click one
+    // again; the file table shows the calculator clicked last, and the one-calculator tools are
+    // off while several are selected.
+    function test_severalCalculatorsSelected() {
+        plugCalculator("ULVO-A", { "A.UCB": "1\n" })
+        simulator.plug("ULVO-B", { "B.UCB": "2\n", "BB.UCB": "3\n" })
+        simulator.plug("ULVO-C", {})
+        tryCompare(child("calcPanel"), "count", 3, pollTimeout)
+        verify(testTools.activate(win))
+        var list = child("calcPanel").listView
+        tryVerify(function () { return list.itemAtIndex(2) !== null })
+
+        mouseClick(list.itemAtIndex(1), 10, 10, Qt.LeftButton, Qt.ControlModifier)
+        compare(calcModel.selection, [0, 1])
+        compare(calcModel.currentIndex, 1)
+        tryCompare(table(), "rowCount", 2, pollTimeout)
+        compare(child("editButton").enabled, false)
+        compare(child("newFileButton").enabled, false)
+        compare(child("sendButton").enabled, true)
+
+        mouseClick(list.itemAtIndex(0))
+        compare(calcModel.selection, [0])
+        compare(child("editButton").enabled, true)
+        mouseClick(list.itemAtIndex(2), 10, 10, Qt.LeftButton, Qt.ShiftModifier)
+        compare(calcModel.selection, [0, 1, 2])
+        compare(calcModel.currentIndex, 2)
+
+        mouseClick(list.itemAtIndex(1))
+        verify(list.activeFocus)
+        keyClick(Qt.Key_A, Qt.ControlModifier)
+        compare(calcModel.selection, [0, 1, 2])
+        keyClick(Qt.Key_Down)
+        compare(calcModel.selection, [2])
+        keyClick(Qt.Key_Up, Qt.ShiftModifier)
+        compare(calcModel.selection, [1, 2])
+        keyClick(Qt.Key_Space, Qt.ControlModifier)
+        compare(calcModel.selection, [2])
+        compare(calcModel.currentIndex, 2)
+    }
+
     // Copy offers the files at once; once the download has ended only those that arrived stay.
     function test_copyKeepsOnlyArrivedFiles_data() {
         return [

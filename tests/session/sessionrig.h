@@ -28,9 +28,12 @@ struct SessionRig {
     {
         session->initialize(&calcModel, &fileModel);
         QObject::connect(&fileModel, &QAbstractItemModel::rowsInserted, [this] { log << "files"; });
-        QObject::connect(&calcModel, &QAbstractItemModel::dataChanged, [this] {
-            log << "name:" + calcModel.getName();
-        });
+        // Row states change as operations run; only a change of a name is logged.
+        QObject::connect(&calcModel, &QAbstractItemModel::dataChanged,
+                         [this](const QModelIndex &, const QModelIndex &, const QVector<int> &roles) {
+                             if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                                 log << "name:" + calcModel.getName();
+                         });
         QObject::connect(session.get(), &CUlvoCalcSession::statusLineTextChange, [this] {
             log << "status:" + session->getStatusLineText();
         });
