@@ -18,7 +18,11 @@ Item {
             return
         }
         console.log(backupFlow.log, "Create backup")
-        calcSession.createBackup()
+        // Several calculators: one archive each, into a folder the user chooses.
+        if (calcSession.isClassSelected())
+            classFolderChooser.open()
+        else
+            calcSession.createBackup()
     }
 
     function requestRestore() {
@@ -89,7 +93,39 @@ Item {
     }
     Connections {
         target: restoreChooser.item
-        function onAccepted() { calcSession.restoreBackup(restoreChooser.item.fileUrl) }
+        function onAccepted() {
+            var calcs = calcSession.selectedCalcCount()
+            if (calcs > 1)
+                classRestoreQuestion.openWithText("Restoring erases every file on " + calcs
+                        + " calculators and replaces them with the backup. Continue?")
+            else
+                calcSession.restoreBackup(restoreChooser.item.fileUrl)
+        }
         function onRejected() { calcSession.onStatusChange("Sending backup files was cancelled") }
+    }
+
+    LazyLoader {
+        id: classRestoreQuestion
+        document: "MessageBox.qml"
+        initialProperties: ({ objectName: "classRestoreQuestion", title: "Restore", question: true })
+    }
+    Connections {
+        target: classRestoreQuestion.item
+        function onAccepted() { calcSession.restoreBackup(restoreChooser.item.fileUrl) }
+    }
+
+    LazyLoader {
+        id: classFolderChooser
+        document: "FileChooser.qml"
+        initialProperties: ({
+            objectName: "classBackupFolderDialog",
+            title: "Please choose a folder for the backups",
+            selectFolder: true
+        })
+    }
+    Connections {
+        target: classFolderChooser.item
+        function onAccepted() { calcSession.createClassBackup(classFolderChooser.item.fileUrl) }
+        function onRejected() { calcSession.onStatusChange("Backup was cancelled") }
     }
 }

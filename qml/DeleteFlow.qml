@@ -14,7 +14,9 @@ Item {
             return
         }
         calcSession.onStatusChange("")
-        var text = "Do you want to delete next files:"
+        var calcs = calcSession.selectedCalcCount()
+        var text = calcs > 1 ? "Do you want to delete next files on " + calcs + " calculators:"
+                             : "Do you want to delete next files:"
         var rows = filePanel.selectedRows()
         for (var i = 0; i < rows.length; ++i)
             text += "\n" + fileModel.getName(rows[i])

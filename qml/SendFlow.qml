@@ -30,8 +30,8 @@ Item {
     // with nothing left to settle, start the transfer.
     function processCollision() {
         if (calcSession.isToCalcExistingCollision()) {
-            replaceQuestion.openWithText("File " + calcSession.collisionToCalcFileName()
-                    + " already exists on your calculator.\nDo you want to replace it?")
+            // One question for the whole class when several calculators are selected.
+            replaceQuestion.openWithText(calcSession.collisionToCalcQuestion())
         } else if (calcSession.isToCalcNameCollision()) {
             nameChangeNotice.openWithText("The file name " + calcSession.getNameToCalcCollisionOld()
                     + " exceeds the allowed limit of " + calcSession.maxBaseNameLen

@@ -156,7 +156,8 @@ ApplicationWindow {
             MenuButton {
                 objectName: "downloadButton"
                 image: "qrc:/images/x1/download.png"
-                tip: "Download selected files from calculator to PC"
+                tip: root.severalSelected ? "Collect selected files from the selected calculators"
+                                          : "Download selected files from calculator to PC"
                 onClicked: downloadFlow.request()
             }
             MenuButton {

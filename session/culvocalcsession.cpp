@@ -360,6 +360,8 @@ void CUlvoCalcSession::startOperation(CUlvoWorker *worker, WorkerSlot operation,
 
     if (relay == Relay::Backup)
         running.relay = connect(worker, &CUlvoWorker::backupLoaded, this, &CUlvoCalcSession::backupLoaded);
+    else if (relay == Relay::ClassBackup)
+        running.relay = connect(worker, &CUlvoWorker::backupLoaded, this, &CUlvoCalcSession::onClassBackupLoaded);
     else if (relay == Relay::EditFile)
         running.relay = connect(worker, &CUlvoWorker::fileForEditRecv, this, &CUlvoCalcSession::openEditFromCalc);
     if (busy == Busy::Counted)
@@ -393,13 +395,15 @@ void CUlvoCalcSession::onOperationThreadFinished()
     // A stopped operation says what it did instead of what it would have done.
     if (ended.state().cancelled) {
         recordEnd(operation.worker, CalcState::Result::Cancelled, ended.cancelledText());
-        onStatusChange(ended.cancelledText());
+        if (!isClassMember(operation.worker))
+            onStatusChange(ended.cancelledText());
     } else if (operation.endHandler) {
         (this->*operation.endHandler)();
     } else if (operation.busy == Busy::Counted) {
         // An operation without an end text (a backup) still leaves its row a result.
         recordOutcome(operation.worker, QString(), operation.worker->operationError());
     }
+    noteClassEnd(operation.worker);
     if (operation.busy == Busy::Counted)
         onIAmNotBusy();
 }
@@ -429,6 +433,16 @@ const OperationProgress &CUlvoCalcSession::shownProgress() const
 
 void CUlvoCalcSession::cancelOperation()
 {
+    if (classOperation) {
+        // Each stops where it can: a restore that has begun clearing its calculator goes on.
+        for (const CUlvoWorker *member : classOperation->members()) {
+            const auto it = progressOf.constFind(member);
+            if (it != progressOf.cend() && it->canCancel())
+                const_cast<CUlvoWorker *>(member)->requestCancel();
+        }
+        onStatusChange(QStringLiteral("Cancelling..."));
+        return;
+    }
     CUlvoWorker *worker = selectedWorker();
     if (!worker || !progressOf.contains(worker) || !progressOf.value(worker).canCancel())
         return;
@@ -463,7 +477,10 @@ QString CUlvoCalcSession::endingFailure(const QString &whatNotDone)
 bool CUlvoCalcSession::setEndStatus(const QString &successText, const QString &whatNotDone)
 {
     const QString failure = endingFailure(whatNotDone);
-    onStatusChange(recordOutcome(endingWorker(), successText, failure));
+    const QString text = recordOutcome(endingWorker(), successText, failure);
+    // A member of a class operation is summed up with the others when the last one ends.
+    if (!isClassMember(endingWorker()))
+        onStatusChange(text);
     return failure.isEmpty();
 }
 

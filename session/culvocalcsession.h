@@ -16,8 +16,11 @@
 #include <memory>
 #include <vector>
 
+#include <memory>
+
 #include "link/calcrules.h"
 #include "session/calcstate.h"
+#include "session/classoperation.h"
 #include "session/operationprogress.h"
 
 class CUlvoWorker;
@@ -101,8 +104,20 @@ public:
     // How the last operation of the calculator in that row ended (Result::None before any).
     CalcState calcState(int row) const;
     bool canCancel() const { return shownProgress().canCancel(); }
-    // Stops the selected calculator's operation at its next frame or file, where it can be.
+    // Stops the selected calculator's operation at its next frame or file, where it can be; while
+    // an operation of several calculators runs, stops each of them the same way.
     Q_INVOKABLE void cancelOperation();
+
+    // Several calculators selected: send, download (collect), delete, backup and restore act on
+    // each of them at once, every one on its own thread, and the status line sums them up.
+    Q_INVOKABLE bool isClassSelected() const;
+    Q_INVOKABLE int selectedCalcCount() const;
+    // The question for the next existing-name collision, for one calculator or for the class.
+    Q_INVOKABLE QString collisionToCalcQuestion();
+    // One archive per selected calculator, NAME-YYYY-MM-DD.ubk, into folder.
+    Q_INVOKABLE void createClassBackup(QUrl folder);
+    // Whether an operation of several calculators is running.
+    Q_INVOKABLE bool isClassRunning() const { return classOperation != nullptr; }
 
     // Sending files to the calculator.
     Q_INVOKABLE bool isFileExist(QString name);
@@ -218,13 +233,15 @@ private slots:
     void onCalcContacted();
     void onWorkerProgress(const TransferProgress &state);
     void onDownloadFinished();
+    void onClassBackupLoaded(QString fileName);
+    void onClassBackupEnd();
 
 private:
     // One threaded operation of one worker.
     using WorkerSlot = void (CUlvoWorker::*)();
     using SessionSlot = void (CUlvoCalcSession::*)();
     // What the operation's worker signals besides finished(), passed on for this one operation.
-    enum class Relay { None, Backup, EditFile };
+    enum class Relay { None, Backup, EditFile, ClassBackup };
     // A first contact does not lock the windows: other calculators stay usable meanwhile.
     enum class Busy { Counted, NotCounted };
     struct Operation {
@@ -266,6 +283,21 @@ private:
     void refillFileModel();
     const OperationProgress &shownProgress() const;
 
+    // The selected calculators when there are several, else none.
+    QList<CUlvoWorker *> classWorkers() const;
+    bool isClassMember(const CUlvoWorker *worker) const;
+    // Refuses (with a status text) when any of them is still running an operation.
+    bool refuseWhenAnyRunning(const QList<CUlvoWorker *> &members);
+    // Starts one operation of the class for a worker, after its inputs have been set.
+    void startClassMember(CUlvoWorker *worker, WorkerSlot operation, SessionSlot refresh,
+                          SessionSlot endHandler, Relay relay = Relay::None);
+    // Counts the end of a member; the summary goes to the status line once all have ended.
+    void noteClassEnd(const CUlvoWorker *worker);
+    void sendToClass();
+    QList<QUrl> collectFromClass();
+    void deleteOnClass(const QList<FileInf> &files);
+    void restoreClass(const QUrl &url);
+
     int currentIndex = -1;
     QList<FileInf> selectedFiles;
     QList<SendPair> filesToSend;
@@ -300,6 +332,14 @@ private:
     // Folders of backup entries written for sending; they live as long as the session, since a
     // send reads them on its own thread after the request.
     std::vector<std::unique_ptr<QTemporaryDir>> entryFolders;
+    // The running operation of several calculators, if any.
+    std::unique_ptr<ClassOperation> classOperation;
+    // Existing-name collisions the user chose not to replace, for a class send: sent only to the
+    // calculators that lack the name.
+    QList<SendPair> sendWhereAbsent;
+    // Where each calculator's archive of a class backup goes, and which ones arrived there.
+    QHash<const CUlvoWorker *, QString> classBackupTargets;
+    QSet<const CUlvoWorker *> classBackupSaved;
     // The worker whose operation's end handler is running.
     CUlvoWorker *endingOperationWorker = nullptr;
 };

@@ -22,6 +22,9 @@ void CUlvoCalcSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
     filesToDownload.clear();
     downloadFolder = destFolder.toLocalFile();
     const QDir folder(downloadFolder);
+    // A collect writes into a new folder per calculator: nothing there to collide with.
+    if (isClassSelected())
+        checkCollision = false;
     for (const FileInf &file : qAsConst(selectedFiles)) {
         if (checkCollision && folder.exists(file.first))
             downloadCollisions.append(file);
@@ -55,6 +58,8 @@ void CUlvoCalcSession::releaseFromCalcCollision(bool replace)
 QList<QUrl> CUlvoCalcSession::downloadFiles()
 {
     clearPendingError();
+    if (isClassSelected())
+        return collectFromClass();
     CUlvoWorker *worker = selectedWorker();
     if (!worker || refuseWhenWorkerRunning(worker))
         return {};

@@ -15,6 +15,10 @@ void CUlvoCalcSession::deleteSelectedFiles()
     // The marks serve this one request, refused or not: left behind they would join the files
     // of the next delete.
     const QList<FileInf> files = std::exchange(selectedFiles, {});
+    if (isClassSelected()) {
+        deleteOnClass(files);
+        return;
+    }
     CUlvoWorker *worker = selectedWorker();
     if (!worker || refuseWhenWorkerRunning(worker))
         return;
@@ -46,6 +50,10 @@ void CUlvoCalcSession::createBackup()
 void CUlvoCalcSession::restoreBackup(QUrl url)
 {
     clearPendingError();
+    if (isClassSelected()) {
+        restoreClass(url);
+        return;
+    }
     CUlvoWorker *worker = selectedWorker();
     if (!worker || refuseWhenWorkerRunning(worker))
         return;

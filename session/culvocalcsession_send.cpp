@@ -23,13 +23,20 @@ bool CUlvoCalcSession::isFileWillBeSend(QString name)
 
 bool CUlvoCalcSession::isCalcNameTaken(const QString &name)
 {
-    return fileModel->isFileExist(name) || isFileWillBeSend(name);
+    if (isFileWillBeSend(name))
+        return true;
+    const QList<CUlvoWorker *> members = classWorkers();
+    if (members.isEmpty())
+        return fileModel->isFileExist(name);
+    return std::any_of(members.cbegin(), members.cend(),
+                       [&](const CUlvoWorker *worker) { return worker->hasFile(name); });
 }
 
 void CUlvoCalcSession::toCalcUrls(QList<QUrl> urls)
 {
     // Zero-size names stay until they are taken: the user may still be told about them.
     existingCollisions.clear();
+    sendWhereAbsent.clear();
     filesToSend.clear();
     longNameCollisions.clear();
     for (const QUrl &url : qAsConst(urls)) {
@@ -72,6 +79,8 @@ void CUlvoCalcSession::releaseToCalcCollision(bool replace)
     const SendPair collision = existingCollisions.takeFirst();
     if (replace)
         SendPlan::placeReplacement(filesToSend, collision);
+    else if (isClassSelected())
+        sendWhereAbsent.append(collision);
 }
 
 bool CUlvoCalcSession::isToCalcNameCollision()
@@ -101,6 +110,10 @@ QString CUlvoCalcSession::getNameToCalcCollisionNew()
 void CUlvoCalcSession::sendFiles()
 {
     clearPendingError();
+    if (isClassSelected()) {
+        sendToClass();
+        return;
+    }
     CUlvoWorker *worker = selectedWorker();
     if (currentIndex == -1 || !worker || refuseWhenWorkerRunning(worker))
         return;

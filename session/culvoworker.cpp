@@ -164,6 +164,21 @@ QList<CUlvoWorker::FileInf> CUlvoWorker::getFilesInfo() const
     return filesInfo;
 }
 
+bool CUlvoWorker::hasFile(const QString &name) const
+{
+    return !fileNamed(name).first.isEmpty();
+}
+
+CUlvoWorker::FileInf CUlvoWorker::fileNamed(const QString &name) const
+{
+    QMutexLocker lock(&cacheMutex);
+    for (const FileInf &file : qAsConst(filesInfo)) {
+        if (file.first.compare(name, Qt::CaseInsensitive) == 0)
+            return file;
+    }
+    return {};
+}
+
 void CUlvoWorker::setCachedName(const QString &name)
 {
     QMutexLocker lock(&cacheMutex);

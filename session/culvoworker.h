@@ -36,6 +36,9 @@ public:
     QString getDeviceName() const;
     QString getPortName() const;
     QList<FileInf> getFilesInfo() const;
+    // The cached listing's entry of that name, ignoring case as the calculator does.
+    bool hasFile(const QString &name) const;
+    FileInf fileNamed(const QString &name) const;
     // The local files the last download wrote, in request order.
     QList<QUrl> getDownloadedUrls() const;
     // Files the last listing left out because their names cannot be read, named for the user.

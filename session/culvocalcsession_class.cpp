@@ -1,0 +1,284 @@
+// Operations on several selected calculators at once: each calculator runs its own operation on
+// its own thread, and the status line sums them up when the last one has ended.
+
+#include "session/culvocalcsession.h"
+
+#include "link/backuparchivecheck.h"
+#include "link/plainfilename.h"
+#include "link/ziparchive.h"
+#include "models/ulvocalcmodel.h"
+#include "session/culvoworker.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+namespace {
+
+const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
+
+QString memberName(const CUlvoWorker *worker)
+{
+    const QString name = worker->getDeviceName();
+    return name.isEmpty() ? worker->getPortName() : name;
+}
+
+// base, base-2, base-3 ...: the first not in taken (compared ignoring case, as file systems may).
+QString uniqueName(const QString &base, const QString &suffix, const QSet<QString> &taken,
+                   const QDir &folder)
+{
+    for (int n = 1;; ++n) {
+        const QString name = (n == 1 ? base : base + QStringLiteral("-%1").arg(n)) + suffix;
+        if (!taken.contains(name.toUpper()) && !folder.exists(name))
+            return name;
+    }
+}
+
+} // namespace
+
+QList<CUlvoWorker *> CUlvoCalcSession::classWorkers() const
+{
+    QList<CUlvoWorker *> members;
+    if (!calcModel || calcModel->selectedCount() < 2)
+        return members;
+    for (int row : calcModel->selectedRows()) {
+        if (row >= 0 && row < workers.size())
+            members.append(workers.at(row));
+    }
+    return members.size() >= 2 ? members : QList<CUlvoWorker *>();
+}
+
+bool CUlvoCalcSession::isClassSelected() const
+{
+    return !classWorkers().isEmpty();
+}
+
+int CUlvoCalcSession::selectedCalcCount() const
+{
+    return calcModel ? calcModel->selectedCount() : 0;
+}
+
+bool CUlvoCalcSession::isClassMember(const CUlvoWorker *worker) const
+{
+    return worker && classOperation && classOperation->contains(worker);
+}
+
+bool CUlvoCalcSession::refuseWhenAnyRunning(const QList<CUlvoWorker *> &members)
+{
+    // All or none: a class half started would sum up only part of it.
+    const bool running = classOperation != nullptr
+        || std::any_of(members.cbegin(), members.cend(),
+                       [this](const CUlvoWorker *worker) { return isWorkerRunning(worker); });
+    if (running)
+        onStatusChange(busyText);
+    return running;
+}
+
+QString CUlvoCalcSession::collisionToCalcQuestion()
+{
+    const QString name = collisionToCalcFileName();
+    const QList<CUlvoWorker *> members = classWorkers();
+    if (members.isEmpty())
+        return QStringLiteral("File %1 already exists on your calculator.\nDo you want to replace it?").arg(name);
+    const int having = int(std::count_if(members.cbegin(), members.cend(),
+                                         [&](const CUlvoWorker *worker) { return worker->hasFile(name); }));
+    return QStringLiteral("%1 already exists on %2 of %3 calculators. Replace it there?")
+        .arg(name).arg(having).arg(members.size());
+}
+
+void CUlvoCalcSession::startClassMember(CUlvoWorker *worker, WorkerSlot operation,
+                                        SessionSlot refresh, SessionSlot endHandler, Relay relay)
+{
+    classOperation->add(worker, memberName(worker));
+    startOperation(worker, operation, refresh, endHandler, relay);
+}
+
+void CUlvoCalcSession::noteClassEnd(const CUlvoWorker *worker)
+{
+    if (!isClassMember(worker))
+        return;
+    classOperation->finish(worker, stateOf.value(worker));
+    if (!classOperation->isDone())
+        return;
+    const QString summary = classOperation->summary();
+    classOperation.reset();
+    classBackupTargets.clear();
+    classBackupSaved.clear();
+    onStatusChange(summary);
+}
+
+void CUlvoCalcSession::sendToClass()
+{
+    const QList<CUlvoWorker *> members = classWorkers();
+    if (refuseWhenAnyRunning(members))
+        return;
+    classOperation = std::make_unique<ClassOperation>(ClassOperation::Kind::Send);
+    for (CUlvoWorker *worker : members) {
+        QList<SendPair> files = filesToSend;
+        for (const SendPair &kept : qAsConst(sendWhereAbsent)) {
+            if (!worker->hasFile(kept.second))
+                files.append(kept);
+        }
+        worker->sendFilesList = files;
+    }
+    for (CUlvoWorker *worker : members) {
+        startClassMember(worker, &CUlvoWorker::sendFiles, &CUlvoCalcSession::onFilesListChange,
+                         &CUlvoCalcSession::onSendFilesEnd);
+    }
+}
+
+QList<QUrl> CUlvoCalcSession::collectFromClass()
+{
+    const QList<CUlvoWorker *> members = classWorkers();
+    if (refuseWhenAnyRunning(members))
+        return {};
+    const QDir root(downloadFolder);
+    QSet<QString> usedFolders;
+    QList<QUrl> urls;
+    QList<CUlvoWorker *> taking;
+    for (CUlvoWorker *worker : members) {
+        QList<FileInf> files;
+        for (const FileInf &wanted : qAsConst(filesToDownload)) {
+            const FileInf own = worker->fileNamed(wanted.first);
+            if (!own.first.isEmpty())
+                files.append(own);
+        }
+        // A calculator without any of the files has nothing to give.
+        if (files.isEmpty())
+            continue;
+        const QString folderName = uniqueName(calcNameForDisk(worker->getDeviceName(), worker->getPortName()),
+                                              QString(), usedFolders, root);
+        usedFolders.insert(folderName.toUpper());
+        const QString folder = root.filePath(folderName);
+        if (!root.mkpath(folderName)) {
+            onErrorChange(QStringLiteral("Can't create folder: ") + folder);
+            continue;
+        }
+        worker->filesList = files;
+        worker->destFolder = folder;
+        QList<QUrl> promised;
+        for (const FileInf &file : qAsConst(files)) {
+            if (isPlainFileName(file.first))
+                promised.append(QUrl::fromLocalFile(folder + QLatin1Char('/') + file.first));
+        }
+        promisedDownloads.insert(worker, promised);
+        urls += promised;
+        taking.append(worker);
+    }
+    if (taking.isEmpty()) {
+        onStatusChange(QStringLiteral("None of the selected calculators has these files"));
+        return {};
+    }
+    classOperation = std::make_unique<ClassOperation>(ClassOperation::Kind::Collect);
+    for (CUlvoWorker *worker : qAsConst(taking)) {
+        startClassMember(worker, &CUlvoWorker::getFiles, &CUlvoCalcSession::onDownloadFinished,
+                         &CUlvoCalcSession::onDownloadFilesEnd);
+    }
+    return urls;
+}
+
+void CUlvoCalcSession::deleteOnClass(const QList<FileInf> &files)
+{
+    const QList<CUlvoWorker *> members = classWorkers();
+    if (refuseWhenAnyRunning(members))
+        return;
+    QList<CUlvoWorker *> deleting;
+    for (CUlvoWorker *worker : members) {
+        QList<FileInf> own;
+        for (const FileInf &wanted : files) {
+            const FileInf file = worker->fileNamed(wanted.first);
+            if (!file.first.isEmpty())
+                own.append(file);
+        }
+        if (own.isEmpty())
+            continue;
+        worker->filesList = own;
+        deleting.append(worker);
+    }
+    if (deleting.isEmpty()) {
+        onStatusChange(QStringLiteral("None of the selected calculators has these files"));
+        return;
+    }
+    classOperation = std::make_unique<ClassOperation>(ClassOperation::Kind::Delete);
+    for (CUlvoWorker *worker : qAsConst(deleting)) {
+        startClassMember(worker, &CUlvoWorker::delFiles, &CUlvoCalcSession::onFilesListChange,
+                         &CUlvoCalcSession::onDeleteSelectedFilesEnd);
+    }
+}
+
+void CUlvoCalcSession::createClassBackup(QUrl folderUrl)
+{
+    clearPendingError();
+    const QList<CUlvoWorker *> members = classWorkers();
+    if (members.isEmpty() || refuseWhenAnyRunning(members))
+        return;
+    const QDir folder(folderUrl.toLocalFile());
+    if (folderUrl.toLocalFile().isEmpty() || !folder.exists()) {
+        onStatusChange(QStringLiteral("Error: No such folder: ") + folderUrl.toLocalFile());
+        return;
+    }
+    const QString date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    QSet<QString> used;
+    classOperation = std::make_unique<ClassOperation>(ClassOperation::Kind::Backup);
+    for (CUlvoWorker *worker : members) {
+        const QString name = uniqueName(calcNameForDisk(worker->getDeviceName(), worker->getPortName())
+                                            + QLatin1Char('-') + date,
+                                        QStringLiteral(".ubk"), used, folder);
+        used.insert(name.toUpper());
+        classBackupTargets.insert(worker, folder.filePath(name));
+        startClassMember(worker, &CUlvoWorker::createBackup, nullptr,
+                         &CUlvoCalcSession::onClassBackupEnd, Relay::ClassBackup);
+    }
+}
+
+void CUlvoCalcSession::onClassBackupLoaded(QString fileName)
+{
+    auto *worker = qobject_cast<CUlvoWorker *>(sender());
+    const QString target = classBackupTargets.value(worker);
+    if (target.isEmpty())
+        return;
+    // The link wrote a temporary file; the archive is moved (or, across file systems, copied) to
+    // its name, which no other file holds.
+    const bool moved = QFile::rename(fileName, target)
+        || (QFile::copy(fileName, target) && QFile::remove(fileName));
+    if (moved)
+        classBackupSaved.insert(worker);
+    else
+        QFile::remove(fileName);
+}
+
+void CUlvoCalcSession::onClassBackupEnd()
+{
+    const CUlvoWorker *worker = endingWorker();
+    QString failure = endingFailure();
+    if (failure.isEmpty() && !classBackupSaved.contains(worker)) {
+        failure = QStringLiteral("Backup not saved: ") + classBackupTargets.value(worker);
+        onErrorChange(failure);
+    }
+    recordOutcome(worker, QStringLiteral("Backup saved: ") + classBackupTargets.value(worker), failure);
+}
+
+void CUlvoCalcSession::restoreClass(const QUrl &url)
+{
+    const QList<CUlvoWorker *> members = classWorkers();
+    if (refuseWhenAnyRunning(members))
+        return;
+    // Checked once, before any calculator is cleared: a bad archive leaves the whole class as it
+    // was. Each link checks it again before it clears its own calculator.
+    const QString path = url.toLocalFile();
+    ZipArchive archive;
+    const QString problem = checkBackupArchive(archive, path);
+    if (!problem.isEmpty()) {
+        const QString text = QStringLiteral("Invalid backup file: %1 (%2)").arg(path, problem);
+        onErrorChange(text);
+        onStatusChange(QStringLiteral("Error: ") + text);
+        return;
+    }
+    classOperation = std::make_unique<ClassOperation>(ClassOperation::Kind::Restore);
+    for (CUlvoWorker *worker : members) {
+        worker->backupUrl = url;
+        startClassMember(worker, &CUlvoWorker::restoreBackup, &CUlvoCalcSession::onFilesListChange,
+                         &CUlvoCalcSession::onRestoreBackupEnd);
+    }
+}
