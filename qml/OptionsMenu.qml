@@ -6,6 +6,7 @@ import QtQuick.Controls 2.5
 Menu {
     signal aboutChosen()
     signal changeNameChosen()
+    signal stationChosen()
     signal closeChosen()
     signal safetyCopiesChosen()
     signal sendFromBackupChosen()
@@ -35,7 +36,14 @@ Menu {
         objectName: "sendFromBackupItem"
         text: "Send files from a backup\u2026"
         onTriggered: sendFromBackupChosen()
-        // The longest item: the menu is widened to show it whole instead of elided.
+        // The long items widen the menu to show themselves whole instead of elided.
+        Component.onCompleted: menu.width = Math.max(menu.width, implicitWidth)
+    }
+    MenuItem {
+        objectName: "stationItem"
+        text: "Send to each calculator plugged in\u2026"
+        enabled: !calcSession.stationActive
+        onTriggered: stationChosen()
         Component.onCompleted: menu.width = Math.max(menu.width, implicitWidth)
     }
     MenuItem {

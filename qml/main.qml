@@ -137,6 +137,20 @@ ApplicationWindow {
                     id: optionsMenu
                     document: "OptionsMenu.qml"
                 }
+                LazyLoader {
+                    id: stationChooser
+                    document: "FileChooser.qml"
+                    initialProperties: ({
+                        objectName: "stationFilesDialog",
+                        title: "Files to send to each calculator plugged in",
+                        selectMultiple: true,
+                        nameFilters: ["Ulvo Calc files (*.ucb *.bin *.txt)", "All files (*)"]
+                    })
+                }
+                Connections {
+                    target: stationChooser.item
+                    function onAccepted() { calcSession.startStation(stationChooser.item.fileUrls) }
+                }
                 Connections {
                     target: optionsMenu.item
                     function onAboutChosen() { aboutDialog.open() }
@@ -150,6 +164,7 @@ ApplicationWindow {
                         root.clearStatus()
                         changeNameDialog.open()
                     }
+                    function onStationChosen() { stationChooser.open() }
                     function onCloseChosen() { root.close() }
                 }
             }
@@ -240,34 +255,48 @@ ApplicationWindow {
             busy: root.busy
         }
 
-        FilePanel {
-            id: filePanel
-            objectName: "filePanel"
+        // The station's bar sits above the file table while the station runs.
+        ColumnLayout {
             Layout.fillWidth: true
             Layout.fillHeight: true
             Layout.minimumWidth: 300
-            colors: appColors
-            busy: root.busy
-            calcConnected: root.calcConnected
+            spacing: 0
 
-            onDownloadRequested: downloadFlow.request()
-            onSendRequested: sendFlow.request()
-            onDeleteRequested: deleteFlow.request()
-            onEditRequested: if (!root.severalSelected) editorFlow.editCurrentRow()
-            onNewRequested: if (!root.severalSelected) editorFlow.showNew()
-            onCopyRequested: {
-                if (!root.calcConnected)
-                    return
-                filePanel.addSelectionToSession()
-                calcSession.fromCalcUrls()
-                clipboard.setUrls(calcSession.downloadFiles())
+            StationBar {
+                objectName: "stationBar"
+                Layout.fillWidth: true
+                colors: appColors
             }
-            onPasteRequested: {
-                if (root.calcConnected && clipboard.hasUrls())
-                    sendFlow.sendUrls(clipboard.getUrls())
-            }
-            onUrlsDropped: function (urls) {
-                sendFlow.sendUrls(urls)
+
+            FilePanel {
+                id: filePanel
+                objectName: "filePanel"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                Layout.minimumWidth: 300
+                colors: appColors
+                busy: root.busy
+                calcConnected: root.calcConnected
+
+                onDownloadRequested: downloadFlow.request()
+                onSendRequested: sendFlow.request()
+                onDeleteRequested: deleteFlow.request()
+                onEditRequested: if (!root.severalSelected) editorFlow.editCurrentRow()
+                onNewRequested: if (!root.severalSelected) editorFlow.showNew()
+                onCopyRequested: {
+                    if (!root.calcConnected)
+                        return
+                    filePanel.addSelectionToSession()
+                    calcSession.fromCalcUrls()
+                    clipboard.setUrls(calcSession.downloadFiles())
+                }
+                onPasteRequested: {
+                    if (root.calcConnected && clipboard.hasUrls())
+                        sendFlow.sendUrls(clipboard.getUrls())
+                }
+                onUrlsDropped: function (urls) {
+                    sendFlow.sendUrls(urls)
+                }
             }
         }
     }

@@ -131,6 +131,7 @@ void CUlvoCalcSession::dropWorkerAt(int index)
     CUlvoWorker *worker = workers.takeAt(index);
     openFailureReported.remove(worker);
     stateOf.remove(worker);
+    stationLeftAlone.remove(worker);
     calcModel->deleteAt(index);
     delete worker;
 }
@@ -175,6 +176,7 @@ void CUlvoCalcSession::onCalcContacted()
         onStatusChange(QStringLiteral("Error: ") + failure);
     }
     emit calcContacted(worker->getPortName());
+    serveAtStation(worker);
 }
 
 void CUlvoCalcSession::raiseWindow()

@@ -59,6 +59,11 @@ class CUlvoCalcSession : public QObject
     Q_PROPERTY(int progressSecondsLeft READ progressSecondsLeft NOTIFY progressChange)
     Q_PROPERTY(QString progressText READ progressText NOTIFY progressChange)
     Q_PROPERTY(bool canCancel READ canCancel NOTIFY progressChange)
+    // The station: the same files sent to every calculator plugged in while it runs.
+    Q_PROPERTY(bool stationActive READ isStationActive NOTIFY stationChange)
+    Q_PROPERTY(QString stationFiles READ stationFileNames NOTIFY stationChange)
+    Q_PROPERTY(int stationDone READ getStationDone NOTIFY stationChange)
+    Q_PROPERTY(int stationFailed READ getStationFailed NOTIFY stationChange)
 
 public:
     using FileInf = QPair<QString, int>;
@@ -116,6 +121,16 @@ public:
     Q_INVOKABLE QString collisionToCalcQuestion();
     // One archive per selected calculator, NAME-YYYY-MM-DD.ubk, into folder.
     Q_INVOKABLE void createClassBackup(QUrl folder);
+    // Starts serving each calculator plugged in from now on, once per plug-in, with these files
+    // (replacing files of the same name); those attached now are left alone. False when no file
+    // can be sent.
+    Q_INVOKABLE bool startStation(QList<QUrl> urls);
+    Q_INVOKABLE void stopStation();
+    bool isStationActive() const { return stationActive; }
+    QString stationFileNames() const;
+    int getStationDone() const { return stationDone; }
+    int getStationFailed() const { return stationFailed; }
+
     // Whether an operation of several calculators is running.
     Q_INVOKABLE bool isClassRunning() const { return classOperation != nullptr; }
 
@@ -193,6 +208,9 @@ signals:
     void isBusyChange();
     void statusLineTextChange();
     void progressChange();
+    void stationChange();
+    // The station has served one calculator: sent, or failed with the reason in text.
+    void stationServed(QString calcName, bool sent, QString text);
     // A calculator's operation has started or ended (its row's state, calcState()).
     void calcStateChange(int row);
     void openEditFromCalc(QString fileName, QString fileData);
@@ -235,6 +253,7 @@ private slots:
     void onDownloadFinished();
     void onClassBackupLoaded(QString fileName);
     void onClassBackupEnd();
+    void onStationSendEnd();
 
 private:
     // One threaded operation of one worker.
@@ -340,6 +359,15 @@ private:
     // Where each calculator's archive of a class backup goes, and which ones arrived there.
     QHash<const CUlvoWorker *, QString> classBackupTargets;
     QSet<const CUlvoWorker *> classBackupSaved;
+    // The station's files, the calculators it is not to serve (attached before it started, or
+    // served already) and its counts.
+    bool stationActive = false;
+    QList<SendPair> stationSendList;
+    QSet<const CUlvoWorker *> stationLeftAlone;
+    int stationDone = 0;
+    int stationFailed = 0;
+    // Serves the worker if the station runs and it has not been served nor left alone.
+    void serveAtStation(CUlvoWorker *worker);
     // The worker whose operation's end handler is running.
     CUlvoWorker *endingOperationWorker = nullptr;
 };

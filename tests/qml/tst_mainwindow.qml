@@ -27,6 +27,7 @@ TestCase {
     }
 
     function cleanup() {
+        calcSession.stopStation() // a station left running would serve the next test's calculators
         simulator.unplugAll()
         tryCompare(calcModel, "currentIndex", calcModel.currentIndex) // settle bindings
         tryVerify(function () { return child("calcPanel").count === 0 }, pollTimeout)
@@ -266,6 +267,26 @@ TestCase {
         keyClick(Qt.Key_Space, Qt.ControlModifier)
         compare(calcModel.selection, [2])
         compare(calcModel.currentIndex, 2)
+    }
+
+    // The station's bar shows its files and counts while it runs, and its Stop ends it.
+    function test_stationBar() {
+        plugCalculator("ULVO-BEFORE", { "A.UCB": "1\n" })
+        var dir = testTools.makeTempDir()
+        var bar = child("stationBar")
+        compare(bar.visible, false)
+        verify(calcSession.startStation([testTools.writeFile(dir + "/EXAM.UCB", "Disp 9\n")]))
+        tryCompare(bar, "visible", true)
+        var next = simulator.plug("ULVO-NEW", {})
+        tryCompare(calcSession, "stationDone", 1, transferTimeout)
+        tryVerify(function () { return simulator.fileNames(next).indexOf("EXAM.UCB") >= 0 })
+        compare(child("stationText").text,
+                "Sending EXAM.UCB to each calculator plugged in \u2014 1 done, 0 failed")
+        compare(simulator.fileNames(0).indexOf("EXAM.UCB"), -1)
+        tryCompare(calcSession, "isBusy", false, transferTimeout)
+        mouseClick(child("stationStopButton"))
+        compare(calcSession.stationActive, false)
+        tryCompare(bar, "visible", false)
     }
 
     // Copy offers the files at once; once the download has ended only those that arrived stay.

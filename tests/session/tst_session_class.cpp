@@ -56,6 +56,7 @@ private slots:
     void eachCalculatorEndsOnItsOwn();
     void collisionAskedOnceForTheClass();
     void badArchiveClearsNoCalculator();
+    void stationServesEachPlugInOnce();
 };
 
 void TestSessionClass::eachCalculatorEndsOnItsOwn_data()
@@ -194,6 +195,54 @@ void TestSessionClass::badArchiveClearsNoCalculator()
         QCOMPARE(calc->receivedCount(calcMsg::CLEAR_FILESYSTEM), 0);
         QCOMPARE(calc->files().size(), 1);
     }
+}
+
+// The station serves the calculators plugged in after it started, one after another, once each;
+// one attached before is left alone, and one that refuses counts as failed.
+void TestSessionClass::stationServesEachPlugInOnce()
+{
+    SessionRig rig;
+    SimulatedCalculator before(named(QStringLiteral("BEFORE")));
+    rig.attach(before);
+    QTemporaryDir dir;
+    QSignalSpy served(rig.session.get(), &CUlvoCalcSession::stationServed);
+    QVERIFY(!rig.session->startStation({writeFile(dir.filePath("empty.txt"), "")}));
+    QVERIFY(!rig.session->isStationActive());
+    QVERIFY(rig.session->startStation({writeFile(dir.filePath("EXAM.ucb"), "Disp 9\n")}));
+    QCOMPARE(rig.session->stationFileNames(), QStringLiteral("EXAM.ucb"));
+
+    SimulatedCalculator a(named(QStringLiteral("S-A")));
+    a.setFile(QStringLiteral("EXAM.ucb"), "old");
+    rig.attach(a);
+    QVERIFY(served.wait(10000));
+    QCOMPARE(served.last().at(0).toString(), QStringLiteral("S-A"));
+    QCOMPARE(served.last().at(1).toBool(), true);
+    QCOMPARE(a.file("EXAM.ucb"), QByteArray("Disp 9\n"));
+
+    SimulatedCalculator b(named(QStringLiteral("S-B")));
+    b.failOn(calcMsg::SEND_FILE, calcMsg::WRITE_ERROR, 0, QStringLiteral("Disk full"));
+    rig.attach(b);
+    QVERIFY(served.wait(10000));
+    QCOMPARE(served.last().at(1).toBool(), false);
+    QVERIFY(rig.session->getStatusLineText().startsWith("Error: S-B: "));
+    QTRY_VERIFY(!rig.session->getIsBusy());
+
+    // Later polls serve nobody again.
+    rig.poll();
+    QTest::qWait(0);
+    QCOMPARE(served.count(), 2);
+    QCOMPARE(rig.session->getStationDone(), 1);
+    QCOMPARE(rig.session->getStationFailed(), 1);
+    QCOMPARE(before.receivedCount(calcMsg::SEND_FILE), 0);
+    QCOMPARE(a.receivedCount(calcMsg::SEND_FILE), 1);
+
+    // Stopped, it serves no one plugged in later.
+    rig.session->stopStation();
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Station stopped: sent to 1 calculators, 1 failed"));
+    SimulatedCalculator c(named(QStringLiteral("S-C")));
+    rig.attach(c);
+    QCOMPARE(served.count(), 2);
+    QCOMPARE(c.receivedCount(calcMsg::SEND_FILE), 0);
 }
 
 QTEST_MAIN(TestSessionClass)
