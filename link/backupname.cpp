@@ -2,6 +2,11 @@
 
 QString defaultBackupName(const QString &calcName, const QDate &date)
 {
+    return calcNameForDisk(calcName) + QLatin1Char('-') + date.toString(Qt::ISODate) + QStringLiteral(".ubk");
+}
+
+QString calcNameForDisk(const QString &calcName)
+{
     QString base = calcName.trimmed();
     for (QChar &c : base) {
         // Folder separators and control characters would make the name a path or unreadable.
@@ -13,5 +18,5 @@ QString defaultBackupName(const QString &calcName, const QDate &date)
         base.remove(0, 1);
     if (base.isEmpty())
         base = QStringLiteral("calculator");
-    return base + QLatin1Char('-') + date.toString(Qt::ISODate) + QStringLiteral(".ubk");
+    return base;
 }

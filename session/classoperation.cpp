@@ -80,16 +80,3 @@ QString ClassOperation::summary() const
         text += QStringLiteral("; %1 failed: %2").arg(failures.size()).arg(failures.join(QLatin1String(", ")));
     return text;
 }
-
-QString calcNameForDisk(const QString &calcName, const QString &fallback)
-{
-    QString name;
-    for (const QChar c : calcName) {
-        if (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_') || c == QLatin1Char(' '))
-            name.append(c);
-        else
-            name.append(QLatin1Char('_'));
-    }
-    name = name.trimmed();
-    return name.isEmpty() ? fallback : name;
-}

@@ -37,7 +37,3 @@ private:
     Kind m_kind;
     QList<Member> m_members;
 };
-
-// A name for a folder or file made from a calculator's name, which comes from the device: only
-// letters, digits, '-', '_' and spaces are kept, so it cannot leave the chosen folder.
-QString calcNameForDisk(const QString &calcName, const QString &fallback);

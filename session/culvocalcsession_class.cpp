@@ -4,6 +4,7 @@
 #include "session/culvocalcsession.h"
 
 #include "link/backuparchivecheck.h"
+#include "link/backupname.h"
 #include "link/plainfilename.h"
 #include "link/ziparchive.h"
 #include "models/ulvocalcmodel.h"
@@ -147,8 +148,7 @@ QList<QUrl> CUlvoCalcSession::collectFromClass()
         // A calculator without any of the files has nothing to give.
         if (files.isEmpty())
             continue;
-        const QString folderName = uniqueName(calcNameForDisk(worker->getDeviceName(), worker->getPortName()),
-                                              QString(), usedFolders, root);
+        const QString folderName = uniqueName(calcNameForDisk(memberName(worker)), QString(), usedFolders, root);
         usedFolders.insert(folderName.toUpper());
         const QString folder = root.filePath(folderName);
         if (!root.mkpath(folderName)) {
@@ -218,13 +218,13 @@ void CUlvoCalcSession::createClassBackup(QUrl folderUrl)
         onStatusChange(QStringLiteral("Error: No such folder: ") + folderUrl.toLocalFile());
         return;
     }
-    const QString date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const QDate today = QDate::currentDate();
+    const QString suffix = QStringLiteral(".ubk");
     QSet<QString> used;
     classOperation = std::make_unique<ClassOperation>(ClassOperation::Kind::Backup);
     for (CUlvoWorker *worker : members) {
-        const QString name = uniqueName(calcNameForDisk(worker->getDeviceName(), worker->getPortName())
-                                            + QLatin1Char('-') + date,
-                                        QStringLiteral(".ubk"), used, folder);
+        const QString name = uniqueName(defaultBackupName(memberName(worker), today).chopped(suffix.size()),
+                                        suffix, used, folder);
         used.insert(name.toUpper());
         classBackupTargets.insert(worker, folder.filePath(name));
         startClassMember(worker, &CUlvoWorker::createBackup, nullptr,
