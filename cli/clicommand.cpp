@@ -6,13 +6,18 @@
 #include "cli/clioptions.h"
 #include "cli/interruption.h"
 #include "cli/progressdisplay.h"
+#include "link/backuparchivecheck.h"
 #include "link/backupname.h"
 #include "link/culvocalc.h"
 #include "link/sendplan.h"
 #include "safety/backupentries.h"
 #include "safety/safetycopies.h"
+#include "link/ziparchive.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QSet>
+#include <QTimer>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -296,6 +301,14 @@ bool checkLocalInputs(const CliOptions &o, LocalPlan &send)
         errors << folderError(QFileInfo(o.arguments.constFirst()).absolutePath());
     } else if (command == QLatin1String("restore") && !QFileInfo(o.arguments.constFirst()).isFile()) {
         errors << QStringLiteral("Can't read file: %1").arg(o.arguments.constFirst());
+    } else if (command == QLatin1String("restore") && o.all) {
+        // Checked once before any calculator is erased: a bad archive leaves the whole class as
+        // it was. Each link checks it again before erasing its own calculator.
+        ZipArchive archive;
+        const QString path = QFileInfo(o.arguments.constFirst()).absoluteFilePath();
+        const QString problem = checkBackupArchive(archive, path);
+        if (!problem.isEmpty())
+            errors << QStringLiteral("Invalid backup file: %1 (%2)").arg(path, problem);
     }
     errors.removeAll(QString());
     for (const QString &error : qAsConst(errors))
@@ -318,9 +331,38 @@ QStringList planBackups(const CliOptions &o, const QList<QSerialPortInfo> &ports
     return taken ? QStringList() : paths;
 }
 
-TaskFactory taskFactory(const CliOptions &o, const LocalPlan &send, const QStringList &backups)
+// With --all, a folder for each calculator's files inside the output folder, named after the
+// calculator (with its port when two share a name); made here, before any download. Empty when a
+// folder cannot be made (printed).
+QStringList planCollectFolders(const CliOptions &o, const QList<QSerialPortInfo> &ports)
+{
+    const QDir root(outputFolder(o));
+    const QList<TaskOutcome> calcs = describeCalcs(ports);
+    QStringList names;
+    for (const TaskOutcome &calc : calcs)
+        names.append(calc.calcName);
+    QStringList folders;
+    for (const TaskOutcome &calc : calcs) {
+        const QString name = calcNameForDisk(names.count(calc.calcName) > 1
+                                                 ? calc.calcName + QLatin1Char('-') + calc.port
+                                                 : calc.calcName);
+        if (!root.mkpath(name)) {
+            printError(QStringLiteral("Can't create folder: %1").arg(root.absoluteFilePath(name)));
+            return {};
+        }
+        folders.append(root.absoluteFilePath(name));
+    }
+    return folders;
+}
+
+TaskFactory taskFactory(const CliOptions &o, const LocalPlan &send, const QStringList &targets)
 {
     const QString &command = o.command;
+    if (command == QLatin1String("get") && o.all) {
+        return [names = o.arguments, folders = targets, force = o.force](int index) {
+            return std::make_unique<GetTask>(names, folders.at(index), force);
+        };
+    }
     if (command == QLatin1String("get")) {
         return [names = o.arguments, folder = outputFolder(o), force = o.force](int) {
             return std::make_unique<GetTask>(names, folder, force);
@@ -341,7 +383,7 @@ TaskFactory taskFactory(const CliOptions &o, const LocalPlan &send, const QStrin
             return std::make_unique<RestoreTask>(path, copy);
         };
     }
-    return [backups](int index) { return std::make_unique<BackupTask>(backups.at(index)); };
+    return [targets](int index) { return std::make_unique<BackupTask>(targets.at(index)); };
 }
 
 int runLs(const CliOptions &o, const QList<QSerialPortInfo> &ports)
@@ -371,17 +413,71 @@ int runOnSelection(const CliOptions &o)
     if (o.command == QLatin1String("ls"))
         return runLs(o, selection.ports);
 
-    QStringList backups;
-    if (o.command == QLatin1String("backup")) {
-        backups = planBackups(o, selection.ports);
-        if (backups.isEmpty())
+    // Where each calculator's files go: backup archives, or the folders of get --all.
+    QStringList targets;
+    if (o.command == QLatin1String("backup") || (o.command == QLatin1String("get") && o.all)) {
+        targets = o.command == QLatin1String("backup") ? planBackups(o, selection.ports)
+                                                       : planCollectFolders(o, selection.ports);
+        if (targets.isEmpty())
             return CliExit::failure;
     }
     if (!o.quiet) {
         for (const QString &notice : qAsConst(send.notices))
             printOut(notice);
     }
-    return reportOutcomes(runWithProgress(selection.ports, taskFactory(o, send, backups), o.quiet), o.all, o.quiet);
+    return reportOutcomes(runWithProgress(selection.ports, taskFactory(o, send, targets), o.quiet), o.all, o.quiet);
+}
+
+// How often watch looks for newly plugged calculators.
+constexpr int watchPollMs = 300;
+
+// The station: sends the files to each calculator plugged in after the start, once per plug-in,
+// until Ctrl-C or --count calculators. One line per calculator served.
+int runWatch(const CliOptions &o)
+{
+    const LocalPlan send = planSend(o.arguments.mid(1));
+    for (const QString &error : send.errors)
+        printError(error);
+    if (!send.errors.isEmpty())
+        return CliExit::failure;
+    if (!o.quiet) {
+        for (const QString &notice : send.notices)
+            printOut(notice);
+    }
+    const TaskFactory makeTask = [files = send.files, force = o.force](int) {
+        return std::make_unique<PutTask>(files, force);
+    };
+    // Ports present now are left alone; a port that goes away is forgotten, so the calculator
+    // plugged in there next is served.
+    QSet<QString> known;
+    for (const QSerialPortInfo &port : CUlvoCalc::findCalcs())
+        known.insert(port.portName());
+    std::fflush(stdout);
+    printError(QStringLiteral("Waiting for calculators to be plugged in (Ctrl-C to stop)"));
+    int served = 0;
+    bool allOk = true;
+    while (!Interruption::wasInterrupted() && (o.count == 0 || served < o.count)) {
+        QEventLoop pause;
+        QTimer::singleShot(watchPollMs, &pause, &QEventLoop::quit);
+        pause.exec();
+        const QList<QSerialPortInfo> ports = CUlvoCalc::findCalcs();
+        QSet<QString> present;
+        for (const QSerialPortInfo &port : ports)
+            present.insert(port.portName());
+        known.intersect(present);
+        for (const QSerialPortInfo &port : ports) {
+            if (known.contains(port.portName()) || Interruption::wasInterrupted()
+                || (o.count != 0 && served >= o.count))
+                continue;
+            known.insert(port.portName());
+            const QList<TaskOutcome> outcomes = runOnCalcs({port}, makeTask);
+            allOk = reportOutcomes(outcomes, true, o.quiet) == CliExit::success && allOk;
+            // Read as it happens, also through a pipe.
+            std::fflush(stdout);
+            ++served;
+        }
+    }
+    return allOk ? CliExit::success : CliExit::failure;
 }
 
 } // namespace
@@ -404,6 +500,9 @@ int runCli(const QStringList &arguments)
     }
     Interruption::install();
     int code = 0;
+    // Ctrl-C is how a watch ends: its status says whether every calculator served got the files.
+    if (o.command == QLatin1String("watch"))
+        return runWatch(o);
     if (o.command == QLatin1String("list"))
         code = runList(o);
     else if (o.command == QLatin1String("safety"))

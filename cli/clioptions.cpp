@@ -14,21 +14,22 @@ struct CommandRule {
     int minArgs;
     int maxArgs; // -1: any number
     // Options the command takes besides --quiet and --help.
-    bool calc, all, force, yes, output, json;
+    bool calc, all, force, yes, output, json, count;
 };
 
 // clang-format off
 const CommandRule rules[] = {
-    //  name       min max  calc   all    force  yes    output json
-    {"list",      0,  0,   false, false, false, false, false, true},
-    {"ls",        0,  0,   true,  false, false, false, false, true},
-    {"get",       1, -1,   true,  false, true,  false, true,  false},
-    {"put",       1, -1,   true,  true,  true,  false, false, false},
-    {"rm",        1, -1,   true,  true,  false, false, false, false},
-    {"rename",    1,  1,   true,  false, false, false, false, false},
-    {"backup",    0,  1,   true,  true,  true,  false, true,  false},
-    {"restore",   1,  1,   true,  false, false, true,  false, false},
-    {"safety",    0,  0,   false, false, false, false, false, true},
+    //  name       min max  calc   all    force  yes    output json count
+    {"list",      0,  0,   false, false, false, false, false, true,  false},
+    {"ls",        0,  0,   true,  false, false, false, false, true,  false},
+    {"get",       1, -1,   true,  true,  true,  false, true,  false, false},
+    {"put",       1, -1,   true,  true,  true,  false, false, false, false},
+    {"rm",        1, -1,   true,  true,  false, false, false, false, false},
+    {"rename",    1,  1,   true,  false, false, false, false, false, false},
+    {"backup",    0,  1,   true,  true,  true,  false, true,  false, false},
+    {"restore",   1,  1,   true,  true,  false, true,  false, false, false},
+    {"safety",    0,  0,   false, false, false, false, false, true,  false},
+    {"watch",     2, -1,   false, false, true,  false, false, false, true},
 };
 // clang-format on
 
@@ -40,7 +41,9 @@ const char *const description =
     "                             firmware and protocol versions, number of files.\n"
     "  ls                         The files of a calculator with their sizes.\n"
     "  get NAME...                Download files into the current folder (or -o DIR).\n"
-    "                             Existing files are kept unless --force.\n"
+    "                             Existing files are kept unless --force. With --all,\n"
+    "                             each calculator's files go into a folder of its own\n"
+    "                             named after it.\n"
     "  put FILE...                Send files under their calculator names (each name\n"
     "                             that has to change is printed). Files already on the\n"
     "                             calculator are kept unless --force.\n"
@@ -58,11 +61,16 @@ const char *const description =
     "                             a safety copy of the calculator's files is kept first.\n"
     "  safety                     The safety copies kept before rm and restore erased\n"
     "                             files, newest first (--no-safety-copy keeps none).\n"
+    "  watch put FILE...          Send the files to each calculator plugged in from now\n"
+    "                             on, once per plug-in, one line each; those attached\n"
+    "                             already are left alone. Ends on Ctrl-C or after\n"
+    "                             --count N calculators; the exit status is 0 only when\n"
+    "                             every calculator served got every file.\n"
     "\n"
     "Choosing a calculator: without --calc the only attached calculator is used; with\n"
     "two or more, --calc SEL names one by its port (ttyACM0 or /dev/ttyACM0) or by its\n"
-    "name. put, rm and backup take --all: every attached calculator at the same time,\n"
-    "one result line each.\n"
+    "name. get, put, rm, backup and restore take --all: every attached calculator at\n"
+    "the same time, one result line each.\n"
     "\n"
     "Exit status: 0 success, 1 a failure reported by a calculator or the link (with\n"
     "--all: by any calculator), 2 a usage error, 130 interrupted (Ctrl-C).";
@@ -92,6 +100,7 @@ QString checkAgainstRule(const CommandRule &rule, const CliOptions &o)
         {!o.calc.isEmpty(), rule.calc, "--calc"}, {o.all, rule.all, "--all"},
         {o.force, rule.force, "--force"},         {o.yes, rule.yes, "--yes"},
         {!o.outputDir.isEmpty(), rule.output, "--output"}, {o.json, rule.json, "--json"},
+        {o.count != 0, rule.count, "--count"},
     };
     for (const auto &check : checks) {
         if (check.given && !check.allowed)
@@ -107,6 +116,8 @@ QString checkAgainstRule(const CommandRule &rule, const CliOptions &o)
         return QStringLiteral("backup: give either FILE or --all/--output, not both");
     if (command == QLatin1String("restore") && !o.yes)
         return QStringLiteral("restore erases every file on the calculator first: add --yes to go ahead");
+    if (command == QLatin1String("watch") && o.arguments.constFirst() != QLatin1String("put"))
+        return QStringLiteral("watch: only put can be watched");
     if (command == QLatin1String("rename")) {
         const QString name = o.arguments.constFirst();
         if (name.isEmpty())
@@ -149,7 +160,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                                   QStringLiteral("The calculator to use: a port name or a calculator name."),
                                   QStringLiteral("SEL"));
     const QCommandLineOption all({QStringLiteral("a"), QStringLiteral("all")},
-                                 QStringLiteral("put, rm, backup: every attached calculator at once."));
+                                 QStringLiteral("get, put, rm, backup, restore: every attached calculator at once."));
     const QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},
                                    QStringLiteral("get, put, backup: replace files that already exist."));
     const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
@@ -166,7 +177,9 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption fromBackup(QStringLiteral("from-backup"),
                                         QStringLiteral("put: send the named entries of this backup archive."),
                                         QStringLiteral("ARCHIVE"));
-    parser.addOptions({help, version, calc, all, force, yes, output, json, quiet, noSafetyCopy, fromBackup});
+    const QCommandLineOption count(QStringLiteral("count"),
+                                   QStringLiteral("watch: end after N calculators."), QStringLiteral("N"));
+    parser.addOptions({help, version, calc, all, force, yes, output, json, quiet, noSafetyCopy, fromBackup, count});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
                                  QStringLiteral("<command>"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
@@ -212,6 +225,14 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(calc) && o.calc.isEmpty()) {
         result.error = QStringLiteral("--calc needs a port or calculator name");
         return result;
+    }
+    if (parser.isSet(count)) {
+        bool ok = false;
+        o.count = parser.value(count).toInt(&ok);
+        if (!ok || o.count <= 0) {
+            result.error = QStringLiteral("--count needs a number above 0");
+            return result;
+        }
     }
     if (parser.isSet(output) && o.outputDir.isEmpty()) {
         result.error = QStringLiteral("--output needs a folder");

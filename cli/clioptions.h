@@ -18,6 +18,7 @@ struct CliOptions {
     bool quiet = false;
     bool noSafetyCopy = false; // rm, restore: erase without keeping a safety copy first
     QString fromBackup;        // put: the archive whose entries are sent; empty: not given
+    int count = 0;      // --count: watch ends after this many calculators; 0: until Ctrl-C
 };
 
 struct ParsedCommandLine {

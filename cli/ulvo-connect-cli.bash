@@ -3,14 +3,16 @@ _ulvo_connect_cli()
 {
     local cur prev words cword
     _init_completion || return
-    local commands="list ls get put rm rename backup restore safety"
-    local options="--calc --all --force --yes --output --json --quiet --no-safety-copy --from-backup --help --version"
+    local commands="list ls get put rm rename backup restore safety watch"
+    local options="--calc --all --force --yes --output --json --quiet --no-safety-copy --from-backup --count --help --version"
     case $prev in
         -o|--output)
             _filedir -d
             return ;;
         --from-backup)
             _filedir ubk
+            return ;;
+        --count)
             return ;;
         -c|--calc)
             # Ports of attached calculators are cheap to find; names would need a question to each.
@@ -19,7 +21,7 @@ _ulvo_connect_cli()
     esac
     local command="" i
     for ((i = 1; i < cword; i++)); do
-        if [[ ${words[i]} != -* && ${words[i-1]} != @(-o|--output|-c|--calc|--from-backup) ]]; then
+        if [[ ${words[i]} != -* && ${words[i-1]} != @(-o|--output|-c|--calc|--from-backup|--count) ]]; then
             command=${words[i]}
             break
         fi
@@ -31,6 +33,13 @@ _ulvo_connect_cli()
     else
         case $command in
             put) _filedir ;;
+            watch)
+                # watch takes put, then the files to send.
+                if [[ ${words[cword-1]} == watch ]]; then
+                    COMPREPLY=($(compgen -W "put" -- "$cur"))
+                else
+                    _filedir
+                fi ;;
             backup|restore) _filedir ubk ;;
         esac
     fi

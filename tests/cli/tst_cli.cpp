@@ -62,6 +62,8 @@ private slots:
     void restoreNeedsYesAndAnIntactArchive();
     void rmAndRestoreKeepSafetyCopies();
     void putFromBackupSendsChosenEntries();
+    void getAndRestoreAll();
+    void watchServesEachPlugIn();
     void progressOnlyOnATerminal_data();
     void progressOnlyOnATerminal();
     void unopenablePortIsExplained_data();
@@ -180,6 +182,10 @@ void TestCli::usageErrorsExit2_data()
         {"from backup on rm", {"rm", "x", "--from-backup", "x.ubk"}, "rm: option --from-backup does not apply"},
         {"from backup without names", {"put", "--from-backup", "x.ubk"}, "put: missing argument"},
         {"safety with an argument", {"safety", "x"}, "safety: too many arguments"},
+        {"watch of another command", {"watch", "get", "x"}, "watch: only put can be watched"},
+        {"watch without files", {"watch", "put"}, "watch: missing argument"},
+        {"count of nothing", {"watch", "put", "x", "--count", "0"}, "--count needs a number above 0"},
+        {"count on put", {"put", "x", "--count", "2"}, "put: option --count does not apply"},
     };
     for (const auto &row : rows)
         QTest::newRow(row.tag) << row.arguments << QString::fromLatin1(row.message);
@@ -535,6 +541,93 @@ void TestCli::putFromBackupSendsChosenEntries()
     QCOMPARE(calc->file("X.TXT"), QByteArray("new x"));
     QVERIFY(calc->file("W.TXT").isEmpty());
     QCOMPARE(calc->receivedCount(calcMsg::CLEAR_FILESYSTEM), 0);
+}
+
+// get --all collects into a folder per calculator (two of the same name apart); restore --all
+// checks the archive once and erases no calculator for a broken one.
+void TestCli::getAndRestoreAll()
+{
+    SimulatedCalculator *first = attach(QStringLiteral("DESK"), {{"PRG1.UCB", "first"}});
+    SimulatedCalculator *second = attach(QStringLiteral("DESK"), {{"PRG1.UCB", "second"}});
+    SimulatedCalculator *other = attach(QStringLiteral("DESK-9"), {{"PRG1.UCB", "other"}, {"X.BIN", "x"}});
+    QVERIFY(QDir(work->path()).mkdir("out"));
+    QVERIFY(QDir(work->path()).mkdir("again"));
+
+    const ToolRun got = tool({"get", "PRG1.UCB", "--all", "-o", "out"});
+    QVERIFY2(got.exitCode == 0, qPrintable(got.out + got.err));
+    QCOMPARE(got.out.count(": ok. Downloaded 1 file"), 3);
+    const QString firstFolder = "out/DESK-" + usb->portNameOf(first);
+    QCOMPARE(readFile(path(firstFolder + "/PRG1.UCB")), QByteArray("first"));
+    QCOMPARE(readFile(path("out/DESK-" + usb->portNameOf(second) + "/PRG1.UCB")), QByteArray("second"));
+    QCOMPARE(readFile(path("out/DESK-9/PRG1.UCB")), QByteArray("other"));
+
+    // One calculator without the file fails alone, and the run says so.
+    const ToolRun partly = tool({"get", "X.BIN", "--all", "-o", "again", "-q"});
+    QCOMPARE(partly.exitCode, 1);
+    QCOMPARE(readFile(path("again/DESK-9/X.BIN")), QByteArray("x"));
+
+    {
+        ZipArchive archive;
+        QVERIFY(archive.create(path("class.ubk")));
+        QVERIFY(archive.addEntry("EXAM.UCB", "exam"));
+        QVERIFY(archive.close());
+    }
+    QByteArray cut = readFile(path("class.ubk"));
+    cut.chop(cut.size() / 2);
+    writeFile(path("broken.ubk"), cut);
+    const ToolRun broken = tool({"restore", "broken.ubk", "--all", "--yes"});
+    QCOMPARE(broken.exitCode, 1);
+    QVERIFY2(broken.err.contains("Invalid backup file"), qPrintable(broken.err));
+    for (const auto &calc : calcs)
+        QCOMPARE(calc->receivedCount(calcMsg::CLEAR_FILESYSTEM), 0);
+    QCOMPARE(tool({"restore", "class.ubk", "--all"}).exitCode, 2);
+
+    const ToolRun restored = tool({"restore", "class.ubk", "--all", "--yes"});
+    QVERIFY2(restored.exitCode == 0, qPrintable(restored.out + restored.err));
+    QCOMPARE(restored.out.count(": ok."), 3);
+    for (SimulatedCalculator *calc : {first, second, other}) {
+        QCOMPARE(calc->files().size(), 1);
+        QCOMPARE(calc->file("EXAM.UCB"), QByteArray("exam"));
+    }
+}
+
+// watch put serves calculators plugged in after it started, one line each, and ends after
+// --count of them (status 1: one refused) or on Ctrl-C (status 0: all served well).
+void TestCli::watchServesEachPlugIn()
+{
+    SimulatedCalculator *before = attach(QStringLiteral("BEFORE"));
+    writeFile(path("lesson.ucb"), "Disp 1");
+    QProcess counted;
+    startTool(counted, {"watch", "put", "lesson.ucb", "--count", "2"});
+    QVERIFY(counted.waitForStarted(toolTimeoutMs));
+    QString err;
+    QTRY_VERIFY_WITH_TIMEOUT((err += counted.readAllStandardError()).contains("Waiting"), toolTimeoutMs);
+    SimulatedCalculator *a = attach(QStringLiteral("ROOM-A"));
+    QString out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += counted.readAllStandardOutput()).contains("ROOM-A: ok. Sent 1 file"),
+                             toolTimeoutMs);
+    SimulatedCalculator *b = attach(QStringLiteral("ROOM-B"));
+    b->failOn(calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR);
+    QVERIFY(counted.waitForFinished(toolTimeoutMs));
+    out += counted.readAllStandardOutput();
+    QCOMPARE(counted.exitCode(), 1);
+    QVERIFY2(out.contains("ROOM-B: FAILED"), qPrintable(out));
+    QCOMPARE(out.count(QLatin1Char('\n')), 3); // the name notice, then one line per calculator
+    QCOMPARE(a->file("LESSON.ucb"), QByteArray("Disp 1"));
+    QCOMPARE(before->receivedCount(calcMsg::SEND_FILE), 0);
+
+    QProcess open;
+    startTool(open, {"watch", "put", "lesson.ucb", "-q"});
+    QVERIFY(open.waitForStarted(toolTimeoutMs));
+    err.clear();
+    QTRY_VERIFY_WITH_TIMEOUT((err += open.readAllStandardError()).contains("Waiting"), toolTimeoutMs);
+    attach(QStringLiteral("ROOM-C"));
+    out.clear();
+    QTRY_VERIFY_WITH_TIMEOUT((out += open.readAllStandardOutput()).contains("ROOM-C: ok"), toolTimeoutMs);
+    QCOMPARE(::kill(pid_t(open.processId()), SIGINT), 0);
+    QVERIFY(open.waitForFinished(toolTimeoutMs));
+    QCOMPARE(open.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(open.exitCode(), 0);
 }
 
 void TestCli::progressOnlyOnATerminal_data()
