@@ -306,7 +306,8 @@ ApplicationWindow {
         objectName: "busyIndicator"
         anchors.centerIn: content
         // A transfer that reports its progress shows a bar instead.
-        running: root.busy && !calcSession.hasProgress
+        // A class operation shows its progress in the rows and the status line.
+        running: root.busy && !calcSession.hasProgress && !calcSession.isClassRunning()
         visible: running
         Accessible.name: "Busy"
     }

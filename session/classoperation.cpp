@@ -52,6 +52,25 @@ bool ClassOperation::isDone() const
     return true;
 }
 
+QString ClassOperation::runningText() const
+{
+    int ended = 0;
+    int failed = 0;
+    for (const Member &member : m_members) {
+        ended += member.ended ? 1 : 0;
+        failed += member.ended && member.state.result != CalcState::Result::Succeeded ? 1 : 0;
+    }
+    QString text;
+    switch (m_kind) {
+    case Kind::Send: text = QStringLiteral("Sending to %1 calculators"); break;
+    case Kind::Collect: text = QStringLiteral("Collecting from %1 calculators"); break;
+    case Kind::Delete: text = QStringLiteral("Deleting on %1 calculators"); break;
+    case Kind::Backup: text = QStringLiteral("Backing up %1 calculators"); break;
+    case Kind::Restore: text = QStringLiteral("Restoring %1 calculators"); break;
+    }
+    return text.arg(m_members.size()) + QStringLiteral(": %1 ended, %2 failed").arg(ended).arg(failed);
+}
+
 QString ClassOperation::summary() const
 {
     int done = 0;

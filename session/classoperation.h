@@ -25,6 +25,8 @@ public:
     bool isDone() const;
     // "Sent to 28 of 30 calculators; 2 failed: CLASS-07 (Connection error ...), CLASS-12 (...)"
     QString summary() const;
+    // While it runs: "Sending to 30 calculators: 12 ended, 1 failed"
+    QString runningText() const;
 
 private:
     struct Member {

@@ -100,8 +100,10 @@ void CUlvoCalcSession::noteClassEnd(const CUlvoWorker *worker)
     if (!isClassMember(worker))
         return;
     classOperation->finish(worker, stateOf.value(worker));
-    if (!classOperation->isDone())
+    if (!classOperation->isDone()) {
+        onStatusChange(classOperation->runningText());
         return;
+    }
     const QString summary = classOperation->summary();
     classOperation.reset();
     classBackupTargets.clear();
@@ -127,6 +129,7 @@ void CUlvoCalcSession::sendToClass()
         startClassMember(worker, &CUlvoWorker::sendFiles, &CUlvoCalcSession::onFilesListChange,
                          &CUlvoCalcSession::onSendFilesEnd);
     }
+    onStatusChange(classOperation->runningText());
 }
 
 QList<QUrl> CUlvoCalcSession::collectFromClass()
@@ -175,6 +178,7 @@ QList<QUrl> CUlvoCalcSession::collectFromClass()
         startClassMember(worker, &CUlvoWorker::getFiles, &CUlvoCalcSession::onDownloadFinished,
                          &CUlvoCalcSession::onDownloadFilesEnd);
     }
+    onStatusChange(classOperation->runningText());
     return urls;
 }
 
@@ -205,6 +209,7 @@ void CUlvoCalcSession::deleteOnClass(const QList<FileInf> &files)
         startClassMember(worker, &CUlvoWorker::delFiles, &CUlvoCalcSession::onFilesListChange,
                          &CUlvoCalcSession::onDeleteSelectedFilesEnd);
     }
+    onStatusChange(classOperation->runningText());
 }
 
 void CUlvoCalcSession::createClassBackup(QUrl folderUrl)
@@ -230,6 +235,7 @@ void CUlvoCalcSession::createClassBackup(QUrl folderUrl)
         startClassMember(worker, &CUlvoWorker::createBackup, nullptr,
                          &CUlvoCalcSession::onClassBackupEnd, Relay::ClassBackup);
     }
+    onStatusChange(classOperation->runningText());
 }
 
 void CUlvoCalcSession::onClassBackupLoaded(QString fileName)
@@ -281,4 +287,5 @@ void CUlvoCalcSession::restoreClass(const QUrl &url)
         startClassMember(worker, &CUlvoWorker::restoreBackup, &CUlvoCalcSession::onFilesListChange,
                          &CUlvoCalcSession::onRestoreBackupEnd);
     }
+    onStatusChange(classOperation->runningText());
 }
