@@ -234,9 +234,29 @@ ApplicationWindow {
         }
 
         OperationProgress {
+            id: operationProgress
             objectName: "operationProgress"
             anchors.fill: parent
             session: calcSession
+        }
+
+        // While several calculators work and the shown one has ended, Cancel (and Escape) stop
+        // the others; the bar above does it while the shown one still runs.
+        Button {
+            objectName: "classCancelButton"
+            anchors.right: parent.right
+            anchors.rightMargin: 6
+            anchors.verticalCenter: parent.verticalCenter
+            visible: calcSession.classRunning && !operationProgress.active
+            text: "Cancel"
+            Accessible.name: "Cancel on every calculator"
+            onClicked: calcSession.cancelOperation()
+        }
+        Shortcut {
+            sequence: "Esc"
+            context: Qt.ApplicationShortcut
+            enabled: calcSession.classRunning && !operationProgress.active && root.active
+            onActivated: calcSession.cancelOperation()
         }
     }
 
@@ -307,7 +327,7 @@ ApplicationWindow {
         anchors.centerIn: content
         // A transfer that reports its progress shows a bar instead.
         // A class operation shows its progress in the rows and the status line.
-        running: root.busy && !calcSession.hasProgress && !calcSession.isClassRunning()
+        running: root.busy && !calcSession.hasProgress && !calcSession.classRunning
         visible: running
         Accessible.name: "Busy"
     }

@@ -59,6 +59,8 @@ class CUlvoCalcSession : public QObject
     Q_PROPERTY(int progressSecondsLeft READ progressSecondsLeft NOTIFY progressChange)
     Q_PROPERTY(QString progressText READ progressText NOTIFY progressChange)
     Q_PROPERTY(bool canCancel READ canCancel NOTIFY progressChange)
+    // An operation of several calculators runs (its rows show their own progress).
+    Q_PROPERTY(bool classRunning READ isClassRunning NOTIFY classRunningChange)
     // The station: the same files sent to every calculator plugged in while it runs.
     Q_PROPERTY(bool stationActive READ isStationActive NOTIFY stationChange)
     Q_PROPERTY(QString stationFiles READ stationFileNames NOTIFY stationChange)
@@ -209,6 +211,7 @@ signals:
     void statusLineTextChange();
     void progressChange();
     void stationChange();
+    void classRunningChange();
     // The station has served one calculator: sent, or failed with the reason in text.
     void stationServed(QString calcName, bool sent, QString text);
     // A calculator's operation has started or ended (its row's state, calcState()).
@@ -312,6 +315,8 @@ private:
                           SessionSlot endHandler, Relay relay = Relay::None);
     // Counts the end of a member; the summary goes to the status line once all have ended.
     void noteClassEnd(const CUlvoWorker *worker);
+    // Once every member has started: tells the window, and how the class stands.
+    void announceClassStart();
     void sendToClass();
     QList<QUrl> collectFromClass();
     void deleteOnClass(const QList<FileInf> &files);

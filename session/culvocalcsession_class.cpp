@@ -108,7 +108,14 @@ void CUlvoCalcSession::noteClassEnd(const CUlvoWorker *worker)
     classOperation.reset();
     classBackupTargets.clear();
     classBackupSaved.clear();
+    emit classRunningChange();
     onStatusChange(summary);
+}
+
+void CUlvoCalcSession::announceClassStart()
+{
+    emit classRunningChange();
+    onStatusChange(classOperation->runningText());
 }
 
 void CUlvoCalcSession::sendToClass()
@@ -129,7 +136,7 @@ void CUlvoCalcSession::sendToClass()
         startClassMember(worker, &CUlvoWorker::sendFiles, &CUlvoCalcSession::onFilesListChange,
                          &CUlvoCalcSession::onSendFilesEnd);
     }
-    onStatusChange(classOperation->runningText());
+    announceClassStart();
 }
 
 QList<QUrl> CUlvoCalcSession::collectFromClass()
@@ -178,7 +185,7 @@ QList<QUrl> CUlvoCalcSession::collectFromClass()
         startClassMember(worker, &CUlvoWorker::getFiles, &CUlvoCalcSession::onDownloadFinished,
                          &CUlvoCalcSession::onDownloadFilesEnd);
     }
-    onStatusChange(classOperation->runningText());
+    announceClassStart();
     return urls;
 }
 
@@ -209,7 +216,7 @@ void CUlvoCalcSession::deleteOnClass(const QList<FileInf> &files)
         startClassMember(worker, &CUlvoWorker::delFiles, &CUlvoCalcSession::onFilesListChange,
                          &CUlvoCalcSession::onDeleteSelectedFilesEnd);
     }
-    onStatusChange(classOperation->runningText());
+    announceClassStart();
 }
 
 void CUlvoCalcSession::createClassBackup(QUrl folderUrl)
@@ -235,7 +242,7 @@ void CUlvoCalcSession::createClassBackup(QUrl folderUrl)
         startClassMember(worker, &CUlvoWorker::createBackup, nullptr,
                          &CUlvoCalcSession::onClassBackupEnd, Relay::ClassBackup);
     }
-    onStatusChange(classOperation->runningText());
+    announceClassStart();
 }
 
 void CUlvoCalcSession::onClassBackupLoaded(QString fileName)
@@ -287,5 +294,5 @@ void CUlvoCalcSession::restoreClass(const QUrl &url)
         startClassMember(worker, &CUlvoWorker::restoreBackup, &CUlvoCalcSession::onFilesListChange,
                          &CUlvoCalcSession::onRestoreBackupEnd);
     }
-    onStatusChange(classOperation->runningText());
+    announceClassStart();
 }

@@ -57,6 +57,7 @@ private slots:
     void collisionAskedOnceForTheClass();
     void badArchiveClearsNoCalculator();
     void stationServesEachPlugInOnce();
+    void cancelStopsEveryCalculator();
 };
 
 void TestSessionClass::eachCalculatorEndsOnItsOwn_data()
@@ -247,6 +248,35 @@ void TestSessionClass::stationServesEachPlugInOnce()
     rig.attach(c);
     QCOMPARE(served.count(), 2);
     QCOMPARE(c.receivedCount(calcMsg::SEND_FILE), 0);
+}
+
+// Cancel during a class send stops every calculator after the file it is sending; each row says
+// what its calculator did, and the summary counts none as sent.
+void TestSessionClass::cancelStopsEveryCalculator()
+{
+    ClassRig rig;
+    for (SimulatedCalculator *calc : {&rig.first, &rig.refusing, &rig.third})
+        calc->setReplyDelay(30);
+    rig.calcModel.selectAll();
+    QTemporaryDir dir;
+    rig.session->toCalcUrls({writeFile(dir.filePath("ONE.bin"), QByteArray(4000, '1')),
+                             writeFile(dir.filePath("TWO.bin"), QByteArray(4000, '2'))});
+    rig.log.clear();
+    rig.session->sendFiles();
+    QTRY_VERIFY(rig.session->isClassRunning() && rig.first.receivedCount(calcMsg::SEND_FILE) >= 1
+                && rig.refusing.receivedCount(calcMsg::SEND_FILE) >= 1
+                && rig.third.receivedCount(calcMsg::SEND_FILE) >= 1);
+    rig.session->cancelOperation();
+    QVERIFY(rig.waitIdle(20000));
+    QVERIFY(!rig.session->isClassRunning());
+    QCOMPARE(rig.results(), (QList<CalcState::Result> {CalcState::Result::Cancelled,
+                                                       CalcState::Result::Cancelled,
+                                                       CalcState::Result::Cancelled}));
+    const QString status = rig.session->getStatusLineText();
+    QVERIFY2(status.startsWith("Sent to 0 of 3 calculators; 3 failed: CLASS-01 (Send cancelled: "),
+             qPrintable(status));
+    for (SimulatedCalculator *calc : {&rig.first, &rig.refusing, &rig.third})
+        QCOMPARE(calc->file("TWO.bin"), QByteArray());
 }
 
 QTEST_MAIN(TestSessionClass)
