@@ -1,5 +1,6 @@
 #include "app/singleinstance.h"
 #include "app/ulvostartup.h"
+#include "translations/uilanguage.h"
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -8,6 +9,8 @@ int main(int argc, char *argv[])
 {
     UlvoStartup::prepareApplication();
     QGuiApplication app(argc, argv);
+    // Before the window's documents load: their texts are translated as they are created.
+    const UiLanguage language(UiLanguage::windowQtCatalogues());
     const QString programFile = UlvoStartup::programFileArgument(QCoreApplication::arguments());
     // A second start brings the running window to the front and hands it its program file.
     SingleInstance instance;

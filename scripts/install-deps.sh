@@ -12,6 +12,8 @@ packages=(
   xvfb xauth xdotool libgl1-mesa-dri imagemagick unzip
   python3 python3-fonttools fonts-dejavu-core librsvg2-bin
   desktop-file-utils appstream dpkg-dev file
+  # lrelease and lupdate build and check the translations; Qt's own for its standard texts
+  qttools5-dev-tools qttranslations5-l10n
   # lintian checks the Debian package
   lintian
   # update-mime-database checks the program type the package registers

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless, in stages:
+#   - lupdate over the sources: every text has its German and French translation;
 #   - the session tests, which exercise the operation threads, under ThreadSanitizer;
 #   - the whole suite under AddressSanitizer + UndefinedBehaviorSanitizer;
 #   - a short run of each fuzz target (when clang is installed; ULVO_FUZZ_SECONDS, default 20);
@@ -57,6 +58,7 @@ all_tests() {
   cd build && ctest --output-on-failure -j"$jobs" "$@"
 }
 
+stage "Translations up to date and complete" scripts/translations.sh check
 stage "Session tests under ThreadSanitizer" tsan_tests
 stage "All tests under AddressSanitizer and UndefinedBehaviorSanitizer" asan_tests
 stage "Fuzz targets, short run" fuzz_smoke
