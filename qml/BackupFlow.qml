@@ -14,7 +14,7 @@ Item {
 
     function create() {
         if (!calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         console.log(backupFlow.log, "Create backup")
@@ -27,7 +27,7 @@ Item {
 
     function requestRestore() {
         if (!calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         console.log(backupFlow.log, "Restore backup")
@@ -49,7 +49,7 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "backupSaveDialog",
-            title: "Save backup file",
+            title: qsTr("Save backup file"),
             selectExisting: false,
             nameFilters: ["UlvoCalc backup files (*.ubk)"],
             defaultSuffix: "ubk"
@@ -62,7 +62,7 @@ Item {
             var temporary = backupFlow.backupFile
             var name = calcSession.fileNameFromUrl(fileUrl)
             if (name === "" || name === ".ubk") {
-                calcSession.onStatusChange("Empty file name")
+                calcSession.onStatusChange(qsTr("Empty file name"))
                 calcSession.removeFile(temporary)
                 return
             }
@@ -86,7 +86,7 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "chooseBackupDialog",
-            title: "Please choose backup file location",
+            title: qsTr("Please choose backup file location"),
             selectMultiple: false,
             nameFilters: ["Ulvo Calc backup files (*.ubk)"]
         })
@@ -101,13 +101,13 @@ Item {
             else
                 calcSession.restoreBackup(restoreChooser.item.fileUrl)
         }
-        function onRejected() { calcSession.onStatusChange("Sending backup files was cancelled") }
+        function onRejected() { calcSession.onStatusChange(qsTr("Sending backup files was cancelled")) }
     }
 
     LazyLoader {
         id: classRestoreQuestion
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "classRestoreQuestion", title: "Restore", question: true })
+        initialProperties: ({ objectName: "classRestoreQuestion", title: qsTr("Restore"), question: true })
     }
     Connections {
         target: classRestoreQuestion.item
@@ -119,13 +119,13 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "classBackupFolderDialog",
-            title: "Please choose a folder for the backups",
+            title: qsTr("Please choose a folder for the backups"),
             selectFolder: true
         })
     }
     Connections {
         target: classFolderChooser.item
         function onAccepted() { calcSession.createClassBackup(classFolderChooser.item.fileUrl) }
-        function onRejected() { calcSession.onStatusChange("Backup was cancelled") }
+        function onRejected() { calcSession.onStatusChange(qsTr("Backup was cancelled")) }
     }
 }

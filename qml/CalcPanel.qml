@@ -17,7 +17,7 @@ Rectangle {
     ScrollView {
         id: scrollView
         anchors.fill: parent
-        Accessible.name: "Calculator list"
+        Accessible.name: qsTr("Calculator list")
         ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
         // The style's bar, declared here to carry a name for screen readers.
         ScrollBar.vertical: ScrollBar {
@@ -26,7 +26,7 @@ Rectangle {
             x: scrollView.mirrored ? 0 : scrollView.width - width
             y: scrollView.topPadding
             height: scrollView.availableHeight
-            Accessible.name: "Calculator list scroll bar"
+            Accessible.name: qsTr("Calculator list scroll bar")
         }
 
         ListView {
@@ -43,7 +43,7 @@ Rectangle {
             highlightMoveDuration: 0
             highlightResizeDuration: 0
             Accessible.role: Accessible.List
-            Accessible.name: "Calculators"
+            Accessible.name: qsTr("Calculators")
 
             // The model holds the selection: the keys move it there, and the list follows.
             function select(row) {

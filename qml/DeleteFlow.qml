@@ -10,7 +10,7 @@ Item {
 
     function request() {
         if (!filePanel.hasSelection) {
-            calcSession.onStatusChange("No files selected for deleting")
+            calcSession.onStatusChange(qsTr("No files selected for deleting"))
             return
         }
         calcSession.onStatusChange("")
@@ -26,7 +26,7 @@ Item {
     LazyLoader {
         id: question
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "doYouWantDeleteItDialog", title: "Deleting", question: true })
+        initialProperties: ({ objectName: "doYouWantDeleteItDialog", title: qsTr("Deleting"), question: true })
     }
     Connections {
         target: question.item

@@ -11,7 +11,7 @@ Item {
 
     function request() {
         if (!filePanel.hasSelection) {
-            calcSession.onStatusChange("No files selected for downloading")
+            calcSession.onStatusChange(qsTr("No files selected for downloading"))
             return
         }
         calcSession.onStatusChange("")
@@ -33,7 +33,7 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "choseFolderDialog",
-            title: "Please choose a folder to save files",
+            title: qsTr("Please choose a folder to save files"),
             selectFolder: true
         })
     }
@@ -44,13 +44,13 @@ Item {
             calcSession.fromCalcUrls(true, folderChooser.item.fileUrl)
             downloadFlow.processCollision()
         }
-        function onRejected() { calcSession.onStatusChange("Downloading files was cancelled") }
+        function onRejected() { calcSession.onStatusChange(qsTr("Downloading files was cancelled")) }
     }
 
     LazyLoader {
         id: replaceQuestion
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "doYouWantDownloadFile", title: "File collision", question: true })
+        initialProperties: ({ objectName: "doYouWantDownloadFile", title: qsTr("File collision"), question: true })
     }
     Connections {
         target: replaceQuestion.item

@@ -87,7 +87,7 @@ ApplicationWindow {
         fileName = name
         fileDir = dir
         textModified = false
-        setStatus("File successfully opened")
+        setStatus(qsTr("File successfully opened"))
         return true
     }
 
@@ -137,7 +137,7 @@ ApplicationWindow {
         var url = ucbSaveDialog.fileUrl
         fileName = calcSession.fileNameFromUrl(url)
         if (fileName === "") {
-            setStatus("Empty file name")
+            setStatus(qsTr("Empty file name"))
             return
         }
         // Case-sensitive on purpose: "PROG.UCB" saved as a program becomes "PROG.UCB.ucb".
@@ -157,11 +157,11 @@ ApplicationWindow {
     function acceptSendDialog() {
         var name = ucbSendDialogFileName.text
         if (name === "") {
-            setStatus("Empty file name")
+            setStatus(qsTr("Empty file name"))
             return
         }
         if (!new RegExp(sendNamePattern).test(name)) {
-            setStatus("Error: file name must contain only numbers and latin letters")
+            setStatus(qsTr("Error: file name must contain only numbers and latin letters"))
             return
         }
         console.log(editorLog, "Editor: Sending file to calculator")
@@ -245,21 +245,21 @@ ApplicationWindow {
                 id: quitButton
                 objectName: "quitButton"
                 iconSource: "qrc:/images/x2/del.png"
-                toolTip: "Close UlvoBasic editor"
+                toolTip: qsTr("Close UlvoBasic editor")
                 onClicked: editorWindow.close()
             }
             EditorToolButton {
                 id: openLocalButton
                 objectName: "openLocalButton"
                 iconSource: "qrc:/images/x1/open.png"
-                toolTip: "Open program from computer"
+                toolTip: qsTr("Open program from computer")
                 onClicked: editorWindow.showOpenDialog()
             }
             EditorToolButton {
                 id: saveLocalButton
                 objectName: "saveLocalButton"
                 iconSource: "qrc:/images/x1/save.png"
-                toolTip: "Save program on computer"
+                toolTip: qsTr("Save program on computer")
                 onClicked: {
                     console.log(editorLog, "Editor: saving file on computer")
                     // Set on each opening: the dialog itself moves its folder while browsing.
@@ -272,7 +272,7 @@ ApplicationWindow {
                 id: saveCalcButton
                 objectName: "saveCalcButton"
                 iconSource: "qrc:/images/x1/send.png"
-                toolTip: "Send program to device"
+                toolTip: qsTr("Send program to device")
                 onClicked: {
                     console.log(editorLog, "Editor: sending file to calculator")
                     ucbSendDialog.open()
@@ -328,7 +328,7 @@ ApplicationWindow {
 
                 Controls1.TableViewColumn {
                     role: "name"
-                    title: "UlvoBasic Functions"
+                    title: qsTr("UlvoBasic Functions")
                     movable: false
                     resizable: false
                     width: funcTree.viewport.width
@@ -505,17 +505,17 @@ ApplicationWindow {
                 id: textContextMenu
                 objectName: "textContextMenu"
                 MenuItem {
-                    text: "Copy"
+                    text: qsTr("Copy")
                     enabled: textArea.selectedText.length > 0
                     onTriggered: textArea.copy()
                 }
                 MenuItem {
-                    text: "Cut"
+                    text: qsTr("Cut")
                     enabled: textArea.selectedText.length > 0
                     onTriggered: textArea.cut()
                 }
                 MenuItem {
-                    text: "Paste"
+                    text: qsTr("Paste")
                     enabled: textArea.canPaste
                     onTriggered: textArea.paste()
                 }
@@ -593,7 +593,7 @@ ApplicationWindow {
     Dialogs1.FileDialog {
         id: ucbOpenDialog
         objectName: "ucbOpenDialog"
-        title: "Open program"
+        title: qsTr("Open program")
         selectExisting: true
         selectMultiple: false
         selectFolder: false
@@ -605,7 +605,7 @@ ApplicationWindow {
     Dialogs1.FileDialog {
         id: ucbSaveDialog
         objectName: "ucbSaveDialog"
-        title: "Save program"
+        title: qsTr("Save program")
         selectExisting: false
         selectMultiple: false
         selectFolder: false
@@ -618,7 +618,7 @@ ApplicationWindow {
     Dialog {
         id: ucbSendDialog
         objectName: "ucbSendDialog"
-        title: "Send program"
+        title: qsTr("Send program")
         width: 400
         modal: true
         x: (root.width - width) / 2
@@ -635,12 +635,12 @@ ApplicationWindow {
             anchors.fill: parent
 
             Label {
-                text: "Set file name: "
+                text: qsTr("Set file name: ")
             }
             TextField {
                 id: ucbSendDialogFileName
                 objectName: "ucbSendDialogFileName"
-                placeholderText: "File name"
+                placeholderText: qsTr("File name")
                 font.pixelSize: 16
                 selectByMouse: true
                 selectionColor: appColors.changeNameDialogSelectionTrans
@@ -668,7 +668,7 @@ ApplicationWindow {
     Dialog {
         id: doYouWantSendFile
         objectName: "doYouWantSendFile"
-        title: "File collision"
+        title: qsTr("File collision")
         width: 300
         modal: true
         x: (root.width - width) / 2
@@ -693,7 +693,7 @@ ApplicationWindow {
     Dialog {
         id: openUnsavedDialog
         objectName: "openUnsavedDialog"
-        title: "Open?"
+        title: qsTr("Open?")
         width: 300
         modal: true
         x: (root.width - width) / 2
@@ -706,14 +706,14 @@ ApplicationWindow {
             width: parent.width
             wrapMode: Text.Wrap
             font.pixelSize: 12
-            text: "Do you want to open another program without saving?"
+            text: qsTr("Do you want to open another program without saving?")
         }
     }
 
     Dialog {
         id: goToLineDialog
         objectName: "goToLineDialog"
-        title: "Go to line"
+        title: qsTr("Go to line")
         width: 300
         modal: true
         x: (root.width - width) / 2
@@ -751,7 +751,7 @@ ApplicationWindow {
     Dialog {
         id: quitDialog
         objectName: "quitDialog"
-        title: "Quit?"
+        title: qsTr("Quit?")
         width: 300
         modal: true
         x: (root.width - width) / 2
@@ -767,7 +767,7 @@ ApplicationWindow {
             width: parent.width
             wrapMode: Text.Wrap
             font.pixelSize: 12
-            text: "Do you want to quit without saving?"
+            text: qsTr("Do you want to quit without saving?")
         }
     }
 }

@@ -46,7 +46,7 @@ FocusScope {
 
     activeFocusOnTab: true
     Accessible.role: Accessible.Table
-    Accessible.name: "Files"
+    Accessible.name: qsTr("Files")
     onModelChanged: rowSelection.clear()
 
     RowSelection {
@@ -232,11 +232,11 @@ FocusScope {
         id: header
         x: 1
         HeaderCell {
-            title: "Name"
+            title: qsTr("Name", "a file's name on the calculator")
             width: table.nameWidth
         }
         HeaderCell {
-            title: "Size"
+            title: qsTr("Size", "a file's size in bytes")
             width: table.sizeWidth
         }
     }
@@ -263,7 +263,7 @@ FocusScope {
             height: table.height - 2
             policy: listView.contentHeight > listView.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
             padding: 0
-            Accessible.name: "File list scroll bar"
+            Accessible.name: qsTr("File list scroll bar")
             // A grey track and a bordered handle, as the desktop table this one replaces drew them.
             background: Rectangle {
                 implicitWidth: 18

@@ -140,7 +140,7 @@ Rectangle {
             objectName: "findField"
             Layout.fillWidth: true
             Layout.preferredWidth: 240
-            placeholderText: "Find"
+            placeholderText: qsTr("Find")
             font.pixelSize: 14
             selectByMouse: true
             onTextEdited: findBar.findFromSelection()
@@ -161,19 +161,19 @@ Rectangle {
         }
         BarButton {
             objectName: "findPreviousButton"
-            text: "Previous"
+            text: qsTr("Previous")
             onClicked: findBar.find(false)
         }
         BarButton {
             objectName: "findNextButton"
-            text: "Next"
+            text: qsTr("Next")
             onClicked: findBar.find(true)
         }
         RowLayout {
             CheckBox {
                 id: caseToggle
                 objectName: "findCaseToggle"
-                text: "Match case"
+                text: qsTr("Match case")
                 font.pixelSize: 13
                 focusPolicy: Qt.NoFocus
                 onToggled: findBar.findFromSelection()
@@ -181,7 +181,7 @@ Rectangle {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "findCloseButton"
-                text: "Close"
+                text: qsTr("Close")
                 onClicked: findBar.close()
             }
         }
@@ -191,7 +191,7 @@ Rectangle {
             objectName: "replaceField"
             visible: findBar.replacing
             Layout.fillWidth: true
-            placeholderText: "Replace with"
+            placeholderText: qsTr("Replace with")
             font.pixelSize: 14
             selectByMouse: true
             Keys.onReturnPressed: findBar.replace()
@@ -201,13 +201,13 @@ Rectangle {
         BarButton {
             objectName: "replaceButton"
             visible: findBar.replacing
-            text: "Replace"
+            text: qsTr("Replace")
             onClicked: findBar.replace()
         }
         BarButton {
             objectName: "replaceAllButton"
             visible: findBar.replacing
-            text: "Replace all"
+            text: qsTr("Replace all")
             onClicked: findBar.replaceAll()
         }
         Item { visible: findBar.replacing; Layout.preferredHeight: 1 }

@@ -17,7 +17,7 @@ Dialog {
     // row: the calculator list row to send to; -1 for the selected calculator.
     signal sendChosen(var copy, int row)
 
-    title: "Safety copies"
+    title: qsTr("Safety copies")
     width: Math.min(700, window.width - 40)
     height: Math.min(420, window.height - 80)
     x: Math.round((parent.width - width) / 2)
@@ -37,7 +37,7 @@ Dialog {
 
         Label {
             visible: dialog.copies.length === 0
-            text: "No safety copies yet. A copy is kept before every delete and restore."
+            text: qsTr("No safety copies yet. A copy is kept before every delete and restore.")
             wrapMode: Text.Wrap
             font.pixelSize: 12
             Layout.fillWidth: true
@@ -97,17 +97,17 @@ Dialog {
             }
             Button {
                 objectName: "sendToSelectedButton"
-                text: "Send to selected calculator"
+                text: qsTr("Send to selected calculator")
                 enabled: dialog.current !== null && calcModel.currentIndex >= 0
                 onClicked: { dialog.close(); dialog.sendChosen(dialog.current, -1) }
             }
             Button {
                 objectName: "openFolderButton"
-                text: "Open folder"
+                text: qsTr("Open folder")
                 onClicked: Qt.openUrlExternally(calcSession.safetyFolderUrl())
             }
             Button {
-                text: "Close"
+                text: qsTr("Close")
                 onClicked: dialog.close()
             }
         }

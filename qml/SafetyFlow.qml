@@ -18,7 +18,7 @@ Item {
 
     function chooseBackup() {
         if (!mainWindow.calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         backupChooser.open()
@@ -27,7 +27,7 @@ Item {
     // Sends a copy to the calculator in `row` of the calculator list (-1: the selected one).
     function sendCopy(copy, row) {
         if (!mainWindow.calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         if (row >= 0 && calcModel.currentIndex !== row)
@@ -58,7 +58,7 @@ Item {
         id: restoreQuestion
         property url copyUrl
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "restoreCopyQuestion", title: "Restoring", question: true })
+        initialProperties: ({ objectName: "restoreCopyQuestion", title: qsTr("Restoring"), question: true })
     }
     Connections {
         target: restoreQuestion.item
@@ -70,7 +70,7 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "sendFromBackupChooser",
-            title: "Please choose a backup file",
+            title: qsTr("Please choose a backup file"),
             selectMultiple: false,
             nameFilters: ["Ulvo Calc backup files (*.ubk)"]
         })

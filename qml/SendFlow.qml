@@ -11,7 +11,7 @@ Item {
 
     function request() {
         if (!calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         calcSession.onStatusChange("")
@@ -51,7 +51,7 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "choseFileDialog",
-            title: "Please choose files",
+            title: qsTr("Please choose files"),
             selectMultiple: true,
             nameFilters: ["Ulvo Calc files (*.ucb *.bin *.txt)", "All files (*)"]
         })
@@ -59,13 +59,13 @@ Item {
     Connections {
         target: fileChooser.item
         function onAccepted() { sendFlow.sendUrls(fileChooser.item.fileUrls) }
-        function onRejected() { calcSession.onStatusChange("Sending files was cancelled") }
+        function onRejected() { calcSession.onStatusChange(qsTr("Sending files was cancelled")) }
     }
 
     LazyLoader {
         id: replaceQuestion
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "doYouWantSendFile", title: "File collision", question: true })
+        initialProperties: ({ objectName: "doYouWantSendFile", title: qsTr("File collision"), question: true })
     }
     Connections {
         target: replaceQuestion.item
@@ -83,7 +83,7 @@ Item {
     LazyLoader {
         id: nameChangeNotice
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "fileNameWasChangeDialog", title: "Warning" })
+        initialProperties: ({ objectName: "fileNameWasChangeDialog", title: qsTr("Warning") })
     }
     Connections {
         target: nameChangeNotice.item
@@ -94,7 +94,7 @@ Item {
     LazyLoader {
         id: emptyFileNotice
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "zeroSizeFileWontBeSent", title: "Send zero-length file" })
+        initialProperties: ({ objectName: "zeroSizeFileWontBeSent", title: qsTr("Send zero-length file") })
     }
     Connections {
         target: emptyFileNotice.item

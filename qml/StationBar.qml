@@ -30,8 +30,8 @@ Rectangle {
         }
         Button {
             objectName: "stationStopButton"
-            text: "Stop"
-            Accessible.name: "Stop sending to each calculator plugged in"
+            text: qsTr("Stop")
+            Accessible.name: qsTr("Stop sending to each calculator plugged in")
             onClicked: calcSession.stopStation()
         }
     }
