@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Texts.js" as Texts
 
 // Backups: the calculator's archive is made in a temporary file, then saved where the user
 // chooses; a restore sends an archive the user chooses.
@@ -51,7 +52,7 @@ Item {
             objectName: "backupSaveDialog",
             title: qsTr("Save backup file"),
             selectExisting: false,
-            nameFilters: ["UlvoCalc backup files (*.ubk)"],
+            nameFilters: [qsTr("UlvoCalc backup files (*.ubk)")],
             defaultSuffix: "ubk"
         })
     }
@@ -71,11 +72,12 @@ Item {
             var path = calcSession.fileDirFromUrl(fileUrl) + name
             if (!calcSession.renameBackup(temporary, path)) {
                 // Keep the archive where it is: it is the only copy of the backup.
-                calcSession.onStatusChange("Error: Can't save backup on the path: " + path
-                                           + " (the backup stays in " + temporary + ")")
+                calcSession.onStatusChange(Texts.fill(
+                        qsTr("Error: Can't save backup on the path: %1 (the backup stays in %2)"),
+                        path, temporary))
                 return
             }
-            calcSession.onStatusChange("Backup saved on the path: " + path)
+            calcSession.onStatusChange(Texts.fill(qsTr("Backup saved on the path: %1"), path))
             calcSession.removeFile(temporary)
         }
         function onRejected() { calcSession.removeFile(backupFlow.backupFile) }
@@ -88,7 +90,7 @@ Item {
             objectName: "chooseBackupDialog",
             title: qsTr("Please choose backup file location"),
             selectMultiple: false,
-            nameFilters: ["Ulvo Calc backup files (*.ubk)"]
+            nameFilters: [qsTr("Ulvo Calc backup files (*.ubk)")]
         })
     }
     Connections {
@@ -96,8 +98,9 @@ Item {
         function onAccepted() {
             var calcs = calcSession.selectedCalcCount()
             if (calcs > 1)
-                classRestoreQuestion.openWithText("Restoring erases every file on " + calcs
-                        + " calculators and replaces them with the backup. Continue?")
+                classRestoreQuestion.openWithText(qsTr("Restoring erases every file on %n calculators"
+                                                        + " and replaces them with the backup. Continue?",
+                                                        "", calcs))
             else
                 calcSession.restoreBackup(restoreChooser.item.fileUrl)
         }

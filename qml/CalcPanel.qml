@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.5
+import "Texts.js" as Texts
 
 // The attached calculators; the highlight always sits on the model's current row, which the
 // arrow keys move as a click does. Ctrl and Shift with a click or an arrow select several; each
@@ -102,7 +103,8 @@ Rectangle {
                 color: isSelected && index !== calcModel.currentIndex
                        ? panel.colors.fileListViewSelectionBackTrans : "transparent"
                 Accessible.role: Accessible.ListItem
-                Accessible.name: display + (resultText !== "" ? ", " + resultText : "")
+                //: A calculator's name, then the result of its last operation.
+                Accessible.name: resultText !== "" ? Texts.fill(qsTr("%1, %2"), display, resultText) : display
                 Accessible.selectable: true
                 Accessible.selected: isSelected
                 Accessible.onPressAction: fileListView.select(index)
@@ -133,7 +135,7 @@ Rectangle {
                     from: 0
                     to: 100
                     value: Math.max(0, percent)
-                    Accessible.name: display + " progress"
+                    Accessible.name: Texts.fill(qsTr("%1 progress", "a calculator's progress bar"), display)
                 }
                 // The last operation's result: a mark, its text as tool tip.
                 Label {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Texts.js" as Texts
 
 // Deleting the selected files from the calculator, after asking.
 Item {
@@ -15,12 +16,15 @@ Item {
         }
         calcSession.onStatusChange("")
         var calcs = calcSession.selectedCalcCount()
-        var text = calcs > 1 ? "Do you want to delete next files on " + calcs + " calculators:"
-                             : "Do you want to delete next files:"
+        var names = []
         var rows = filePanel.selectedRows()
         for (var i = 0; i < rows.length; ++i)
-            text += "\n" + fileModel.getName(rows[i])
-        question.openWithText(text + "?")
+            names.push(fileModel.getName(rows[i]))
+        //: %1: the files' names, one a line
+        var text = calcs > 1 ? qsTr("Do you want to delete next files on %n calculators:\n%1?", "", calcs)
+                             //: %1: the files' names, one a line
+                             : qsTr("Do you want to delete next files:\n%1?")
+        question.openWithText(Texts.fill(text, names.join("\n")))
     }
 
     LazyLoader {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Texts.js" as Texts
 
 // Downloading the selected files to a folder: the folder chooser, a question for each file that
 // already exists there, then the transfer.
@@ -21,8 +22,9 @@ Item {
     // One step of a download: ask about the next file that exists in the folder, or start.
     function processCollision() {
         if (calcSession.isFromCalcCollision()) {
-            replaceQuestion.openWithText("File " + calcSession.collisionFromCalcFileName()
-                    + " already exists on your PC.\nDo you want to replace it?")
+            replaceQuestion.openWithText(Texts.fill(
+                    qsTr("File %1 already exists on your PC.\nDo you want to replace it?"),
+                    calcSession.collisionFromCalcFileName()))
         } else {
             calcSession.downloadFiles()
         }

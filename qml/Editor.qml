@@ -8,6 +8,7 @@ import QtQuick.Layouts 1.3
 import QtQuick.Window 2.15
 import SyntaxHighlighter 1.0
 import "BracketColouring.js" as BracketColouring
+import "Texts.js" as Texts
 
 // The UlvoBasic program editor: the function catalogue on the left, the program text on the
 // right. The text is calculator text, one character per calculator code, drawn in the
@@ -27,7 +28,8 @@ ApplicationWindow {
     readonly property string sendNamePattern: "^[0-9A-Za-z]{1," + calcSession.maxBaseNameLen + "}$"
     // The file to open once the user has agreed to drop unsaved changes.
     property url pendingOpenUrl
-    readonly property var programNameFilters: ["UlvoBasic files (*.ucb)", "Plain text (*.txt)", "All files (*)"]
+    readonly property var programNameFilters: [qsTr("UlvoBasic files (*.ucb)"), qsTr("Plain text (*.txt)"),
+                                                qsTr("All files (*)")]
 
     width: 1200
     height: 800
@@ -37,7 +39,8 @@ ApplicationWindow {
     maximumHeight: Screen.height
     visible: false
     modality: Qt.ApplicationModal
-    title: "UlvoBasic Editor: " + fileName + (textModified ? "*" : "")
+    //: %1: the file's name, with a "*" after it while it has unsaved changes
+    title: Texts.fill(qsTr("UlvoBasic Editor: %1"), fileName + (textModified ? "*" : ""))
 
     function loadFile(file, fileText) {
         console.log(editorLog, "EditorFromCalc load file: " + file)
@@ -166,10 +169,10 @@ ApplicationWindow {
         }
         console.log(editorLog, "Editor: Sending file to calculator")
         fileName = name + ".ucb"
-        setStatus("Sending file " + fileName + "...")
+        setStatus(Texts.fill(qsTr("Sending file %1..."), fileName))
         if (calcSession.isFileExist(fileName)) {
-            doYouWantSendFileText.text = "File " + fileName
-                    + " already exists on your calculator.\nDo you want to replace it?"
+            doYouWantSendFileText.text = Texts.fill(
+                    qsTr("File %1 already exists on your calculator.\nDo you want to replace it?"), fileName)
             doYouWantSendFile.open()
             return
         }
@@ -179,7 +182,7 @@ ApplicationWindow {
 
     onVisibleChanged: {
         if (visible) {
-            statusLine.text = "UlvoBasic editor ready"
+            statusLine.text = qsTr("UlvoBasic editor ready")
             showNormal()
             textArea.forceActiveFocus()
         }
@@ -679,7 +682,7 @@ ApplicationWindow {
             textModified = false
             sendFile(fileName, syntaxHighlighter.calculatorText())
         }
-        onRejected: setStatus("Canceling saving file " + fileName)
+        onRejected: setStatus(Texts.fill(qsTr("Canceling saving file %1"), fileName))
 
         Label {
             id: doYouWantSendFileText
@@ -734,7 +737,7 @@ ApplicationWindow {
         RowLayout {
             anchors.fill: parent
             Label {
-                text: "Line (1-" + textArea.lineCount + "): "
+                text: Texts.fill(qsTr("Line (1-%1): "), textArea.lineCount)
             }
             TextField {
                 id: goToLineField

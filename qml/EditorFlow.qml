@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import "Texts.js" as Texts
 
 // The program editor's side of the main window: opens it empty or with a program from the
 // calculator, and hands its saves and sends to the session. The editor window is created the
@@ -91,7 +92,7 @@ Item {
             if (sent) {
                 editor.setStatus(qsTr("File successfully sent to the device"))
             } else {
-                editor.setStatus("File was not sent: " + calcSession.error)
+                editor.setStatus(Texts.fill(qsTr("File was not sent: %1"), calcSession.error))
                 editor.textModified = true // the text is kept nowhere else yet
             }
         }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.5
+import "Texts.js" as Texts
 
 // The calculator's files as a table of names and sizes, with extended selection by mouse and
 // keyboard. Built on a ListView whose selection follows the files, not the row numbers, when the
@@ -288,7 +289,9 @@ FocusScope {
             width: ListView.view.width
             height: table.rowHeight
             Accessible.role: Accessible.Row
-            Accessible.name: nameCell.text + ", " + sizeCell.text + " bytes"
+            //: A row of the file table: the file's name, then its size
+            Accessible.name: Texts.fill(qsTr("%1, %n bytes", "", model.sizeRole !== undefined ? model.sizeRole : 0),
+                                        nameCell.text)
             Accessible.selectable: true
             Accessible.selected: gestures.shownSelected(index)
             color: gestures.shownSelected(index)

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.3
+import "Texts.js" as Texts
 
 // Find and replace under the program text. Matching runs on the calculator text as the
 // highlighter reads it (every code as it is, U+00A0 included); ignoring case folds only the
@@ -22,9 +23,10 @@ Rectangle {
     readonly property alias caseSensitive: caseToggle.checked
     readonly property string matchText: replacedText !== "" ? replacedText
                                       : findField.text === "" ? ""
-                                      : matches.length === 0 ? "No matches"
-                                      : current < 0 ? matches.length + " matches"
-                                      : (current + 1) + " of " + matches.length
+                                      : matches.length === 0 ? qsTr("No matches")
+                                      : current < 0 ? qsTr("%n matches", "", matches.length)
+                                      //: The match selected, of how many
+                                      : Texts.fill(qsTr("%1 of %2"), current + 1, matches.length)
 
     signal closed()
 
@@ -102,7 +104,7 @@ Rectangle {
     function replaceAll() {
         var count = highlighter.replaceAll(findField.text, caseToggle.checked, replaceField.text)
         refresh()
-        replacedText = count === 1 ? "1 replaced" : count + " replaced"
+        replacedText = qsTr("%n replaced", "how many matches were replaced", count)
     }
 
     visible: false

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Texts.js" as Texts
 
 // Undo from the safety copies, and files sent from a backup without erasing the calculator.
 // Copies taken before a delete and entries chosen from a backup go through the send flow with
@@ -34,9 +35,10 @@ Item {
             calcModel.currentIndex = row
         if (copy.restoreCopy) {
             restoreQuestion.copyUrl = copy.url
-            restoreQuestion.openWithText("Do you want to restore the safety copy of " + copy.calculator
-                    + " taken on " + copy.date + "?\nEvery file on the calculator " + calcModel.getName()
-                    + " is erased first.")
+            restoreQuestion.openWithText(Texts.fill(
+                    qsTr("Do you want to restore the safety copy of %1 taken on %2?\n"
+                         + "Every file on the calculator %3 is erased first."),
+                    copy.calculator, copy.date, calcModel.getName()))
             return
         }
         var urls = calcSession.backupEntryUrls(copy.url, [])
@@ -72,7 +74,7 @@ Item {
             objectName: "sendFromBackupChooser",
             title: qsTr("Please choose a backup file"),
             selectMultiple: false,
-            nameFilters: ["Ulvo Calc backup files (*.ubk)"]
+            nameFilters: [qsTr("Ulvo Calc backup files (*.ubk)")]
         })
     }
     Connections {

@@ -144,7 +144,7 @@ ApplicationWindow {
                         objectName: "stationFilesDialog",
                         title: qsTr("Files to send to each calculator plugged in"),
                         selectMultiple: true,
-                        nameFilters: ["Ulvo Calc files (*.ucb *.bin *.txt)", "All files (*)"]
+                        nameFilters: [qsTr("Ulvo Calc files (*.ucb *.bin *.txt)"), qsTr("All files (*)")]
                     })
                 }
                 Connections {
@@ -171,8 +171,8 @@ ApplicationWindow {
             MenuButton {
                 objectName: "downloadButton"
                 image: "qrc:/images/x1/download.png"
-                tip: root.severalSelected ? "Collect selected files from the selected calculators"
-                                          : "Download selected files from calculator to PC"
+                tip: root.severalSelected ? qsTr("Collect selected files from the selected calculators")
+                                          : qsTr("Download selected files from calculator to PC")
                 onClicked: downloadFlow.request()
             }
             MenuButton {
