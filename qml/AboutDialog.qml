@@ -11,7 +11,7 @@ Dialog {
     property var window: parent && parent.Window.window ? parent.Window.window : parent
     readonly property alias aboutText: aboutText
 
-    title: "About"
+    title: qsTr("About")
     width: Math.max(300, Math.floor(Math.min(window.width, window.height) * 2 / 3))
     x: Math.round((parent.width - width) / 2)
     y: Math.round(window.height / 6)
@@ -43,12 +43,12 @@ Dialog {
             id: aboutMenu
             objectName: "aboutMenu"
             MenuItem {
-                text: "Copy"
+                text: qsTr("Copy")
                 enabled: aboutText.selectedText !== ""
                 onTriggered: aboutText.copy()
             }
             MenuItem {
-                text: "Select all"
+                text: qsTr("Select all")
                 onTriggered: aboutText.selectAll()
             }
         }

@@ -15,7 +15,7 @@ Dialog {
 
     signal entriesChosen(url archive, var names)
 
-    title: "Send files from a backup"
+    title: qsTr("Send files from a backup")
     width: Math.min(360, window.width - 40)
     height: Math.min(420, window.height - 80)
     x: Math.round((parent.width - width) / 2)
@@ -38,7 +38,7 @@ Dialog {
                 picked.push(names[i])
         }
         if (picked.length === 0) {
-            calcSession.onStatusChange("No file was chosen")
+            calcSession.onStatusChange(qsTr("No file was chosen"))
             return
         }
         entriesChosen(archive, picked)
@@ -47,7 +47,7 @@ Dialog {
     contentItem: ColumnLayout {
         CheckBox {
             objectName: "allEntriesBox"
-            text: "All files"
+            text: qsTr("All files")
             tristate: false
             checked: dialog.chosen.every(function (ticked) { return ticked })
             onClicked: dialog.setAll(checked)
@@ -73,12 +73,12 @@ Dialog {
             Layout.alignment: Qt.AlignRight
             Button {
                 objectName: "sendEntriesButton"
-                text: "Send"
+                text: qsTr("Send")
                 enabled: dialog.chosen.indexOf(true) >= 0
                 onClicked: dialog.accept()
             }
             Button {
-                text: "Cancel"
+                text: qsTr("Cancel")
                 onClicked: dialog.reject()
             }
         }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Texts.js" as Texts
 
 // Backups: the calculator's archive is made in a temporary file, then saved where the user
 // chooses; a restore sends an archive the user chooses.
@@ -14,7 +15,7 @@ Item {
 
     function create() {
         if (!calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         console.log(backupFlow.log, "Create backup")
@@ -27,7 +28,7 @@ Item {
 
     function requestRestore() {
         if (!calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         console.log(backupFlow.log, "Restore backup")
@@ -49,9 +50,9 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "backupSaveDialog",
-            title: "Save backup file",
+            title: qsTr("Save backup file"),
             selectExisting: false,
-            nameFilters: ["UlvoCalc backup files (*.ubk)"],
+            nameFilters: [qsTr("UlvoCalc backup files (*.ubk)")],
             defaultSuffix: "ubk"
         })
     }
@@ -62,7 +63,7 @@ Item {
             var temporary = backupFlow.backupFile
             var name = calcSession.fileNameFromUrl(fileUrl)
             if (name === "" || name === ".ubk") {
-                calcSession.onStatusChange("Empty file name")
+                calcSession.onStatusChange(qsTr("Empty file name"))
                 calcSession.removeFile(temporary)
                 return
             }
@@ -71,11 +72,12 @@ Item {
             var path = calcSession.fileDirFromUrl(fileUrl) + name
             if (!calcSession.renameBackup(temporary, path)) {
                 // Keep the archive where it is: it is the only copy of the backup.
-                calcSession.onStatusChange("Error: Can't save backup on the path: " + path
-                                           + " (the backup stays in " + temporary + ")")
+                calcSession.onStatusChange(Texts.fill(
+                        qsTr("Error: Can't save backup on the path: %1 (the backup stays in %2)"),
+                        path, temporary))
                 return
             }
-            calcSession.onStatusChange("Backup saved on the path: " + path)
+            calcSession.onStatusChange(Texts.fill(qsTr("Backup saved on the path: %1"), path))
             calcSession.removeFile(temporary)
         }
         function onRejected() { calcSession.removeFile(backupFlow.backupFile) }
@@ -86,9 +88,9 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "chooseBackupDialog",
-            title: "Please choose backup file location",
+            title: qsTr("Please choose backup file location"),
             selectMultiple: false,
-            nameFilters: ["Ulvo Calc backup files (*.ubk)"]
+            nameFilters: [qsTr("Ulvo Calc backup files (*.ubk)")]
         })
     }
     Connections {
@@ -96,18 +98,19 @@ Item {
         function onAccepted() {
             var calcs = calcSession.selectedCalcCount()
             if (calcs > 1)
-                classRestoreQuestion.openWithText("Restoring erases every file on " + calcs
-                        + " calculators and replaces them with the backup. Continue?")
+                classRestoreQuestion.openWithText(qsTr("Restoring erases every file on %n calculators"
+                                                        + " and replaces them with the backup. Continue?",
+                                                        "", calcs))
             else
                 calcSession.restoreBackup(restoreChooser.item.fileUrl)
         }
-        function onRejected() { calcSession.onStatusChange("Sending backup files was cancelled") }
+        function onRejected() { calcSession.onStatusChange(qsTr("Sending backup files was cancelled")) }
     }
 
     LazyLoader {
         id: classRestoreQuestion
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "classRestoreQuestion", title: "Restore", question: true })
+        initialProperties: ({ objectName: "classRestoreQuestion", title: qsTr("Restore"), question: true })
     }
     Connections {
         target: classRestoreQuestion.item
@@ -119,13 +122,13 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "classBackupFolderDialog",
-            title: "Please choose a folder for the backups",
+            title: qsTr("Please choose a folder for the backups"),
             selectFolder: true
         })
     }
     Connections {
         target: classFolderChooser.item
         function onAccepted() { calcSession.createClassBackup(classFolderChooser.item.fileUrl) }
-        function onRejected() { calcSession.onStatusChange("Backup was cancelled") }
+        function onRejected() { calcSession.onStatusChange(qsTr("Backup was cancelled")) }
     }
 }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.5
+import "Texts.js" as Texts
 
 // The attached calculators; the highlight always sits on the model's current row, which the
 // arrow keys move as a click does. Ctrl and Shift with a click or an arrow select several; each
@@ -17,7 +18,7 @@ Rectangle {
     ScrollView {
         id: scrollView
         anchors.fill: parent
-        Accessible.name: "Calculator list"
+        Accessible.name: qsTr("Calculator list")
         ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
         // The style's bar, declared here to carry a name for screen readers.
         ScrollBar.vertical: ScrollBar {
@@ -26,7 +27,7 @@ Rectangle {
             x: scrollView.mirrored ? 0 : scrollView.width - width
             y: scrollView.topPadding
             height: scrollView.availableHeight
-            Accessible.name: "Calculator list scroll bar"
+            Accessible.name: qsTr("Calculator list scroll bar")
         }
 
         ListView {
@@ -43,7 +44,7 @@ Rectangle {
             highlightMoveDuration: 0
             highlightResizeDuration: 0
             Accessible.role: Accessible.List
-            Accessible.name: "Calculators"
+            Accessible.name: qsTr("Calculators")
 
             // The model holds the selection: the keys move it there, and the list follows.
             function select(row) {
@@ -102,7 +103,8 @@ Rectangle {
                 color: isSelected && index !== calcModel.currentIndex
                        ? panel.colors.fileListViewSelectionBackTrans : "transparent"
                 Accessible.role: Accessible.ListItem
-                Accessible.name: display + (resultText !== "" ? ", " + resultText : "")
+                //: A calculator's name, then the result of its last operation.
+                Accessible.name: resultText !== "" ? Texts.fill(qsTr("%1, %2"), display, resultText) : display
                 Accessible.selectable: true
                 Accessible.selected: isSelected
                 Accessible.onPressAction: fileListView.select(index)
@@ -133,7 +135,7 @@ Rectangle {
                     from: 0
                     to: 100
                     value: Math.max(0, percent)
-                    Accessible.name: display + " progress"
+                    Accessible.name: Texts.fill(qsTr("%1 progress", "a calculator's progress bar"), display)
                 }
                 // The last operation's result: a mark, its text as tool tip.
                 Label {

@@ -13,7 +13,7 @@ Dialog {
 
     signal nameChosen(string name)
 
-    title: "Enter a new device name:"
+    title: qsTr("Enter a new device name:")
     width: 300
     x: Math.round((parent.width - width) / 2)
     y: Math.round(window.height / 6)
@@ -24,7 +24,7 @@ Dialog {
     contentItem: TextField {
         id: newNameField
         objectName: "newNameField"
-        placeholderText: "Enter a new device name"
+        placeholderText: qsTr("Enter a new device name")
         focus: true
         maximumLength: calcSession.maxCalcNameLen
         font.pixelSize: 16

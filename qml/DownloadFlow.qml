@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Texts.js" as Texts
 
 // Downloading the selected files to a folder: the folder chooser, a question for each file that
 // already exists there, then the transfer.
@@ -11,7 +12,7 @@ Item {
 
     function request() {
         if (!filePanel.hasSelection) {
-            calcSession.onStatusChange("No files selected for downloading")
+            calcSession.onStatusChange(qsTr("No files selected for downloading"))
             return
         }
         calcSession.onStatusChange("")
@@ -21,8 +22,9 @@ Item {
     // One step of a download: ask about the next file that exists in the folder, or start.
     function processCollision() {
         if (calcSession.isFromCalcCollision()) {
-            replaceQuestion.openWithText("File " + calcSession.collisionFromCalcFileName()
-                    + " already exists on your PC.\nDo you want to replace it?")
+            replaceQuestion.openWithText(Texts.fill(
+                    qsTr("File %1 already exists on your PC.\nDo you want to replace it?"),
+                    calcSession.collisionFromCalcFileName()))
         } else {
             calcSession.downloadFiles()
         }
@@ -33,7 +35,7 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "choseFolderDialog",
-            title: "Please choose a folder to save files",
+            title: qsTr("Please choose a folder to save files"),
             selectFolder: true
         })
     }
@@ -44,13 +46,13 @@ Item {
             calcSession.fromCalcUrls(true, folderChooser.item.fileUrl)
             downloadFlow.processCollision()
         }
-        function onRejected() { calcSession.onStatusChange("Downloading files was cancelled") }
+        function onRejected() { calcSession.onStatusChange(qsTr("Downloading files was cancelled")) }
     }
 
     LazyLoader {
         id: replaceQuestion
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "doYouWantDownloadFile", title: "File collision", question: true })
+        initialProperties: ({ objectName: "doYouWantDownloadFile", title: qsTr("File collision"), question: true })
     }
     Connections {
         target: replaceQuestion.item

@@ -8,6 +8,7 @@ import QtQuick.Layouts 1.3
 import QtQuick.Window 2.15
 import SyntaxHighlighter 1.0
 import "BracketColouring.js" as BracketColouring
+import "Texts.js" as Texts
 
 // The UlvoBasic program editor: the function catalogue on the left, the program text on the
 // right. The text is calculator text, one character per calculator code, drawn in the
@@ -27,7 +28,8 @@ ApplicationWindow {
     readonly property string sendNamePattern: "^[0-9A-Za-z]{1," + calcSession.maxBaseNameLen + "}$"
     // The file to open once the user has agreed to drop unsaved changes.
     property url pendingOpenUrl
-    readonly property var programNameFilters: ["UlvoBasic files (*.ucb)", "Plain text (*.txt)", "All files (*)"]
+    readonly property var programNameFilters: [qsTr("UlvoBasic files (*.ucb)"), qsTr("Plain text (*.txt)"),
+                                                qsTr("All files (*)")]
 
     width: 1200
     height: 800
@@ -37,7 +39,8 @@ ApplicationWindow {
     maximumHeight: Screen.height
     visible: false
     modality: Qt.ApplicationModal
-    title: "UlvoBasic Editor: " + fileName + (textModified ? "*" : "")
+    //: %1: the file's name, with a "*" after it while it has unsaved changes
+    title: Texts.fill(qsTr("UlvoBasic Editor: %1"), fileName + (textModified ? "*" : ""))
 
     function loadFile(file, fileText) {
         console.log(editorLog, "EditorFromCalc load file: " + file)
@@ -87,7 +90,7 @@ ApplicationWindow {
         fileName = name
         fileDir = dir
         textModified = false
-        setStatus("File successfully opened")
+        setStatus(qsTr("File successfully opened"))
         return true
     }
 
@@ -137,7 +140,7 @@ ApplicationWindow {
         var url = ucbSaveDialog.fileUrl
         fileName = calcSession.fileNameFromUrl(url)
         if (fileName === "") {
-            setStatus("Empty file name")
+            setStatus(qsTr("Empty file name"))
             return
         }
         // Case-sensitive on purpose: "PROG.UCB" saved as a program becomes "PROG.UCB.ucb".
@@ -157,19 +160,19 @@ ApplicationWindow {
     function acceptSendDialog() {
         var name = ucbSendDialogFileName.text
         if (name === "") {
-            setStatus("Empty file name")
+            setStatus(qsTr("Empty file name"))
             return
         }
         if (!new RegExp(sendNamePattern).test(name)) {
-            setStatus("Error: file name must contain only numbers and latin letters")
+            setStatus(qsTr("Error: file name must contain only numbers and latin letters"))
             return
         }
         console.log(editorLog, "Editor: Sending file to calculator")
         fileName = name + ".ucb"
-        setStatus("Sending file " + fileName + "...")
+        setStatus(Texts.fill(qsTr("Sending file %1..."), fileName))
         if (calcSession.isFileExist(fileName)) {
-            doYouWantSendFileText.text = "File " + fileName
-                    + " already exists on your calculator.\nDo you want to replace it?"
+            doYouWantSendFileText.text = Texts.fill(
+                    qsTr("File %1 already exists on your calculator.\nDo you want to replace it?"), fileName)
             doYouWantSendFile.open()
             return
         }
@@ -179,7 +182,7 @@ ApplicationWindow {
 
     onVisibleChanged: {
         if (visible) {
-            statusLine.text = "UlvoBasic editor ready"
+            statusLine.text = qsTr("UlvoBasic editor ready")
             showNormal()
             textArea.forceActiveFocus()
         }
@@ -245,21 +248,21 @@ ApplicationWindow {
                 id: quitButton
                 objectName: "quitButton"
                 iconSource: "qrc:/images/x2/del.png"
-                toolTip: "Close UlvoBasic editor"
+                toolTip: qsTr("Close UlvoBasic editor")
                 onClicked: editorWindow.close()
             }
             EditorToolButton {
                 id: openLocalButton
                 objectName: "openLocalButton"
                 iconSource: "qrc:/images/x1/open.png"
-                toolTip: "Open program from computer"
+                toolTip: qsTr("Open program from computer")
                 onClicked: editorWindow.showOpenDialog()
             }
             EditorToolButton {
                 id: saveLocalButton
                 objectName: "saveLocalButton"
                 iconSource: "qrc:/images/x1/save.png"
-                toolTip: "Save program on computer"
+                toolTip: qsTr("Save program on computer")
                 onClicked: {
                     console.log(editorLog, "Editor: saving file on computer")
                     // Set on each opening: the dialog itself moves its folder while browsing.
@@ -272,7 +275,7 @@ ApplicationWindow {
                 id: saveCalcButton
                 objectName: "saveCalcButton"
                 iconSource: "qrc:/images/x1/send.png"
-                toolTip: "Send program to device"
+                toolTip: qsTr("Send program to device")
                 onClicked: {
                     console.log(editorLog, "Editor: sending file to calculator")
                     ucbSendDialog.open()
@@ -328,7 +331,7 @@ ApplicationWindow {
 
                 Controls1.TableViewColumn {
                     role: "name"
-                    title: "UlvoBasic Functions"
+                    title: qsTr("UlvoBasic Functions")
                     movable: false
                     resizable: false
                     width: funcTree.viewport.width
@@ -505,17 +508,17 @@ ApplicationWindow {
                 id: textContextMenu
                 objectName: "textContextMenu"
                 MenuItem {
-                    text: "Copy"
+                    text: qsTr("Copy")
                     enabled: textArea.selectedText.length > 0
                     onTriggered: textArea.copy()
                 }
                 MenuItem {
-                    text: "Cut"
+                    text: qsTr("Cut")
                     enabled: textArea.selectedText.length > 0
                     onTriggered: textArea.cut()
                 }
                 MenuItem {
-                    text: "Paste"
+                    text: qsTr("Paste")
                     enabled: textArea.canPaste
                     onTriggered: textArea.paste()
                 }
@@ -593,7 +596,7 @@ ApplicationWindow {
     Dialogs1.FileDialog {
         id: ucbOpenDialog
         objectName: "ucbOpenDialog"
-        title: "Open program"
+        title: qsTr("Open program")
         selectExisting: true
         selectMultiple: false
         selectFolder: false
@@ -605,7 +608,7 @@ ApplicationWindow {
     Dialogs1.FileDialog {
         id: ucbSaveDialog
         objectName: "ucbSaveDialog"
-        title: "Save program"
+        title: qsTr("Save program")
         selectExisting: false
         selectMultiple: false
         selectFolder: false
@@ -618,7 +621,7 @@ ApplicationWindow {
     Dialog {
         id: ucbSendDialog
         objectName: "ucbSendDialog"
-        title: "Send program"
+        title: qsTr("Send program")
         width: 400
         modal: true
         x: (root.width - width) / 2
@@ -635,12 +638,12 @@ ApplicationWindow {
             anchors.fill: parent
 
             Label {
-                text: "Set file name: "
+                text: qsTr("Set file name: ")
             }
             TextField {
                 id: ucbSendDialogFileName
                 objectName: "ucbSendDialogFileName"
-                placeholderText: "File name"
+                placeholderText: qsTr("File name")
                 font.pixelSize: 16
                 selectByMouse: true
                 selectionColor: appColors.changeNameDialogSelectionTrans
@@ -668,7 +671,7 @@ ApplicationWindow {
     Dialog {
         id: doYouWantSendFile
         objectName: "doYouWantSendFile"
-        title: "File collision"
+        title: qsTr("File collision")
         width: 300
         modal: true
         x: (root.width - width) / 2
@@ -679,7 +682,7 @@ ApplicationWindow {
             textModified = false
             sendFile(fileName, syntaxHighlighter.calculatorText())
         }
-        onRejected: setStatus("Canceling saving file " + fileName)
+        onRejected: setStatus(Texts.fill(qsTr("Canceling saving file %1"), fileName))
 
         Label {
             id: doYouWantSendFileText
@@ -693,7 +696,7 @@ ApplicationWindow {
     Dialog {
         id: openUnsavedDialog
         objectName: "openUnsavedDialog"
-        title: "Open?"
+        title: qsTr("Open?")
         width: 300
         modal: true
         x: (root.width - width) / 2
@@ -706,14 +709,14 @@ ApplicationWindow {
             width: parent.width
             wrapMode: Text.Wrap
             font.pixelSize: 12
-            text: "Do you want to open another program without saving?"
+            text: qsTr("Do you want to open another program without saving?")
         }
     }
 
     Dialog {
         id: goToLineDialog
         objectName: "goToLineDialog"
-        title: "Go to line"
+        title: qsTr("Go to line")
         width: 300
         modal: true
         x: (root.width - width) / 2
@@ -734,7 +737,7 @@ ApplicationWindow {
         RowLayout {
             anchors.fill: parent
             Label {
-                text: "Line (1-" + textArea.lineCount + "): "
+                text: Texts.fill(qsTr("Line (1-%1): "), textArea.lineCount)
             }
             TextField {
                 id: goToLineField
@@ -751,7 +754,7 @@ ApplicationWindow {
     Dialog {
         id: quitDialog
         objectName: "quitDialog"
-        title: "Quit?"
+        title: qsTr("Quit?")
         width: 300
         modal: true
         x: (root.width - width) / 2
@@ -767,7 +770,7 @@ ApplicationWindow {
             width: parent.width
             wrapMode: Text.Wrap
             font.pixelSize: 12
-            text: "Do you want to quit without saving?"
+            text: qsTr("Do you want to quit without saving?")
         }
     }
 }

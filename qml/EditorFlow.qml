@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import "Texts.js" as Texts
 
 // The program editor's side of the main window: opens it empty or with a program from the
 // calculator, and hands its saves and sends to the session. The editor window is created the
@@ -17,7 +18,7 @@ Item {
         var row = filePanel.currentRow
         console.log(log, "Starting editor for exist file, row = " + row)
         if (row < 0) {
-            calcSession.onStatusChange("No file selected for editing")
+            calcSession.onStatusChange(qsTr("No file selected for editing"))
             return
         }
         filePanel.selectOnly(row)
@@ -45,8 +46,8 @@ Item {
             var editor = editorLoader.item
             console.log(editorFlow.log, "onSendFile invoked(fileName: " + fileName + ")")
             if (!editorFlow.calcConnected) {
-                calcSession.onStatusChange("No calculator is connected")
-                editor.setStatus("Calculator is not connected")
+                calcSession.onStatusChange(qsTr("No calculator is connected"))
+                editor.setStatus(qsTr("Calculator is not connected"))
                 editor.textModified = true
                 return
             }
@@ -61,7 +62,7 @@ Item {
             var editor = editorLoader.item
             console.log(editorFlow.log, "onSaveFile invoked(fileName: " + filePath + ")")
             if (calcSession.saveFileOnComputer(filePath, fileData)) {
-                editor.setStatus("File successfully saved")
+                editor.setStatus(qsTr("File successfully saved"))
             } else {
                 editor.setStatus(calcSession.statusLineText)
                 editor.textModified = true // the text is kept nowhere else yet
@@ -89,9 +90,9 @@ Item {
             if (!editor)
                 return
             if (sent) {
-                editor.setStatus("File successfully sent to the device")
+                editor.setStatus(qsTr("File successfully sent to the device"))
             } else {
-                editor.setStatus("File was not sent: " + calcSession.error)
+                editor.setStatus(Texts.fill(qsTr("File was not sent: %1"), calcSession.error))
                 editor.textModified = true // the text is kept nowhere else yet
             }
         }

@@ -10,31 +10,31 @@ Menu {
 
     MenuItem {
         objectName: "contextDownload"
-        text: "Download"
+        text: qsTr("Download")
         enabled: panel.hasSelection
         onTriggered: panel.downloadRequested()
     }
     MenuItem {
         objectName: "contextSend"
-        text: "Send"
+        text: qsTr("Send")
         enabled: panel.calcConnected
         onTriggered: panel.sendRequested()
     }
     MenuItem {
         objectName: "contextDelete"
-        text: "Delete"
+        text: qsTr("Delete")
         enabled: panel.hasSelection
         onTriggered: panel.deleteRequested()
     }
     MenuItem {
         objectName: "contextEdit"
-        text: "Edit"
+        text: qsTr("Edit")
         enabled: panel.currentRow >= 0
         onTriggered: panel.editRequested(panel.currentRow)
     }
     MenuItem {
         objectName: "contextNew"
-        text: "New"
+        text: qsTr("New")
         onTriggered: panel.newRequested()
     }
 }

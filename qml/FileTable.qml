@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.5
+import "Texts.js" as Texts
 
 // The calculator's files as a table of names and sizes, with extended selection by mouse and
 // keyboard. Built on a ListView whose selection follows the files, not the row numbers, when the
@@ -46,7 +47,7 @@ FocusScope {
 
     activeFocusOnTab: true
     Accessible.role: Accessible.Table
-    Accessible.name: "Files"
+    Accessible.name: qsTr("Files")
     onModelChanged: rowSelection.clear()
 
     RowSelection {
@@ -232,11 +233,11 @@ FocusScope {
         id: header
         x: 1
         HeaderCell {
-            title: "Name"
+            title: qsTr("Name", "a file's name on the calculator")
             width: table.nameWidth
         }
         HeaderCell {
-            title: "Size"
+            title: qsTr("Size", "a file's size in bytes")
             width: table.sizeWidth
         }
     }
@@ -263,7 +264,7 @@ FocusScope {
             height: table.height - 2
             policy: listView.contentHeight > listView.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
             padding: 0
-            Accessible.name: "File list scroll bar"
+            Accessible.name: qsTr("File list scroll bar")
             // A grey track and a bordered handle, as the desktop table this one replaces drew them.
             background: Rectangle {
                 implicitWidth: 18
@@ -288,7 +289,9 @@ FocusScope {
             width: ListView.view.width
             height: table.rowHeight
             Accessible.role: Accessible.Row
-            Accessible.name: nameCell.text + ", " + sizeCell.text + " bytes"
+            //: A row of the file table: the file's name, then its size
+            Accessible.name: Texts.fill(qsTr("%1, %n bytes", "", model.sizeRole !== undefined ? model.sizeRole : 0),
+                                        nameCell.text)
             Accessible.selectable: true
             Accessible.selected: gestures.shownSelected(index)
             color: gestures.shownSelected(index)

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.3
+import "Texts.js" as Texts
 
 // Find and replace under the program text. Matching runs on the calculator text as the
 // highlighter reads it (every code as it is, U+00A0 included); ignoring case folds only the
@@ -22,9 +23,10 @@ Rectangle {
     readonly property alias caseSensitive: caseToggle.checked
     readonly property string matchText: replacedText !== "" ? replacedText
                                       : findField.text === "" ? ""
-                                      : matches.length === 0 ? "No matches"
-                                      : current < 0 ? matches.length + " matches"
-                                      : (current + 1) + " of " + matches.length
+                                      : matches.length === 0 ? qsTr("No matches")
+                                      : current < 0 ? qsTr("%n matches", "", matches.length)
+                                      //: The match selected, of how many
+                                      : Texts.fill(qsTr("%1 of %2"), current + 1, matches.length)
 
     signal closed()
 
@@ -102,7 +104,7 @@ Rectangle {
     function replaceAll() {
         var count = highlighter.replaceAll(findField.text, caseToggle.checked, replaceField.text)
         refresh()
-        replacedText = count === 1 ? "1 replaced" : count + " replaced"
+        replacedText = qsTr("%n replaced", "how many matches were replaced", count)
     }
 
     visible: false
@@ -140,7 +142,7 @@ Rectangle {
             objectName: "findField"
             Layout.fillWidth: true
             Layout.preferredWidth: 240
-            placeholderText: "Find"
+            placeholderText: qsTr("Find")
             font.pixelSize: 14
             selectByMouse: true
             onTextEdited: findBar.findFromSelection()
@@ -161,19 +163,19 @@ Rectangle {
         }
         BarButton {
             objectName: "findPreviousButton"
-            text: "Previous"
+            text: qsTr("Previous")
             onClicked: findBar.find(false)
         }
         BarButton {
             objectName: "findNextButton"
-            text: "Next"
+            text: qsTr("Next")
             onClicked: findBar.find(true)
         }
         RowLayout {
             CheckBox {
                 id: caseToggle
                 objectName: "findCaseToggle"
-                text: "Match case"
+                text: qsTr("Match case")
                 font.pixelSize: 13
                 focusPolicy: Qt.NoFocus
                 onToggled: findBar.findFromSelection()
@@ -181,7 +183,7 @@ Rectangle {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "findCloseButton"
-                text: "Close"
+                text: qsTr("Close")
                 onClicked: findBar.close()
             }
         }
@@ -191,7 +193,7 @@ Rectangle {
             objectName: "replaceField"
             visible: findBar.replacing
             Layout.fillWidth: true
-            placeholderText: "Replace with"
+            placeholderText: qsTr("Replace with")
             font.pixelSize: 14
             selectByMouse: true
             Keys.onReturnPressed: findBar.replace()
@@ -201,13 +203,13 @@ Rectangle {
         BarButton {
             objectName: "replaceButton"
             visible: findBar.replacing
-            text: "Replace"
+            text: qsTr("Replace")
             onClicked: findBar.replace()
         }
         BarButton {
             objectName: "replaceAllButton"
             visible: findBar.replacing
-            text: "Replace all"
+            text: qsTr("Replace all")
             onClicked: findBar.replaceAll()
         }
         Item { visible: findBar.replacing; Layout.preferredHeight: 1 }

@@ -17,8 +17,8 @@ Rectangle {
     // Why Cancel is unavailable, when it is.
     readonly property string cancelBlockedReason: !active || session.canCancel ? ""
         : session.operationKind === "restore"
-          ? "The calculator's files have been cleared: the restore can no longer be stopped"
-          : "The calculator cannot stop a file while it is being sent"
+          ? qsTr("The calculator's files have been cleared: the restore can no longer be stopped")
+          : qsTr("The calculator cannot stop a file while it is being sent")
 
     visible: active
     color: "#ffffff"

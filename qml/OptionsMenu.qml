@@ -18,37 +18,37 @@ Menu {
 
     MenuItem {
         objectName: "aboutItem"
-        text: "About"
+        text: qsTr("About")
         onTriggered: aboutChosen()
     }
     MenuItem {
         objectName: "changeNameItem"
-        text: "Change device name"
+        text: qsTr("Change device name")
         enabled: calcModel.selectedCount < 2 // renames one calculator
         onTriggered: changeNameChosen()
     }
     MenuItem {
         objectName: "safetyCopiesItem"
-        text: "Safety copies\u2026"
+        text: qsTr("Safety copies\u2026")
         onTriggered: safetyCopiesChosen()
     }
     MenuItem {
         objectName: "sendFromBackupItem"
-        text: "Send files from a backup\u2026"
+        text: qsTr("Send files from a backup\u2026")
         onTriggered: sendFromBackupChosen()
         // The long items widen the menu to show themselves whole instead of elided.
         Component.onCompleted: menu.width = Math.max(menu.width, implicitWidth)
     }
     MenuItem {
         objectName: "stationItem"
-        text: "Send to each calculator plugged in\u2026"
+        text: qsTr("Send to each calculator plugged in\u2026")
         enabled: !calcSession.stationActive
         onTriggered: stationChosen()
         Component.onCompleted: menu.width = Math.max(menu.width, implicitWidth)
     }
     MenuItem {
         objectName: "closeItem"
-        text: "Close program"
+        text: qsTr("Close program")
         onTriggered: closeChosen()
     }
 }

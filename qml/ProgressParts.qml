@@ -26,12 +26,12 @@ RowLayout {
         from: 0
         to: 1
         value: parts.view.fraction
-        Accessible.name: "Operation progress"
+        Accessible.name: qsTr("Operation progress")
     }
     Button {
         id: cancelButton
         objectName: "cancelButton"
-        text: "Cancel"
+        text: qsTr("Cancel")
         padding: 4
         Layout.preferredHeight: parts.view.height - 4
         enabled: parts.view.active && parts.view.session.canCancel

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.5
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
+import "Texts.js" as Texts
 
 // The safety copies, newest first: calculator, date, kind, files and size. A copy is sent back
 // to the calculator it came from or to the selected one; the folder opens in the file manager.
@@ -17,7 +18,7 @@ Dialog {
     // row: the calculator list row to send to; -1 for the selected calculator.
     signal sendChosen(var copy, int row)
 
-    title: "Safety copies"
+    title: qsTr("Safety copies")
     width: Math.min(700, window.width - 40)
     height: Math.min(420, window.height - 80)
     x: Math.round((parent.width - width) / 2)
@@ -37,7 +38,7 @@ Dialog {
 
         Label {
             visible: dialog.copies.length === 0
-            text: "No safety copies yet. A copy is kept before every delete and restore."
+            text: qsTr("No safety copies yet. A copy is kept before every delete and restore.")
             wrapMode: Text.Wrap
             font.pixelSize: 12
             Layout.fillWidth: true
@@ -55,7 +56,9 @@ Dialog {
             header: Row {
                 spacing: 0
                 Repeater {
-                    model: [["Date", 150], ["Calculator", 150], ["Kind", 120], ["Files", 60], ["Size", 90]]
+                    //: Column headings of the safety copies
+                    model: [[qsTr("Date"), 150], [qsTr("Calculator"), 150], [qsTr("Kind", "delete or restore"), 120],
+                            [qsTr("Files"), 60], [qsTr("Size", "a safety copy's size"), 90]]
                     Label {
                         width: modelData[1]
                         text: modelData[0]
@@ -91,23 +94,23 @@ Dialog {
             Layout.fillWidth: true
             Button {
                 objectName: "sendToOriginButton"
-                text: dialog.current ? "Send back to " + dialog.current.calculator : "Send back"
+                text: dialog.current ? Texts.fill(qsTr("Send back to %1"), dialog.current.calculator) : qsTr("Send back")
                 enabled: dialog.originRow >= 0
                 onClicked: { dialog.close(); dialog.sendChosen(dialog.current, dialog.originRow) }
             }
             Button {
                 objectName: "sendToSelectedButton"
-                text: "Send to selected calculator"
+                text: qsTr("Send to selected calculator")
                 enabled: dialog.current !== null && calcModel.currentIndex >= 0
                 onClicked: { dialog.close(); dialog.sendChosen(dialog.current, -1) }
             }
             Button {
                 objectName: "openFolderButton"
-                text: "Open folder"
+                text: qsTr("Open folder")
                 onClicked: Qt.openUrlExternally(calcSession.safetyFolderUrl())
             }
             Button {
-                text: "Close"
+                text: qsTr("Close")
                 onClicked: dialog.close()
             }
         }

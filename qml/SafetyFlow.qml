@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Texts.js" as Texts
 
 // Undo from the safety copies, and files sent from a backup without erasing the calculator.
 // Copies taken before a delete and entries chosen from a backup go through the send flow with
@@ -18,7 +19,7 @@ Item {
 
     function chooseBackup() {
         if (!mainWindow.calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         backupChooser.open()
@@ -27,16 +28,17 @@ Item {
     // Sends a copy to the calculator in `row` of the calculator list (-1: the selected one).
     function sendCopy(copy, row) {
         if (!mainWindow.calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         if (row >= 0 && calcModel.currentIndex !== row)
             calcModel.currentIndex = row
         if (copy.restoreCopy) {
             restoreQuestion.copyUrl = copy.url
-            restoreQuestion.openWithText("Do you want to restore the safety copy of " + copy.calculator
-                    + " taken on " + copy.date + "?\nEvery file on the calculator " + calcModel.getName()
-                    + " is erased first.")
+            restoreQuestion.openWithText(Texts.fill(
+                    qsTr("Do you want to restore the safety copy of %1 taken on %2?\n"
+                         + "Every file on the calculator %3 is erased first."),
+                    copy.calculator, copy.date, calcModel.getName()))
             return
         }
         var urls = calcSession.backupEntryUrls(copy.url, [])
@@ -58,7 +60,7 @@ Item {
         id: restoreQuestion
         property url copyUrl
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "restoreCopyQuestion", title: "Restoring", question: true })
+        initialProperties: ({ objectName: "restoreCopyQuestion", title: qsTr("Restoring"), question: true })
     }
     Connections {
         target: restoreQuestion.item
@@ -70,9 +72,9 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "sendFromBackupChooser",
-            title: "Please choose a backup file",
+            title: qsTr("Please choose a backup file"),
             selectMultiple: false,
-            nameFilters: ["Ulvo Calc backup files (*.ubk)"]
+            nameFilters: [qsTr("Ulvo Calc backup files (*.ubk)")]
         })
     }
     Connections {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Texts.js" as Texts
 
 // Sending files to the calculator: the chooser (or a drop, or a paste), then one question or
 // notice for each file that needs one, then the transfer.
@@ -11,7 +12,7 @@ Item {
 
     function request() {
         if (!calcConnected) {
-            calcSession.onStatusChange("Calculator is not connected")
+            calcSession.onStatusChange(qsTr("Calculator is not connected"))
             return
         }
         calcSession.onStatusChange("")
@@ -33,14 +34,15 @@ Item {
             // One question for the whole class when several calculators are selected.
             replaceQuestion.openWithText(calcSession.collisionToCalcQuestion())
         } else if (calcSession.isToCalcNameCollision()) {
-            nameChangeNotice.openWithText("The file name " + calcSession.getNameToCalcCollisionOld()
-                    + " exceeds the allowed limit of " + calcSession.maxBaseNameLen
-                    + " symbols for a file name and " + calcSession.maxExtensionLen
-                    + " symbols for an extension and will be changed to "
-                    + calcSession.getNameToCalcCollisionNew())
+            nameChangeNotice.openWithText(Texts.fill(
+                    qsTr("The file name %1 exceeds the allowed limit of %2 symbols for a file name"
+                         + " and %3 symbols for an extension and will be changed to %4"),
+                    calcSession.getNameToCalcCollisionOld(), calcSession.maxBaseNameLen,
+                    calcSession.maxExtensionLen, calcSession.getNameToCalcCollisionNew()))
         } else if (calcSession.isToCalcZeroSizeCollision()) {
-            emptyFileNotice.openWithText("File " + calcSession.collisionToCalcZeroSizeFileName()
-                    + " is empty and won't be sent to the calculator.")
+            emptyFileNotice.openWithText(Texts.fill(
+                    qsTr("File %1 is empty and won't be sent to the calculator."),
+                    calcSession.collisionToCalcZeroSizeFileName()))
         } else {
             calcSession.sendFiles()
         }
@@ -51,21 +53,21 @@ Item {
         document: "FileChooser.qml"
         initialProperties: ({
             objectName: "choseFileDialog",
-            title: "Please choose files",
+            title: qsTr("Please choose files"),
             selectMultiple: true,
-            nameFilters: ["Ulvo Calc files (*.ucb *.bin *.txt)", "All files (*)"]
+            nameFilters: [qsTr("Ulvo Calc files (*.ucb *.bin *.txt)"), qsTr("All files (*)")]
         })
     }
     Connections {
         target: fileChooser.item
         function onAccepted() { sendFlow.sendUrls(fileChooser.item.fileUrls) }
-        function onRejected() { calcSession.onStatusChange("Sending files was cancelled") }
+        function onRejected() { calcSession.onStatusChange(qsTr("Sending files was cancelled")) }
     }
 
     LazyLoader {
         id: replaceQuestion
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "doYouWantSendFile", title: "File collision", question: true })
+        initialProperties: ({ objectName: "doYouWantSendFile", title: qsTr("File collision"), question: true })
     }
     Connections {
         target: replaceQuestion.item
@@ -83,7 +85,7 @@ Item {
     LazyLoader {
         id: nameChangeNotice
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "fileNameWasChangeDialog", title: "Warning" })
+        initialProperties: ({ objectName: "fileNameWasChangeDialog", title: qsTr("Warning") })
     }
     Connections {
         target: nameChangeNotice.item
@@ -94,7 +96,7 @@ Item {
     LazyLoader {
         id: emptyFileNotice
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "zeroSizeFileWontBeSent", title: "Send zero-length file" })
+        initialProperties: ({ objectName: "zeroSizeFileWontBeSent", title: qsTr("Send zero-length file") })
     }
     Connections {
         target: emptyFileNotice.item

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.5
 import QtQuick.Layouts 1.15
+import "Texts.js" as Texts
 
 // Above the file table while the station runs: the files it sends, how many calculators it has
 // served and how many failed, and Stop.
@@ -13,7 +14,7 @@ Rectangle {
     implicitHeight: visible ? row.implicitHeight + 12 : 0
     color: colors.tableRowFirst
     Accessible.role: Accessible.StatusBar
-    Accessible.name: "Station: " + label.text
+    Accessible.name: Texts.fill(qsTr("Station: %1"), label.text)
 
     RowLayout {
         id: row
@@ -25,13 +26,14 @@ Rectangle {
             Layout.fillWidth: true
             elide: Text.ElideRight
             font.pixelSize: 14
-            text: "Sending " + calcSession.stationFiles + " to each calculator plugged in \u2014 "
-                  + calcSession.stationDone + " done, " + calcSession.stationFailed + " failed"
+            //: %1: the files' names; %2, %3: how many calculators have got them and how many have failed
+            text: Texts.fill(qsTr("Sending %1 to each calculator plugged in \u2014 %2 done, %3 failed"),
+                             calcSession.stationFiles, calcSession.stationDone, calcSession.stationFailed)
         }
         Button {
             objectName: "stationStopButton"
-            text: "Stop"
-            Accessible.name: "Stop sending to each calculator plugged in"
+            text: qsTr("Stop")
+            Accessible.name: qsTr("Stop sending to each calculator plugged in")
             onClicked: calcSession.stopStation()
         }
     }

@@ -119,7 +119,7 @@ ApplicationWindow {
         id: toolBar
         objectName: "toolBar"
         enabled: !root.busy
-        Accessible.name: "Tools"
+        Accessible.name: qsTr("Tools")
 
         RowLayout {
             anchors.fill: parent
@@ -128,7 +128,7 @@ ApplicationWindow {
                 id: menuButton
                 objectName: "menuButton"
                 image: "qrc:/images/x1/menu.png"
-                tip: "Menu"
+                tip: qsTr("Menu")
                 tipHidden: optionsMenu.item !== null && optionsMenu.item.visible
                 onClicked: optionsMenu.open()
 
@@ -142,9 +142,9 @@ ApplicationWindow {
                     document: "FileChooser.qml"
                     initialProperties: ({
                         objectName: "stationFilesDialog",
-                        title: "Files to send to each calculator plugged in",
+                        title: qsTr("Files to send to each calculator plugged in"),
                         selectMultiple: true,
-                        nameFilters: ["Ulvo Calc files (*.ucb *.bin *.txt)", "All files (*)"]
+                        nameFilters: [qsTr("Ulvo Calc files (*.ucb *.bin *.txt)"), qsTr("All files (*)")]
                     })
                 }
                 Connections {
@@ -158,7 +158,7 @@ ApplicationWindow {
                         if (root.severalSelected)
                             return
                         if (!root.calcConnected) {
-                            root.setStatus("Calculator is not connected")
+                            root.setStatus(qsTr("Calculator is not connected"))
                             return
                         }
                         root.clearStatus()
@@ -171,46 +171,46 @@ ApplicationWindow {
             MenuButton {
                 objectName: "downloadButton"
                 image: "qrc:/images/x1/download.png"
-                tip: root.severalSelected ? "Collect selected files from the selected calculators"
-                                          : "Download selected files from calculator to PC"
+                tip: root.severalSelected ? qsTr("Collect selected files from the selected calculators")
+                                          : qsTr("Download selected files from calculator to PC")
                 onClicked: downloadFlow.request()
             }
             MenuButton {
                 objectName: "sendButton"
                 image: "qrc:/images/x1/send.png"
-                tip: "Send files to calculator from PC"
+                tip: qsTr("Send files to calculator from PC")
                 onClicked: sendFlow.request()
             }
             MenuButton {
                 objectName: "removeButton"
                 image: "qrc:/images/x1/remove.png"
-                tip: "Delete selected files"
+                tip: qsTr("Delete selected files")
                 onClicked: deleteFlow.request()
             }
             MenuButton {
                 objectName: "editButton"
                 image: "qrc:/images/x2/edit.png"
-                tip: "Edit UlvoBasic program file"
+                tip: qsTr("Edit UlvoBasic program file")
                 enabled: !root.severalSelected
                 onClicked: editorFlow.editCurrentRow()
             }
             MenuButton {
                 objectName: "newFileButton"
                 image: "qrc:/images/x2/newFile.png"
-                tip: "Create new UlvoBasic program file"
+                tip: qsTr("Create new UlvoBasic program file")
                 enabled: !root.severalSelected
                 onClicked: editorFlow.showNew()
             }
             MenuButton {
                 objectName: "createBackupButton"
                 image: "qrc:/images/x2/create_backup.png"
-                tip: "Create UlvoCalc backup"
+                tip: qsTr("Create UlvoCalc backup")
                 onClicked: backupFlow.create()
             }
             MenuButton {
                 objectName: "restoreBackupButton"
                 image: "qrc:/images/x2/restore_backup.png"
-                tip: "Restore UlvoCalc backup"
+                tip: qsTr("Restore UlvoCalc backup")
                 onClicked: backupFlow.requestRestore()
             }
             Item {
@@ -248,8 +248,8 @@ ApplicationWindow {
             anchors.rightMargin: 6
             anchors.verticalCenter: parent.verticalCenter
             visible: calcSession.classRunning && !operationProgress.active
-            text: "Cancel"
-            Accessible.name: "Cancel on every calculator"
+            text: qsTr("Cancel")
+            Accessible.name: qsTr("Cancel on every calculator")
             onClicked: calcSession.cancelOperation()
         }
         Shortcut {
@@ -329,7 +329,7 @@ ApplicationWindow {
         // A class operation shows its progress in the rows and the status line.
         running: root.busy && !calcSession.hasProgress && !calcSession.classRunning
         visible: running
-        Accessible.name: "Busy"
+        Accessible.name: qsTr("Busy")
     }
 
     // The flows and dialogs below create their dialogs and windows on first use.
@@ -408,7 +408,7 @@ ApplicationWindow {
     LazyLoader {
         id: errorMessageDialog
         document: "MessageBox.qml"
-        initialProperties: ({ objectName: "errorMessageDialog", title: "Error", modal: false })
+        initialProperties: ({ objectName: "errorMessageDialog", title: qsTr("Error"), modal: false })
         onLoaded: item.text = Qt.binding(function () { return calcSession.error })
     }
     Connections {
