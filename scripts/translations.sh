@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The translations in translations/*.ts against the texts in the sources.
-#   scripts/translations.sh update   brings the .ts files up to date with the sources: new texts
-#                                     come in unfinished, texts no longer used go.
+#   scripts/translations.sh update [LANGUAGE...]
+#                                     brings the .ts files up to date with the sources: new texts
+#                                     come in unfinished, texts no longer used go. Each LANGUAGE
+#                                     named (es, it...) gets a new file first.
 #   scripts/translations.sh check    fails when that update would change anything, or when any
 #                                     text is unfinished: a new text without its translations.
 set -euo pipefail
@@ -29,6 +31,10 @@ update() { # folder with the .ts files to bring up to date
 }
 
 if [[ $mode == update ]]; then
+  for language in "${@:2}"; do
+    new=translations/ulvo-connect_$language.ts
+    [[ -e $new ]] || printf '<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n<TS version="2.1" language="%s">\n</TS>\n' "$language" >"$new"
+  done
   update translations
   exit 0
 fi

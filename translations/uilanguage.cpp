@@ -37,6 +37,9 @@ UiLanguage::UiLanguage(const QStringList &qtCatalogues, const QLocale &locale)
 
 UiLanguage::~UiLanguage()
 {
+    // Translators go with the application anyway.
+    if (!QCoreApplication::instance())
+        return;
     for (const auto &translator : m_translators)
         QCoreApplication::removeTranslator(translator.get());
 }
