@@ -5,18 +5,16 @@
 #include "link/linklimits.h"
 #include "link/ziparchive.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace {
-
-QString invalid(const QString &path, const QString &why)
+QString invalidBackupText(const QString &path, const QString &why)
 {
-    return QStringLiteral("Invalid backup file: %1 (%2)").arg(path, why);
+    //: %1 is the archive's path, %2 what is wrong with it.
+    return QCoreApplication::translate("BackupEntries", "Invalid backup file: %1 (%2)").arg(path, why);
 }
-
-} // namespace
 
 BackupEntries listBackupEntries(const QString &archivePath)
 {
@@ -24,7 +22,7 @@ BackupEntries listBackupEntries(const QString &archivePath)
     ZipArchive archive;
     const QString problem = checkBackupArchive(archive, archivePath);
     if (!problem.isEmpty()) {
-        entries.problem = invalid(archivePath, problem);
+        entries.problem = invalidBackupText(archivePath, problem);
         return entries;
     }
     for (qint64 i = 0; i < archive.entryCount(); ++i) {
@@ -47,7 +45,7 @@ QStringList extractBackupEntries(const QString &archivePath, const QStringList &
     ZipArchive archive;
     const QString problem = checkBackupArchive(archive, archivePath);
     if (!problem.isEmpty())
-        return fail(invalid(archivePath, problem));
+        return fail(invalidBackupText(archivePath, problem));
     QList<qint64> chosen;
     QStringList missing = names;
     for (qint64 i = 0; i < archive.entryCount(); ++i) {
@@ -60,7 +58,8 @@ QStringList extractBackupEntries(const QString &archivePath, const QStringList &
         }
     }
     if (!missing.isEmpty())
-        return fail(QStringLiteral("Not in the backup %1: %2").arg(archivePath, missing.join(QStringLiteral(", "))));
+        return fail(QCoreApplication::translate("BackupEntries", "Not in the backup %1: %2")
+                        .arg(archivePath, missing.join(QStringLiteral(", "))));
     QStringList paths;
     const QDir target(folder);
     for (const qint64 i : qAsConst(chosen)) {
@@ -68,12 +67,13 @@ QStringList extractBackupEntries(const QString &archivePath, const QStringList &
         // The check allows only plain file names; a name that would still leave the folder is
         // refused all the same.
         if (QFileInfo(name).fileName() != name || name == QLatin1String(".") || name == QLatin1String(".."))
-            return fail(invalid(archivePath, QStringLiteral("entry %1 is no plain file name").arg(name)));
+            return fail(invalidBackupText(
+                archivePath, QCoreApplication::translate("BackupEntries", "entry %1 is no plain file name").arg(name)));
         const std::optional<QByteArray> content = archive.readEntry(i, LinkLimits::maxFileSize);
         const QString path = target.filePath(name);
         QSaveFile file(path);
         if (!content || !file.open(QIODevice::WriteOnly) || file.write(*content) != content->size() || !file.commit())
-            return fail(QStringLiteral("Can't write file: %1").arg(path));
+            return fail(QCoreApplication::translate("BackupEntries", "Can't write file: %1").arg(path));
         paths.append(path);
     }
     return paths;

@@ -13,6 +13,9 @@ struct BackupEntries {
 };
 BackupEntries listBackupEntries(const QString &archivePath);
 
+// "Invalid backup file: <path> (<why>)", the words for an archive that a restore would refuse.
+QString invalidBackupText(const QString &path, const QString &why);
+
 // Writes the entries named in `names` (every file entry when empty) as files into `folder` and
 // returns their paths in archive order. Names not in the archive are reported in *error and
 // nothing is written.

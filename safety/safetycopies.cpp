@@ -47,6 +47,20 @@ SafetyCopies::Kind readKind(const QString &copyPath)
     return SafetyCopies::Kind::Unknown;
 }
 
+// The English words for a kind, which the window shows translated and the tool's --json as they are.
+const char *kindSource(SafetyCopies::Kind kind)
+{
+    switch (kind) {
+    //: The kind of a safety copy: taken before files were deleted.
+    case SafetyCopies::Kind::BeforeDelete: return QT_TRANSLATE_NOOP("SafetyCopies", "before delete");
+    //: The kind of a safety copy: taken before a backup was restored.
+    case SafetyCopies::Kind::BeforeRestore: return QT_TRANSLATE_NOOP("SafetyCopies", "before restore");
+    case SafetyCopies::Kind::Unknown: break;
+    }
+    //: The kind of a safety copy that does not say what it was taken before.
+    return QT_TRANSLATE_NOOP("SafetyCopies", "unknown");
+}
+
 int countFiles(const QString &path)
 {
     ZipArchive archive;
@@ -85,12 +99,12 @@ QString SafetyCopies::safeName(const QString &calculator)
 
 QString SafetyCopies::kindText(Kind kind)
 {
-    switch (kind) {
-    case Kind::BeforeDelete: return QStringLiteral("before delete");
-    case Kind::BeforeRestore: return QStringLiteral("before restore");
-    case Kind::Unknown: break;
-    }
-    return QStringLiteral("unknown");
+    return QString::fromLatin1(kindSource(kind));
+}
+
+QString SafetyCopies::kindLabel(Kind kind)
+{
+    return tr(kindSource(kind));
 }
 
 QString SafetyCopies::reserve(const QString &calculator, const QDateTime &taken, QString *error)
@@ -101,7 +115,7 @@ QString SafetyCopies::reserve(const QString &calculator, const QDateTime &taken,
         return QString();
     };
     if (!QDir().mkpath(m_folder))
-        return fail(QStringLiteral("Can't create the folder %1").arg(m_folder));
+        return fail(tr("Can't create the folder %1").arg(m_folder));
     QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString base = m_folder + QLatin1Char('/') + safeName(calculator) + QLatin1Char('-')
                          + taken.toString(dateFormat) + QLatin1Char('-') + taken.toString(timeFormat);
@@ -112,7 +126,7 @@ QString SafetyCopies::reserve(const QString &calculator, const QDateTime &taken,
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return candidate;
     }
-    return fail(QStringLiteral("Can't create a file in %1").arg(m_folder));
+    return fail(tr("Can't create a file in %1").arg(m_folder));
 }
 
 bool SafetyCopies::writeKind(const QString &path, Kind kind)
@@ -135,13 +149,13 @@ QString SafetyCopies::keep(const QString &archive, const QString &calculator, Ki
     if (!moved && !copyComplete(archive, path)) {
         QFile::remove(path);
         if (error)
-            *error = QStringLiteral("Can't write %1").arg(path);
+            *error = tr("Can't write %1").arg(path);
         return QString();
     }
     if (!writeKind(path, kind)) {
         remove(path);
         if (error)
-            *error = QStringLiteral("Can't write %1").arg(path + kindSuffix);
+            *error = tr("Can't write %1").arg(path + kindSuffix);
         return QString();
     }
     if (!moved)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -12,6 +13,8 @@
 // that any restore accepts.
 class SafetyCopies
 {
+    Q_DECLARE_TR_FUNCTIONS(SafetyCopies)
+
 public:
     enum class Kind { Unknown, BeforeDelete, BeforeRestore };
     struct Copy {
@@ -35,7 +38,10 @@ public:
     // A calculator name made fit for a file name: calculator names are untrusted, so anything
     // but letters, digits, space, '_', '+' and parentheses becomes '_', and the length is bounded.
     static QString safeName(const QString &calculator);
+    // The kind as a fixed English word, for machine-read output (the tool's --json).
     static QString kindText(Kind kind);
+    // The kind in the user's language, for the window.
+    static QString kindLabel(Kind kind);
 
     // Moves the finished archive at `archive` into the folder under a new unique name. Returns
     // the copy's path; empty on failure with the reason in *error (the archive is then left

@@ -5,6 +5,7 @@
 #include "link/culvocalc.h"
 #include "link/ziparchive.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -25,6 +26,11 @@ private:
     QMetaObject::Connection connection;
 };
 
+QString cantWriteBackup()
+{
+    return QCoreApplication::translate("SafetyCopyMaker", "Can't write backup file");
+}
+
 SafetyCopyResult failed(const QString &why)
 {
     SafetyCopyResult result;
@@ -41,7 +47,9 @@ SafetyCopyResult checked(const QString &path)
     check.close();
     if (!problem.isEmpty()) {
         SafetyCopies::remove(path);
-        return failed(QStringLiteral("the copy does not pass the restore check (%1)").arg(problem));
+        //: Why a safety copy failed; %1 is what the check found wrong.
+        return failed(QCoreApplication::translate("SafetyCopyMaker", "the copy does not pass the restore check (%1)")
+                          .arg(problem));
     }
     SafetyCopyResult result;
     result.outcome = SafetyCopyResult::Outcome::Made;
@@ -70,7 +78,7 @@ SafetyCopyResult copyBeforeRestore(CUlvoCalc &link, SafetyCopies &store, const Q
         return failed(watch.last);
     }
     if (archive->isEmpty() || !QFile::exists(*archive))
-        return failed(watch.last.isEmpty() ? QStringLiteral("Can't write backup file") : watch.last);
+        return failed(watch.last.isEmpty() ? cantWriteBackup() : watch.last);
     QString error;
     const QString path = store.keep(*archive, calcName, SafetyCopies::Kind::BeforeRestore,
                                     QDateTime::currentDateTime(), &error);
@@ -101,7 +109,7 @@ SafetyCopyResult copyBeforeDelete(CUlvoCalc &link, SafetyCopies &store, const QS
         return failed(why);
     };
     if (!archive.create(path))
-        return fail(QStringLiteral("Can't write %1").arg(path));
+        return fail(QCoreApplication::translate("SafetyCopyMaker", "Can't write %1").arg(path));
     for (const QPair<QString, int> &file : files) {
         QByteArray content;
         // An empty file has nothing to download; it is kept as an empty entry.
@@ -111,13 +119,15 @@ SafetyCopyResult copyBeforeDelete(CUlvoCalc &link, SafetyCopies &store, const QS
             inf.set_size(file.second);
             std::optional<QByteArray> data = link.getData(inf);
             if (!data)
-                return fail(watch.last.isEmpty() ? QStringLiteral("Can't read %1").arg(file.first) : watch.last);
+                return fail(watch.last.isEmpty()
+                                ? QCoreApplication::translate("SafetyCopyMaker", "Can't read %1").arg(file.first)
+                                : watch.last);
             content = std::move(*data);
         }
         if (!archive.addEntry(CalcName::encode(file.first), content))
-            return fail(QStringLiteral("Can't write backup file"));
+            return fail(cantWriteBackup());
     }
     if (!archive.close() || !SafetyCopies::writeKind(path, SafetyCopies::Kind::BeforeDelete))
-        return fail(QStringLiteral("Can't write backup file"));
+        return fail(cantWriteBackup());
     return checked(path);
 }

@@ -60,15 +60,21 @@ QString ClassOperation::runningText() const
         ended += member.ended ? 1 : 0;
         failed += member.ended && member.state.result != CalcState::Result::Succeeded ? 1 : 0;
     }
-    QString text;
+    const int total = m_members.size();
+    // %n calculators take part; %1 of them have ended, %2 of those failed.
     switch (m_kind) {
-    case Kind::Send: text = QStringLiteral("Sending to %1 calculators"); break;
-    case Kind::Collect: text = QStringLiteral("Collecting from %1 calculators"); break;
-    case Kind::Delete: text = QStringLiteral("Deleting on %1 calculators"); break;
-    case Kind::Backup: text = QStringLiteral("Backing up %1 calculators"); break;
-    case Kind::Restore: text = QStringLiteral("Restoring %1 calculators"); break;
+    case Kind::Send:
+        return tr("Sending to %n calculators: %1 ended, %2 failed", "", total).arg(ended).arg(failed);
+    case Kind::Collect:
+        return tr("Collecting from %n calculators: %1 ended, %2 failed", "", total).arg(ended).arg(failed);
+    case Kind::Delete:
+        return tr("Deleting on %n calculators: %1 ended, %2 failed", "", total).arg(ended).arg(failed);
+    case Kind::Backup:
+        return tr("Backing up %n calculators: %1 ended, %2 failed", "", total).arg(ended).arg(failed);
+    case Kind::Restore:
+        return tr("Restoring %n calculators: %1 ended, %2 failed", "", total).arg(ended).arg(failed);
     }
-    return text.arg(m_members.size()) + QStringLiteral(": %1 ended, %2 failed").arg(ended).arg(failed);
+    return QString();
 }
 
 QString ClassOperation::summary() const
@@ -82,20 +88,21 @@ QString ClassOperation::summary() const
         }
         QString why = member.state.error;
         if (why.isEmpty())
-            why = member.state.text.isEmpty() ? QStringLiteral("not done") : member.state.text;
+            why = member.state.text.isEmpty() ? tr("not done") : member.state.text;
         failures << QStringLiteral("%1 (%2)").arg(member.name, why);
     }
     const int total = m_members.size();
+    // %1 of the %n calculators succeeded.
     QString text;
     switch (m_kind) {
-    case Kind::Send: text = QStringLiteral("Sent to %1 of %2 calculators"); break;
-    case Kind::Collect: text = QStringLiteral("Collected from %1 of %2 calculators"); break;
-    case Kind::Delete: text = QStringLiteral("Deleted on %1 of %2 calculators"); break;
-    case Kind::Backup: text = QStringLiteral("Backed up %1 of %2 calculators"); break;
-    case Kind::Restore: text = QStringLiteral("Restored %1 of %2 calculators"); break;
+    case Kind::Send: text = tr("Sent to %1 of %n calculators", "", total).arg(done); break;
+    case Kind::Collect: text = tr("Collected from %1 of %n calculators", "", total).arg(done); break;
+    case Kind::Delete: text = tr("Deleted on %1 of %n calculators", "", total).arg(done); break;
+    case Kind::Backup: text = tr("Backed up %1 of %n calculators", "", total).arg(done); break;
+    case Kind::Restore: text = tr("Restored %1 of %n calculators", "", total).arg(done); break;
     }
-    text = text.arg(done).arg(total);
-    if (!failures.isEmpty())
-        text += QStringLiteral("; %1 failed: %2").arg(failures.size()).arg(failures.join(QLatin1String(", ")));
-    return text;
+    if (failures.isEmpty())
+        return text;
+    //: A class summary (%1), how many calculators failed (%2) and which, with why (%3).
+    return tr("%1; %2 failed: %3").arg(text, QString::number(failures.size()), failures.join(QLatin1String(", ")));
 }

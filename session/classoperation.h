@@ -2,6 +2,7 @@
 
 #include "session/calcstate.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -11,6 +12,8 @@ class CUlvoWorker;
 // the line that sums them up once the last has ended.
 class ClassOperation
 {
+    Q_DECLARE_TR_FUNCTIONS(ClassOperation)
+
 public:
     enum class Kind { Send, Collect, Delete, Backup, Restore };
 

@@ -24,10 +24,6 @@ namespace {
 
 const QString programName = QStringLiteral(ULVO_PROGRAM_NAME);
 const QString programVersion = QStringLiteral(ULVO_VERSION);
-const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
-const QString leftOutText = QStringLiteral("File not shown, its name can't be read: %1");
-// Shown after the port name while the first contact runs.
-const QString connectingHint = QStringLiteral(" (connecting...)");
 
 } // namespace
 
@@ -145,7 +141,8 @@ void CUlvoCalcSession::addCalc(QSerialPortInfo portInfo)
     connect(worker, &CUlvoWorker::progress, this, &CUlvoCalcSession::onWorkerProgress);
     raiseWindow();
     workers.append(worker);
-    calcModel->pushBack(portInfo.portName() + connectingHint);
+    //: A calculator's row while the first contact with it runs; %1 is its port name.
+    calcModel->pushBack(tr("%1 (connecting...)").arg(portInfo.portName()));
     emit connectNewCalc();
     startFirstContact(worker);
 }
@@ -173,7 +170,7 @@ void CUlvoCalcSession::onCalcContacted()
     if (!failure.isEmpty() && !openFailureReported.contains(worker)) {
         openFailureReported.insert(worker);
         onErrorChange(failure);
-        onStatusChange(QStringLiteral("Error: ") + failure);
+        onStatusChange(errorText(failure), true);
     }
     emit calcContacted(worker->getPortName());
     serveAtStation(worker);
@@ -203,13 +200,13 @@ void CUlvoCalcSession::refillFileModel()
     // The table cannot show a file whose name is not text: say so once for this listing, without
     // hiding an error already on the status line (an operation's end text follows anyway).
     const QStringList leftOut = worker->getLeftOutFiles();
-    if (!leftOut.isEmpty() && !statusLineText.startsWith(QLatin1String("Error: ")))
-        onStatusChange(leftOutText.arg(leftOut.join(QLatin1String(", "))));
+    if (!leftOut.isEmpty() && !statusIsError)
+        onStatusChange(tr("File not shown, its name can't be read: %1").arg(leftOut.join(QLatin1String(", "))));
 }
 
 void CUlvoCalcSession::onIndexChange(int newIndex)
 {
-    if (!(inPoll && statusLineText.startsWith(QLatin1String("Error: "))))
+    if (!(inPoll && statusIsError))
         onStatusChange(QString());
     const int oldIndex = currentIndex;
     currentIndex = newIndex;
@@ -267,6 +264,7 @@ void CUlvoCalcSession::setIsBusy(bool busy)
 
 void CUlvoCalcSession::setStatusLineText(const QString &text)
 {
+    statusIsError = false;
     if (statusLineText == text)
         return;
     statusLineText = text;
@@ -294,8 +292,9 @@ void CUlvoCalcSession::onIAmNotBusy()
     emit isBusyChange();
 }
 
-void CUlvoCalcSession::onStatusChange(QString newStatus)
+void CUlvoCalcSession::onStatusChange(QString newStatus, bool isError)
 {
+    statusIsError = isError;
     statusLineText = newStatus;
     emit statusLineTextChange();
 }
@@ -319,7 +318,7 @@ bool CUlvoCalcSession::refuseWhenWorkerRunning(const CUlvoWorker *worker)
 {
     if (!isWorkerRunning(worker))
         return false;
-    onStatusChange(busyText);
+    onStatusChange(busyText());
     return true;
 }
 
@@ -442,14 +441,14 @@ void CUlvoCalcSession::cancelOperation()
             if (it != progressOf.cend() && it->canCancel())
                 const_cast<CUlvoWorker *>(member)->requestCancel();
         }
-        onStatusChange(QStringLiteral("Cancelling..."));
+        onStatusChange(tr("Cancelling..."));
         return;
     }
     CUlvoWorker *worker = selectedWorker();
     if (!worker || !progressOf.contains(worker) || !progressOf.value(worker).canCancel())
         return;
     worker->requestCancel();
-    onStatusChange(QStringLiteral("Cancelling..."));
+    onStatusChange(tr("Cancelling..."));
 }
 
 CUlvoWorker *CUlvoCalcSession::endingWorker() const
@@ -482,7 +481,7 @@ bool CUlvoCalcSession::setEndStatus(const QString &successText, const QString &w
     const QString text = recordOutcome(endingWorker(), successText, failure);
     // A member of a class operation is summed up with the others when the last one ends.
     if (!isClassMember(endingWorker()))
-        onStatusChange(text);
+        onStatusChange(text, !failure.isEmpty());
     return failure.isEmpty();
 }
 
@@ -490,7 +489,7 @@ QString CUlvoCalcSession::recordOutcome(const CUlvoWorker *worker, const QString
                                         const QString &failure)
 {
     const bool failed = !failure.isEmpty();
-    const QString text = failed ? QStringLiteral("Error: ") + failure : successText;
+    const QString text = failed ? errorText(failure) : successText;
     recordEnd(worker, failed ? CalcState::Result::Failed : CalcState::Result::Succeeded, text, failure);
     return text;
 }
@@ -513,30 +512,30 @@ CalcState CUlvoCalcSession::calcState(int row) const
 
 void CUlvoCalcSession::onSendFilesEnd()
 {
-    setEndStatus(QStringLiteral("Files successful sent to calculator"), QStringLiteral("not sent"));
+    setEndStatus(sentText(), notSentText());
 }
 
 void CUlvoCalcSession::onDownloadFilesEnd()
 {
     // The folder this download wrote to: a refused request may have chosen another since.
     const CUlvoWorker *worker = endingWorker();
-    setEndStatus(QStringLiteral("Files successfully download on path: ")
-                 + (worker ? worker->destFolder : downloadFolder) + QLatin1Char('/'));
+    setEndStatus(tr("Files successfully download on path: %1/").arg(worker ? worker->destFolder : downloadFolder));
 }
 
 void CUlvoCalcSession::onDeleteSelectedFilesEnd()
 {
-    setEndStatus(withSafetyCopy(QStringLiteral("Files successfully deleted")), QStringLiteral("not deleted"));
+    //: Said of a file that the calculator did not delete, after its name and a colon.
+    setEndStatus(withSafetyCopy(tr("Files successfully deleted")), tr("not deleted"));
 }
 
 void CUlvoCalcSession::onRestoreBackupEnd()
 {
-    setEndStatus(withSafetyCopy(QStringLiteral("Backup successfully sent to calculator")));
+    setEndStatus(withSafetyCopy(tr("Backup successfully sent to calculator")));
 }
 
 void CUlvoCalcSession::onChangeCalcNameEnd()
 {
-    setEndStatus(QStringLiteral("Calculator name successfully changed"));
+    setEndStatus(tr("Calculator name successfully changed"));
 }
 
 QString CUlvoCalcSession::getProgramName(bool withVersion)
@@ -546,11 +545,34 @@ QString CUlvoCalcSession::getProgramName(bool withVersion)
 
 QString CUlvoCalcSession::getInfo()
 {
-    return getProgramName() + QStringLiteral(
-               "\n\n"
-               "Copyright (C) Ulvo Instruments. All rights reserved.\n\n"
-               "The content of this program, its documents, images and code font included, is "
-               "provided for use with Ulvo graphing calculators only.\n\n"
-               "No part of this content may be copied, changed or passed on without the written "
-               "permission of Ulvo Instruments.");
+    //: The About box; %1 is the program's name and version.
+    return tr("%1\n\n"
+              "Copyright (C) Ulvo Instruments. All rights reserved.\n\n"
+              "The content of this program, its documents, images and code font included, is "
+              "provided for use with Ulvo graphing calculators only.\n\n"
+              "No part of this content may be copied, changed or passed on without the written "
+              "permission of Ulvo Instruments.")
+        .arg(getProgramName());
+}
+
+QString CUlvoCalcSession::errorText(const QString &failure)
+{
+    //: The status line after a failure; %1 says what went wrong.
+    return tr("Error: %1").arg(failure);
+}
+
+QString CUlvoCalcSession::busyText()
+{
+    return tr("Calculator is busy: wait until the current operation ends");
+}
+
+QString CUlvoCalcSession::sentText()
+{
+    return tr("Files successful sent to calculator");
+}
+
+QString CUlvoCalcSession::notSentText()
+{
+    //: Said of a file that did not reach the calculator, after its name and a colon.
+    return tr("not sent");
 }

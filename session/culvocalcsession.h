@@ -233,7 +233,8 @@ public slots:
     void onErrorChange(QString errorText);
     void onIAmBusy();
     void onIAmNotBusy();
-    void onStatusChange(QString newStatus);
+    // isError: the text tells of a failure, which a change of selection by a poll leaves standing.
+    void onStatusChange(QString newStatus, bool isError = false);
     void onDevNameChange();
     void onFilesListChange();
     void onSendFilesEnd();
@@ -298,6 +299,13 @@ private:
     QString recordOutcome(const CUlvoWorker *worker, const QString &successText, const QString &failure);
     // The success text of a delete or restore, naming the safety copy it kept.
     QString withSafetyCopy(const QString &successText) const;
+    // The status line of a failure: "Error: " and what went wrong.
+    static QString errorText(const QString &failure);
+    static QString busyText();
+    // A send's success text, and what its batch says of a file that failed without a text.
+    static QString sentText();
+    static QString notSentText();
+    static QString noneHasFilesText();
     // Asks the timer for another poll where no udev report would come to prompt one.
     void keepPolling();
     void dropWorkerAt(int index);
@@ -343,6 +351,8 @@ private:
     QHash<CUlvoWorker *, QList<QUrl>> promisedDownloads;
     bool isBusy = false;
     QString statusLineText;
+    // Whether the status line tells of a failure (set with the text, never read from its words).
+    bool statusIsError = false;
 
     // Running operation threads and the worker each one runs.
     QHash<QThread *, Operation> operations;

@@ -8,6 +8,7 @@
 #include "link/plainfilename.h"
 #include "link/ziparchive.h"
 #include "models/ulvocalcmodel.h"
+#include "safety/backupentries.h"
 #include "session/culvoworker.h"
 
 #include <QDate>
@@ -16,8 +17,6 @@
 #include <QSet>
 
 namespace {
-
-const QString busyText = QStringLiteral("Calculator is busy: wait until the current operation ends");
 
 QString memberName(const CUlvoWorker *worker)
 {
@@ -60,6 +59,11 @@ int CUlvoCalcSession::selectedCalcCount() const
     return calcModel ? calcModel->selectedCount() : 0;
 }
 
+QString CUlvoCalcSession::noneHasFilesText()
+{
+    return tr("None of the selected calculators has these files");
+}
+
 bool CUlvoCalcSession::isClassMember(const CUlvoWorker *worker) const
 {
     return worker && classOperation && classOperation->contains(worker);
@@ -72,7 +76,7 @@ bool CUlvoCalcSession::refuseWhenAnyRunning(const QList<CUlvoWorker *> &members)
         || std::any_of(members.cbegin(), members.cend(),
                        [this](const CUlvoWorker *worker) { return isWorkerRunning(worker); });
     if (running)
-        onStatusChange(busyText);
+        onStatusChange(busyText());
     return running;
 }
 
@@ -81,11 +85,12 @@ QString CUlvoCalcSession::collisionToCalcQuestion()
     const QString name = collisionToCalcFileName();
     const QList<CUlvoWorker *> members = classWorkers();
     if (members.isEmpty())
-        return QStringLiteral("File %1 already exists on your calculator.\nDo you want to replace it?").arg(name);
+        return tr("File %1 already exists on your calculator.\nDo you want to replace it?").arg(name);
     const int having = int(std::count_if(members.cbegin(), members.cend(),
                                          [&](const CUlvoWorker *worker) { return worker->hasFile(name); }));
-    return QStringLiteral("%1 already exists on %2 of %3 calculators. Replace it there?")
-        .arg(name).arg(having).arg(members.size());
+    //: %1 is a file name; %2 of the %n selected calculators hold a file of that name.
+    return tr("%1 already exists on %2 of %n calculators. Replace it there?", "", members.size())
+        .arg(name, QString::number(having));
 }
 
 void CUlvoCalcSession::startClassMember(CUlvoWorker *worker, WorkerSlot operation,
@@ -162,7 +167,7 @@ QList<QUrl> CUlvoCalcSession::collectFromClass()
         usedFolders.insert(folderName.toUpper());
         const QString folder = root.filePath(folderName);
         if (!root.mkpath(folderName)) {
-            onErrorChange(QStringLiteral("Can't create folder: ") + folder);
+            onErrorChange(tr("Can't create folder: %1").arg(folder));
             continue;
         }
         worker->filesList = files;
@@ -177,7 +182,7 @@ QList<QUrl> CUlvoCalcSession::collectFromClass()
         taking.append(worker);
     }
     if (taking.isEmpty()) {
-        onStatusChange(QStringLiteral("None of the selected calculators has these files"));
+        onStatusChange(noneHasFilesText());
         return {};
     }
     classOperation = std::make_unique<ClassOperation>(ClassOperation::Kind::Collect);
@@ -208,7 +213,7 @@ void CUlvoCalcSession::deleteOnClass(const QList<FileInf> &files)
         deleting.append(worker);
     }
     if (deleting.isEmpty()) {
-        onStatusChange(QStringLiteral("None of the selected calculators has these files"));
+        onStatusChange(noneHasFilesText());
         return;
     }
     classOperation = std::make_unique<ClassOperation>(ClassOperation::Kind::Delete);
@@ -227,7 +232,7 @@ void CUlvoCalcSession::createClassBackup(QUrl folderUrl)
         return;
     const QDir folder(folderUrl.toLocalFile());
     if (folderUrl.toLocalFile().isEmpty() || !folder.exists()) {
-        onStatusChange(QStringLiteral("Error: No such folder: ") + folderUrl.toLocalFile());
+        onStatusChange(tr("Error: No such folder: %1").arg(folderUrl.toLocalFile()), true);
         return;
     }
     const QDate today = QDate::currentDate();
@@ -266,10 +271,10 @@ void CUlvoCalcSession::onClassBackupEnd()
     const CUlvoWorker *worker = endingWorker();
     QString failure = endingFailure();
     if (failure.isEmpty() && !classBackupSaved.contains(worker)) {
-        failure = QStringLiteral("Backup not saved: ") + classBackupTargets.value(worker);
+        failure = tr("Backup not saved: %1").arg(classBackupTargets.value(worker));
         onErrorChange(failure);
     }
-    recordOutcome(worker, QStringLiteral("Backup saved: ") + classBackupTargets.value(worker), failure);
+    recordOutcome(worker, tr("Backup saved: %1").arg(classBackupTargets.value(worker)), failure);
 }
 
 void CUlvoCalcSession::restoreClass(const QUrl &url)
@@ -283,9 +288,9 @@ void CUlvoCalcSession::restoreClass(const QUrl &url)
     ZipArchive archive;
     const QString problem = checkBackupArchive(archive, path);
     if (!problem.isEmpty()) {
-        const QString text = QStringLiteral("Invalid backup file: %1 (%2)").arg(path, problem);
+        const QString text = invalidBackupText(path, problem);
         onErrorChange(text);
-        onStatusChange(QStringLiteral("Error: ") + text);
+        onStatusChange(errorText(text), true);
         return;
     }
     classOperation = std::make_unique<ClassOperation>(ClassOperation::Kind::Restore);

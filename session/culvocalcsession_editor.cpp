@@ -18,11 +18,11 @@ bool CUlvoCalcSession::downloadForEdit(int row)
 {
     const FileInf file = fileModel->getFileInfAt(row);
     if (file.first.isEmpty() && file.second == 0) {
-        onStatusChange(QStringLiteral("File information error"));
+        onStatusChange(tr("File information error"));
         return false;
     }
     if (!file.first.contains(QLatin1String(".ucb")) && !file.first.contains(QLatin1String(".UCB"))) {
-        onStatusChange(QStringLiteral("File type error. Please select UlvoBasic program file"));
+        onStatusChange(tr("File type error. Please select UlvoBasic program file"));
         return false;
     }
     CUlvoWorker *worker = selectedWorker();
@@ -43,14 +43,14 @@ void CUlvoCalcSession::onDownloadForEditEnd()
     const QString failure = endingFailure();
     const QString text = recordOutcome(endingWorker(), QString(), failure);
     if (!failure.isEmpty())
-        onStatusChange(text);
+        onStatusChange(text, true);
 }
 
 bool CUlvoCalcSession::sendFileFromEdit(QString fileName, QString fileData)
 {
     CUlvoWorker *worker = selectedWorker();
     if (!worker) {
-        onStatusChange(QStringLiteral("Calculator for sending the file is not selected"));
+        onStatusChange(tr("Calculator for sending the file is not selected"));
         return false;
     }
     clearPendingError();
@@ -67,7 +67,7 @@ void CUlvoCalcSession::onSendFileFromEditEnd()
 {
     const CUlvoWorker *worker = endingWorker();
     const QString fileName = worker ? worker->editFileName : QString();
-    const bool sent = setEndStatus(QStringLiteral("File '") + fileName + QStringLiteral("' successfully sent"));
+    const bool sent = setEndStatus(tr("File '%1' successfully sent").arg(fileName));
     emit fileFromEditSent(fileName, sent);
 }
 
@@ -80,7 +80,7 @@ bool CUlvoCalcSession::saveFileOnComputer(QString fileName, QString fileData)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(bytes) != bytes.size()
         || !file.commit()) {
-        onStatusChange(QStringLiteral("Error: Can't save file: ") + fileName);
+        onStatusChange(tr("Error: Can't save file: %1").arg(fileName), true);
         return false;
     }
     return true;
@@ -88,20 +88,21 @@ bool CUlvoCalcSession::saveFileOnComputer(QString fileName, QString fileData)
 
 QVariant CUlvoCalcSession::openFileOnComputer(QString filePath)
 {
-    const auto refuse = [this, &filePath](const QString &why) {
-        onStatusChange(QStringLiteral("Error: ") + why + filePath);
+    const auto refuse = [this](const QString &text) {
+        onStatusChange(text, true);
         return QVariant();
     };
+    const QString cantOpen = tr("Error: Can't open file: %1").arg(filePath);
     // Only regular files: a device or a pipe could block or never end.
     QFile file(filePath);
     if (!QFileInfo(filePath).isFile() || !file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("Can't open file: "));
+        return refuse(cantOpen);
     // One byte past the limit is read rather than the size trusted: the file may grow meanwhile.
     const QByteArray bytes = file.read(maxProgramFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return refuse(QStringLiteral("Can't open file: "));
+        return refuse(cantOpen);
     if (bytes.size() > maxProgramFileSize)
-        return refuse(QStringLiteral("File is larger than 1 MiB: "));
+        return refuse(tr("Error: File is larger than 1 MiB: %1").arg(filePath));
     return calcTextFromBytes(bytes);
 }
 

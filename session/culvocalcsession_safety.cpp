@@ -16,7 +16,8 @@ QString CUlvoCalcSession::withSafetyCopy(const QString &successText) const
     const CUlvoWorker *worker = endingWorker();
     if (!worker || worker->safetyCopyPath.isEmpty())
         return successText;
-    return successText + QStringLiteral("; safety copy saved on the path: ") + worker->safetyCopyPath;
+    //: A delete's or restore's success text (%1), then where the safety copy was kept (%2).
+    return tr("%1; safety copy saved on the path: %2").arg(successText, worker->safetyCopyPath);
 }
 
 void CUlvoCalcSession::pruneSafetyCopies()
@@ -34,7 +35,7 @@ QVariantList CUlvoCalcSession::safetyCopies()
             {QStringLiteral("url"), QUrl::fromLocalFile(copy.path)},
             {QStringLiteral("calculator"), copy.calculator},
             {QStringLiteral("date"), copy.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
-            {QStringLiteral("kind"), SafetyCopies::kindText(copy.kind)},
+            {QStringLiteral("kind"), SafetyCopies::kindLabel(copy.kind)},
             {QStringLiteral("restoreCopy"), copy.kind == SafetyCopies::Kind::BeforeRestore},
             {QStringLiteral("files"), copy.files},
             {QStringLiteral("size"), copy.size},
@@ -66,7 +67,7 @@ QStringList CUlvoCalcSession::backupEntryNames(QUrl archive)
 {
     const BackupEntries entries = listBackupEntries(archive.toLocalFile());
     if (!entries.problem.isEmpty())
-        onStatusChange(QStringLiteral("Error: ") + entries.problem);
+        onStatusChange(errorText(entries.problem), true);
     return entries.names;
 }
 
@@ -78,8 +79,7 @@ QList<QUrl> CUlvoCalcSession::backupEntryUrls(QUrl archive, QStringList names)
                                   ? extractBackupEntries(archive.toLocalFile(), names, folder->path(), &error)
                                   : QStringList();
     if (paths.isEmpty()) {
-        onStatusChange(QStringLiteral("Error: ")
-                       + (error.isEmpty() ? QStringLiteral("Can't create a temporary folder") : error));
+        onStatusChange(errorText(error.isEmpty() ? tr("Can't create a temporary folder") : error), true);
         return {};
     }
     entryFolders.push_back(std::move(folder));

@@ -22,7 +22,7 @@ bool CUlvoCalcSession::startStation(QList<QUrl> urls)
             files.append({local, name});
     }
     if (files.isEmpty()) {
-        onStatusChange(QStringLiteral("No file to send: the station was not started"));
+        onStatusChange(tr("No file to send: the station was not started"));
         return false;
     }
     stationSendList = files;
@@ -34,7 +34,7 @@ bool CUlvoCalcSession::startStation(QList<QUrl> urls)
     stationFailed = 0;
     stationActive = true;
     emit stationChange();
-    onStatusChange(QStringLiteral("Waiting for calculators to be plugged in"));
+    onStatusChange(tr("Waiting for calculators to be plugged in"));
     return true;
 }
 
@@ -45,8 +45,8 @@ void CUlvoCalcSession::stopStation()
     // Sends already under way end on their own; nothing new starts.
     stationActive = false;
     emit stationChange();
-    onStatusChange(QStringLiteral("Station stopped: sent to %1 calculators, %2 failed")
-                       .arg(stationDone).arg(stationFailed));
+    //: %n calculators were served, %1 of the station's sends failed.
+    onStatusChange(tr("Station stopped: sent to %n calculators, %1 failed", "", stationDone).arg(stationFailed));
 }
 
 QString CUlvoCalcSession::stationFileNames() const
@@ -72,15 +72,20 @@ void CUlvoCalcSession::serveAtStation(CUlvoWorker *worker)
 void CUlvoCalcSession::onStationSendEnd()
 {
     CUlvoWorker *worker = endingWorker();
-    const QString failure = endingFailure(QStringLiteral("not sent"));
+    const QString failure = endingFailure(notSentText());
     const QString name = worker ? worker->getDeviceName() : QString();
-    recordOutcome(worker, QStringLiteral("Files successful sent to calculator"), failure);
+    recordOutcome(worker, sentText(), failure);
     if (failure.isEmpty())
         ++stationDone;
     else
         ++stationFailed;
     emit stationChange();
-    onStatusChange(failure.isEmpty() ? QStringLiteral("Sent to %1").arg(name)
-                                     : QStringLiteral("Error: %1: %2").arg(name, failure));
+    if (failure.isEmpty()) {
+        //: %1 is the calculator's name.
+        onStatusChange(tr("Sent to %1").arg(name));
+    } else {
+        //: %1 is the calculator's name, %2 what went wrong.
+        onStatusChange(tr("Error: %1: %2").arg(name, failure), true);
+    }
     emit stationServed(name, failure.isEmpty(), failure);
 }

@@ -9,7 +9,10 @@
 
 #include <QCoreApplication>
 #include <QMutexLocker>
+#include <QSet>
 #include <QThread>
+
+#include <utility>
 
 namespace {
 
@@ -20,12 +23,13 @@ class OperationLink
 public:
     OperationLink(const QSerialPortInfo &port, CUlvoWorker *worker)
         : link(port, worker)
+        , worker(worker)
         , relay(QObject::connect(&link, &CUlvoCalc::errorNotify, worker,
-                                 [this, worker](const QString &text) {
-                                     if (relisting && text.startsWith(unreadableNamePrefix))
-                                         return;
-                                     reported = true;
-                                     emit worker->errorNotify(text);
+                                 [this](const QString &text) {
+                                     if (relisting)
+                                         heldDuringListing.append(text);
+                                     else
+                                         pass(text);
                                  }))
         , progress(QObject::connect(&link, &CUlvoCalc::progress, worker,
                                     [this, worker](TransferProgress state) {
@@ -47,12 +51,23 @@ public:
     }
     CUlvoCalc *operator->() { return &link; }
     CUlvoCalc &get() { return link; }
-    // The link for the listing that ends an operation. A file whose name cannot be read is told
-    // by the listing's own notice, not as a failure of the operation that has just succeeded.
-    CUlvoCalc &forListing()
+    // The listing that ends an operation. A file whose name cannot be read is told by the
+    // listing's own notice, not as a failure of the operation that has just succeeded; the link's
+    // other reports meanwhile are passed on. The notices are told apart by the very texts the
+    // link made for the names it left out, whatever language those are in.
+    CUlvoWorker::Listing relist()
     {
         relisting = true;
-        return link;
+        CUlvoWorker::Listing listing {link.getFilesInfo(), link.leftOutFiles()};
+        relisting = false;
+        QSet<QString> notices;
+        for (const QString &name : qAsConst(listing.leftOut))
+            notices.insert(LinkTexts::invalidFileName(name));
+        for (const QString &text : std::exchange(heldDuringListing, {})) {
+            if (!notices.contains(text))
+                pass(text);
+        }
+        return listing;
     }
     CUlvoCalc &operator*() { return link; }
     // Whether the link has reported an error during this operation.
@@ -61,10 +76,17 @@ public:
     bool inSafetyCopy = false;
 
 private:
+    void pass(const QString &text)
+    {
+        reported = true;
+        emit worker->errorNotify(text);
+    }
+
     CUlvoCalc link;
+    CUlvoWorker *const worker;
     bool reported = false;
     bool relisting = false;
-    const QString unreadableNamePrefix = LinkTexts::invalidFileName(QString());
+    QStringList heldDuringListing;
     QMetaObject::Connection relay;
     QMetaObject::Connection progress;
 };
@@ -185,12 +207,11 @@ void CUlvoWorker::setCachedName(const QString &name)
     deviceName = name;
 }
 
-void CUlvoWorker::cacheListing(CUlvoCalc &link)
+void CUlvoWorker::cacheListing(const Listing &listing)
 {
-    const QList<FileInf> files = link.getFilesInfo();
     QMutexLocker lock(&cacheMutex);
-    filesInfo = files;
-    leftOutFiles = link.leftOutFiles();
+    filesInfo = listing.files;
+    leftOutFiles = listing.leftOut;
 }
 
 void CUlvoWorker::finishOperation()
@@ -206,7 +227,7 @@ void CUlvoWorker::sendFiles()
     {
         OperationLink link(port, this, cancelToken);
         outcomes = link->sendFileBatch(sendFilesList);
-        cacheListing(link.forListing());
+        cacheListing(link.relist());
     }
     finishOperation();
 }
@@ -240,8 +261,8 @@ void CUlvoWorker::delFiles()
             link.inSafetyCopy = false;
             safetyCopyPath = copy.path;
             if (copy.outcome == SafetyCopyResult::Outcome::Failed) {
-                emit errorNotify(QStringLiteral("No safety copy could be made, so nothing was deleted: ")
-                                 + copy.failure);
+                //: %1 says why the safety copy failed.
+                emit errorNotify(tr("No safety copy could be made, so nothing was deleted: %1").arg(copy.failure));
                 goAhead = false;
             }
         }
@@ -249,7 +270,7 @@ void CUlvoWorker::delFiles()
             outcomes = link->deleteFileBatch(filesList);
         else
             outcomes.clear();
-        cacheListing(link.forListing());
+        cacheListing(link.relist());
     }
     finishOperation();
 }
@@ -261,7 +282,7 @@ void CUlvoWorker::setDeviceName()
         // The link reports no text when the calculator merely refuses the name; a refusal must
         // not end as a success.
         if (!link->setDeviceName(newDeviceName) && !link.hasReported())
-            emit errorNotify(QStringLiteral("Calculator name was not changed"));
+            emit errorNotify(tr("Calculator name was not changed"));
         setCachedName(link->getName());
     }
     finishOperation();
@@ -284,7 +305,7 @@ void CUlvoWorker::sendFileFromEdit()
     {
         OperationLink link(port, this, cancelToken);
         link->genSendFileString(editFileName, editFileData);
-        cacheListing(link.forListing());
+        cacheListing(link.relist());
     }
     finishOperation();
 }
@@ -318,14 +339,15 @@ void CUlvoWorker::restoreBackup()
             if (copy.outcome == SafetyCopyResult::Outcome::Cancelled) {
                 goAhead = false;
             } else if (copy.outcome == SafetyCopyResult::Outcome::Failed) {
-                emit errorNotify(QStringLiteral("No safety copy could be made, so the restore did not start: ")
-                                 + copy.failure);
+                //: %1 says why the safety copy failed.
+                emit errorNotify(
+                    tr("No safety copy could be made, so the restore did not start: %1").arg(copy.failure));
                 goAhead = false;
             }
         }
         if (goAhead) {
             link->restoreBackup(backupUrl);
-            cacheListing(link.forListing());
+            cacheListing(link.relist());
         }
     }
     finishOperation();

@@ -28,6 +28,11 @@ class CUlvoWorker : public QObject
 public:
     using FileInf = QPair<QString, int>;
     using SendPair = QPair<QString, QString>;
+    // A calculator's files as listed, and the names the listing had to leave out.
+    struct Listing {
+        QList<FileInf> files;
+        QStringList leftOut;
+    };
 
     // Contacts nobody: the calculator's name and files are read by firstContact().
     explicit CUlvoWorker(QSerialPortInfo portInfo, QObject *parent = nullptr);
@@ -94,8 +99,8 @@ public slots:
 
 private:
     void setCachedName(const QString &name);
-    // Reads the file list on the operation's link into the cache.
-    void cacheListing(CUlvoCalc &link);
+    // Keeps the file list read at the end of an operation.
+    void cacheListing(const Listing &listing);
     // Moves the worker back to the main thread and announces the end of the operation.
     void finishOperation();
     // The calculator's name for the safety copy's file name.

@@ -61,22 +61,30 @@ QString OperationProgress::text() const
 {
     using Phase = TransferProgress::Phase;
     switch (m_state.phase) {
-    case Phase::Checking: return QStringLiteral("Checking the backup archive");
-    case Phase::Clearing: return QStringLiteral("Clearing the calculator");
-    case Phase::Rebooting: return QStringLiteral("Restarting the calculator");
-    case Phase::Waiting: return QStringLiteral("Waiting for the calculator");
-    case Phase::SafetyCopy: return QStringLiteral("Making a safety copy") + fileAndPercent();
+    case Phase::Checking: return tr("Checking the backup archive");
+    case Phase::Clearing: return tr("Clearing the calculator");
+    case Phase::Rebooting: return tr("Restarting the calculator");
+    case Phase::Waiting: return tr("Waiting for the calculator");
+    //: Progress: followed by the file's name, its place in the batch and the percentage.
+    case Phase::SafetyCopy: return tr("Making a safety copy") + fileAndPercent();
     case Phase::Transferring: break;
     }
+    // Each followed by the file's name, its place in the batch and the percentage.
     QString verb;
     switch (m_kind) {
     case Kind::None: return QString();
-    case Kind::Download: verb = QStringLiteral("Downloading"); break;
-    case Kind::Send: verb = QStringLiteral("Sending"); break;
-    case Kind::Backup: verb = QStringLiteral("Backing up"); break;
-    case Kind::Restore: verb = QStringLiteral("Restoring"); break;
-    case Kind::EditorOpen: verb = QStringLiteral("Opening"); break;
-    case Kind::EditorSend: verb = QStringLiteral("Sending"); break;
+    //: Progress of a download, followed by the file's name and the percentage.
+    case Kind::Download: verb = tr("Downloading"); break;
+    //: Progress of a send, followed by the file's name and the percentage.
+    case Kind::Send: verb = tr("Sending"); break;
+    //: Progress of a backup, followed by the file's name and the percentage.
+    case Kind::Backup: verb = tr("Backing up"); break;
+    //: Progress of a restore, followed by the file's name and the percentage.
+    case Kind::Restore: verb = tr("Restoring"); break;
+    //: Progress of opening a program from the calculator, followed by its name and the percentage.
+    case Kind::EditorOpen: verb = tr("Opening"); break;
+    //: Progress of a send, followed by the file's name and the percentage.
+    case Kind::EditorSend: verb = tr("Sending"); break;
     }
     return verb + fileAndPercent();
 }
@@ -87,13 +95,17 @@ QString OperationProgress::fileAndPercent() const
     if (!m_state.fileName.isEmpty())
         text += QLatin1Char(' ') + m_state.fileName;
     if (m_state.fileCount > 1 && m_state.fileIndex > 0)
-        text += QStringLiteral(" (%1 of %2)").arg(m_state.fileIndex).arg(m_state.fileCount);
-    text += QStringLiteral(" \u2014 %1 %").arg(percent());
+        //: Progress: file %1 of the %2 files of the batch.
+        text += tr(" (%1 of %2)").arg(m_state.fileIndex).arg(m_state.fileCount);
+    //: Progress: the percentage done.
+    text += tr(" — %1 %").arg(percent());
     const int left = secondsLeft();
     if (left >= 60)
-        text += QStringLiteral(", about %1 min left").arg((left + 59) / 60);
+        //: Progress: the time left in minutes.
+        text += tr(", about %1 min left").arg((left + 59) / 60);
     else if (left >= 0)
-        text += QStringLiteral(", about %1 s left").arg(left);
+        //: Progress: the time left in seconds.
+        text += tr(", about %1 s left").arg(left);
     return text;
 }
 
@@ -103,18 +115,18 @@ QString OperationProgress::cancelledText() const
     const int count = m_state.fileCount;
     switch (m_kind) {
     case Kind::Download:
-        return QStringLiteral("Download cancelled: %1 of %2 files downloaded").arg(done).arg(count);
+        return tr("Download cancelled: %1 of %n files downloaded", "", count).arg(done);
     case Kind::Send:
-        return QStringLiteral("Send cancelled: %1 of %2 files sent").arg(done).arg(count);
+        return tr("Send cancelled: %1 of %n files sent", "", count).arg(done);
     case Kind::Backup:
-        return QStringLiteral("Backup cancelled: %1 of %2 files read, no archive was made").arg(done).arg(count);
+        return tr("Backup cancelled: %1 of %n files read, no archive was made", "", count).arg(done);
     case Kind::Restore:
-        return QStringLiteral("Restore cancelled: the calculator was not changed");
+        return tr("Restore cancelled: the calculator was not changed");
     case Kind::EditorOpen:
-        return QStringLiteral("Opening cancelled: the program was not opened");
+        return tr("Opening cancelled: the program was not opened");
     case Kind::EditorSend:
     case Kind::None:
         break;
     }
-    return QStringLiteral("Operation cancelled");
+    return tr("Operation cancelled");
 }

@@ -2,6 +2,7 @@
 
 #include "link/transferprogress.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -9,6 +10,8 @@
 // operation, where its link stands, and the words for it.
 class OperationProgress
 {
+    Q_DECLARE_TR_FUNCTIONS(OperationProgress)
+
 public:
     enum class Kind { None, Download, Send, Backup, Restore, EditorOpen, EditorSend };
     // Time left is guessed only once this many reports have come with bytes moved.

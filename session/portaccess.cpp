@@ -1,5 +1,6 @@
 #include "session/portaccess.h"
 
+#include <QCoreApplication>
 #include <QSerialPort>
 
 #include <cerrno>
@@ -23,16 +24,22 @@ QString describePortOpenFailure(const QSerialPortInfo &port)
     const int reason = fd < 0 ? errno : 0;
     if (fd >= 0)
         ::close(fd);
-    const QString prefix = QStringLiteral("Cannot open the calculator's port ") + port.systemLocation();
     switch (reason) {
     case EACCES:
     case EPERM:
-        return prefix + QStringLiteral(": permission denied. Install the Ulvo Connect package (or its "
-                                       "udev rule), or add your user to the dialout group and log in "
-                                       "again.");
+        //: %1 is the port's device path. "dialout" is the name of a system group.
+        return QCoreApplication::translate("PortAccess",
+                                           "Cannot open the calculator's port %1: permission denied. Install "
+                                           "the Ulvo Connect package (or its udev rule), or add your user to "
+                                           "the dialout group and log in again.")
+            .arg(port.systemLocation());
     case 0: // the node opens, so what failed is Qt's lock file: another program holds the port
     case EBUSY:
-        return prefix + QStringLiteral(": it is in use by another program. Close the other program.");
+        //: %1 is the port's device path.
+        return QCoreApplication::translate("PortAccess",
+                                           "Cannot open the calculator's port %1: it is in use by another "
+                                           "program. Close the other program.")
+            .arg(port.systemLocation());
     default: // gone (unplugged) or another fault that the next operation reports on its own
         return QString();
     }

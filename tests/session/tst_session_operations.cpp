@@ -4,6 +4,7 @@
 #include "link/culvocalc.h"
 #include "sessionrig.h"
 #include "localfiles.h"
+#include "replacingtranslator.h"
 
 using UlvoCalc::calcMsg;
 
@@ -50,6 +51,7 @@ private slots:
     void restoreSurvivesRebootOffTheBus();
     void failedBackupEmitsNothing();
     void unreadableNameIsNamed();
+    void unreadableNameUnderTranslation();
     void relaysServeOneOperation();
     void editorOpensProgram();
     void editorSendReportsOutcome();
@@ -494,6 +496,32 @@ void TestSessionOperations::unreadableNameIsNamed()
     QCOMPARE(rig.session->getError(), QString());
     QCOMPARE(rig.session->getStatusLineText(), withNewestCopy(QStringLiteral("Files successfully deleted")));
     QCOMPARE(rig.fileNames(), QStringList {"OK.TXT"});
+}
+
+// The listing's notice is told apart from a failure whatever words the link put it in, the name
+// standing anywhere in them.
+void TestSessionOperations::unreadableNameUnderTranslation()
+{
+    const ReplacingTranslator german({
+        {QStringLiteral("Invalid file name: %1"), QStringLiteral("Der Dateiname %1 ist ungültig")},
+        {QStringLiteral("File not shown, its name can't be read: %1"),
+         QStringLiteral("Datei nicht angezeigt, ihr Name ist unlesbar: %1")},
+        {QStringLiteral("Files successful sent to calculator"), QStringLiteral("Dateien gesendet")},
+    });
+    SessionRig rig;
+    SimulatedCalculator calc;
+    calc.setRawFile("bad\xff\xfe.txt", "x");
+    rig.attach(calc);
+    const QString notice = QStringLiteral("Datei nicht angezeigt, ihr Name ist unlesbar: bad��.txt");
+    QCOMPARE(rig.session->getStatusLineText(), notice);
+
+    QTemporaryDir dir;
+    rig.session->toCalcUrls({writeFile(dir.filePath("NEW.TXT"), "fresh")});
+    rig.session->sendFiles();
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.session->getError(), QString());
+    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Dateien gesendet"));
+    QCOMPARE(rig.fileNames(), QStringList {"NEW.TXT"});
 }
 
 void TestSessionOperations::relaysServeOneOperation()

@@ -2,6 +2,7 @@
 // of one calculator refused while one runs, two calculators at once, unplugs and exit mid-operation.
 #include "localfiles.h"
 #include "portopenfailures.h"
+#include "replacingtranslator.h"
 #include "sessionrig.h"
 
 #include "link/culvocalc.h"
@@ -89,6 +90,7 @@ private slots:
     void busyCalculatorRefusesSecondOperation();
     void refusedRequestsLeaveRunningInputs_data();
     void refusedRequestsLeaveRunningInputs();
+    void unplugDuringOperationEndsWithError_data();
     void unplugDuringOperationEndsWithError();
     void otherCalculatorsErrorStaysOutOfEndText_data();
     void otherCalculatorsErrorStaysOutOfEndText();
@@ -540,8 +542,18 @@ void TestSessionTracking::refusedRequestsLeaveRunningInputs()
     }
 }
 
+void TestSessionTracking::unplugDuringOperationEndsWithError_data()
+{
+    QTest::addColumn<QString>("errorFormat");
+    QTest::newRow("English") << QStringLiteral("Error: %1");
+    // An error on the status line is known as one by how it was set, not by its first word.
+    QTest::newRow("translated") << QStringLiteral("Fehler: %1");
+}
+
 void TestSessionTracking::unplugDuringOperationEndsWithError()
 {
+    QFETCH(QString, errorFormat);
+    const ReplacingTranslator words({{QStringLiteral("Error: %1"), errorFormat}});
     SessionRig rig;
     SimulatedCalculator calc;
     calc.setFile(QStringLiteral("BIG.BIN"), pattern(8192));
@@ -560,7 +572,7 @@ void TestSessionTracking::unplugDuringOperationEndsWithError()
     QCOMPARE(rig.calcModel.rowCount(), 1);
     QVERIFY(rig.waitIdle());
     QVERIFY(!rig.session->getError().isEmpty());
-    QCOMPARE(rig.session->getStatusLineText(), QStringLiteral("Error: ") + rig.session->getError());
+    QCOMPARE(rig.session->getStatusLineText(), errorFormat.arg(rig.session->getError()));
     QVERIFY(!QFile::exists(dir.filePath("BIG.BIN")));
     // ... and dropped by the next poll once it has ended; the error stays on the status line.
     const QString errorStatus = rig.session->getStatusLineText();
