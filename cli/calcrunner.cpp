@@ -2,13 +2,10 @@
 
 #include "cli/interruption.h"
 #include "link/culvocalc.h"
+#include "link/linktexts.h"
 #include "session/portaccess.h"
 
 #include <QEventLoop>
-
-namespace {
-const QString textNoConnection = QStringLiteral("Can't connect to device");
-}
 
 CalcThread::CalcThread(int index, const QSerialPortInfo &port, std::unique_ptr<CalcTask> task)
     : index(index)
@@ -41,7 +38,7 @@ void CalcThread::run()
             const QString openFailure = link.isOpen() ? QString() : describePortOpenFailure(port);
             if (!openFailure.isEmpty())
                 outcome.errors.clear();
-            context.fail(openFailure.isEmpty() ? textNoConnection : openFailure);
+            context.fail(openFailure.isEmpty() ? LinkTexts::cantConnectDevice() : openFailure);
         } else {
             outcome.calcName = link.getName();
             task->run(link, context);

@@ -4,7 +4,13 @@
 #include "cli/calctasks.h"
 #include "link/culvocalc.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct CalcSelector {
+    Q_DECLARE_TR_FUNCTIONS(CalcSelector)
+};
 
 QString listing(const QList<TaskOutcome> &calcs)
 {
@@ -33,7 +39,7 @@ CalcSelection selectCalcs(const QString &selector, bool all)
 {
     const QList<QSerialPortInfo> ports = CUlvoCalc::findCalcs();
     if (ports.isEmpty())
-        return failure(QStringLiteral("No calculator is attached"), 1);
+        return failure(CalcSelector::tr("No calculator is attached"), 1);
     if (all || (selector.isEmpty() && ports.size() == 1))
         return {ports, QString(), 0};
 
@@ -46,7 +52,7 @@ CalcSelection selectCalcs(const QString &selector, bool all)
     }
     const QList<TaskOutcome> calcs = describeCalcs(ports);
     if (selector.isEmpty()) {
-        return failure(QStringLiteral("%1 calculators are attached; choose one with --calc:%2")
+        return failure(CalcSelector::tr("%1 calculators are attached; choose one with --calc:%2")
                            .arg(calcs.size())
                            .arg(listing(calcs)),
                        2);
@@ -62,10 +68,10 @@ CalcSelection selectCalcs(const QString &selector, bool all)
     if (named.size() == 1)
         return {named, QString(), 0};
     if (named.isEmpty())
-        return failure(QStringLiteral("No attached calculator is called or connected at %1; attached:%2")
+        return failure(CalcSelector::tr("No attached calculator is called or connected at %1; attached:%2")
                            .arg(selector, listing(calcs)),
                        1);
-    return failure(QStringLiteral("%1 calculators are called %2; choose one by its port:%3")
+    return failure(CalcSelector::tr("%1 calculators are called %2; choose one by its port:%3")
                        .arg(named.size())
                        .arg(selector, listing(namedCalcs)),
                    2);

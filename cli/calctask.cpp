@@ -9,7 +9,9 @@ void TaskContext::fail(const QString &text)
 void TaskContext::addLinkError(const QString &text)
 {
     outcome.ok = false;
-    outcome.errors.append(currentFile.isEmpty() ? text : currentFile + QStringLiteral(": ") + text);
+    outcome.errors.append(currentFile.isEmpty() ? text
+                                                : tr("%1: %2", "a file's name, then what went wrong with it")
+                                                      .arg(currentFile, text));
 }
 
 void TaskContext::startFile(int number, int count, const QString &name, qint64 bytesBefore,

@@ -6,6 +6,7 @@
 #include "safety/completecopy.h"
 #include "safety/safetycopymaker.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -19,7 +20,14 @@ namespace {
 
 using FileInf = QPair<QString, int>;
 
-const QString textNoFile = QStringLiteral("File doesn\u2019t exist.");
+struct CalcTasks {
+    Q_DECLARE_TR_FUNCTIONS(CalcTasks)
+};
+
+QString noSuchFile(const QString &name)
+{
+    return CalcTasks::tr("%1: File doesn’t exist.").arg(name);
+}
 
 // The calculator file a user means by `name`: the exact name, else the one name that differs only
 // in letter case (calculator names are upper case, people type lower case).
@@ -45,21 +53,23 @@ bool isOnCalc(const QList<FileInf> &files, const QString &name)
     });
 }
 
-QString countText(const char *verb, int done, int wanted)
+// The summary of a batch: `allDone` ("Sent %n file(s)") when every wanted file was handled, else
+// `someDone` ("Sent %1 of %n file(s)"); both counted by the files wanted.
+QString countText(const char *allDone, const char *someDone, int done, int wanted)
 {
-    const QString files = wanted == 1 ? QStringLiteral("file") : QStringLiteral("files");
     if (done == wanted)
-        return QStringLiteral("%1 %2 %3").arg(QLatin1String(verb)).arg(done).arg(files);
-    return QStringLiteral("%1 %2 of %3 %4").arg(QLatin1String(verb)).arg(done).arg(wanted).arg(files);
+        return CalcTasks::tr(allDone, nullptr, wanted);
+    return CalcTasks::tr(someDone, nullptr, wanted).arg(done);
 }
 
 // Keeps a safety copy before files are erased. False when the erasing must not go ahead (the
 // reason is in the outcome); a copy kept is named among the notices.
+// `notDone` is the failure's sentence, with %1 for why no copy was made.
 bool keepSafetyCopy(const SafetyCopyResult &copy, TaskContext &context, const char *notDone)
 {
     switch (copy.outcome) {
     case SafetyCopyResult::Outcome::Made:
-        context.outcome.notices.append(QStringLiteral("Safety copy saved on the path: ") + copy.path);
+        context.outcome.notices.append(CalcTasks::tr("Safety copy saved on the path: %1").arg(copy.path));
         return true;
     case SafetyCopyResult::Outcome::NothingToCopy:
         return true;
@@ -68,7 +78,7 @@ bool keepSafetyCopy(const SafetyCopyResult &copy, TaskContext &context, const ch
     case SafetyCopyResult::Outcome::Failed:
         break;
     }
-    context.fail(QStringLiteral("No safety copy could be made, so %1: %2").arg(QLatin1String(notDone), copy.failure));
+    context.fail(CalcTasks::tr(notDone).arg(copy.failure));
     return false;
 }
 
@@ -112,11 +122,11 @@ void GetTask::run(CUlvoCalc &link, TaskContext &context)
     for (const QString &name : names) {
         const std::optional<FileInf> file = findCalcFile(calcFiles, name);
         if (!file) {
-            context.fail(name + QStringLiteral(": ") + textNoFile);
+            context.fail(noSuchFile(name));
             continue;
         }
         if (QFileInfo::exists(folder + QLatin1Char('/') + file->first) && !force) {
-            context.fail(QStringLiteral("File %1 already exists in %2 (use --force to replace it)")
+            context.fail(CalcTasks::tr("File %1 already exists in %2 (use --force to replace it)")
                              .arg(file->first, folder));
             continue;
         }
@@ -134,11 +144,13 @@ void GetTask::run(CUlvoCalc &link, TaskContext &context)
         else if (link.wasCancelled())
             break;
         else if (context.errorCount() == errorsBefore)
-            context.fail(file.first + QStringLiteral(": not downloaded"));
+            context.fail(CalcTasks::tr("%1: not downloaded").arg(file.first));
         done += file.second;
     }
     context.setCurrentFile(QString());
-    context.outcome.summary = countText("Downloaded", written, names.size());
+    context.outcome.summary = countText(QT_TRANSLATE_N_NOOP("CalcTasks", "Downloaded %n file(s)"),
+                                        QT_TRANSLATE_N_NOOP("CalcTasks", "Downloaded %1 of %n file(s)"), written,
+                                        names.size());
 }
 
 PutTask::PutTask(QList<SendPlan::SendPair> files, bool force)
@@ -164,9 +176,9 @@ void PutTask::run(CUlvoCalc &link, TaskContext &context)
             SendPlan::placeReplacement(batch, file);
         else {
             ++refused;
-            context.fail(onCalc ? QStringLiteral("File %1 already exists on the calculator (use --force to replace it)")
+            context.fail(onCalc ? CalcTasks::tr("File %1 already exists on the calculator (use --force to replace it)")
                                       .arg(file.second)
-                                : QStringLiteral("%1: another file of this command is sent as %2 (use --force to send this one instead)")
+                                : CalcTasks::tr("%1: another file of this command is sent as %2 (use --force to send this one instead)")
                                       .arg(file.first, file.second));
         }
     }
@@ -186,11 +198,13 @@ void PutTask::run(CUlvoCalc &link, TaskContext &context)
         if (outcome.done)
             ++sent;
         else if (outcome.texts.isEmpty()) // the link's own texts have reached the context already
-            context.fail(file.second + QStringLiteral(": not sent"));
+            context.fail(CalcTasks::tr("%1: not sent").arg(file.second));
         done += QFileInfo(file.first).size();
     }
     context.setCurrentFile(QString());
-    context.outcome.summary = countText("Sent", sent, batch.size() + refused);
+    context.outcome.summary = countText(QT_TRANSLATE_N_NOOP("CalcTasks", "Sent %n file(s)"),
+                                        QT_TRANSLATE_N_NOOP("CalcTasks", "Sent %1 of %n file(s)"), sent,
+                                        batch.size() + refused);
 }
 
 RemoveTask::RemoveTask(QStringList names, bool safetyCopy)
@@ -209,11 +223,12 @@ void RemoveTask::run(CUlvoCalc &link, TaskContext &context)
         if (const std::optional<FileInf> file = findCalcFile(calcFiles, name))
             doomed.append(*file);
         else
-            context.fail(name + QStringLiteral(": ") + textNoFile);
+            context.fail(noSuchFile(name));
     }
     if (safetyCopy && !doomed.isEmpty()) {
         SafetyCopies store;
-        if (!keepSafetyCopy(copyBeforeDelete(link, store, link.getName(), doomed), context, "nothing was deleted"))
+        if (!keepSafetyCopy(copyBeforeDelete(link, store, link.getName(), doomed), context,
+                            QT_TRANSLATE_NOOP("CalcTasks", "No safety copy could be made, so nothing was deleted: %1")))
             return;
     }
     int deleted = 0;
@@ -224,10 +239,12 @@ void RemoveTask::run(CUlvoCalc &link, TaskContext &context)
         if (outcome.done)
             ++deleted;
         else if (outcome.texts.isEmpty())
-            context.fail(file.first + QStringLiteral(": not deleted"));
+            context.fail(CalcTasks::tr("%1: not deleted").arg(file.first));
     }
     context.setCurrentFile(QString());
-    context.outcome.summary = countText("Deleted", deleted, names.size());
+    context.outcome.summary = countText(QT_TRANSLATE_N_NOOP("CalcTasks", "Deleted %n file(s)"),
+                                        QT_TRANSLATE_N_NOOP("CalcTasks", "Deleted %1 of %n file(s)"), deleted,
+                                        names.size());
 }
 
 RenameTask::RenameTask(QString newName)
@@ -240,10 +257,10 @@ void RenameTask::run(CUlvoCalc &link, TaskContext &context)
     const QString oldName = link.getName();
     if (!link.setDeviceName(newName)) {
         if (context.outcome.ok)
-            context.fail(QStringLiteral("The calculator kept its name %1").arg(oldName));
+            context.fail(CalcTasks::tr("The calculator kept its name %1").arg(oldName));
         return;
     }
-    context.outcome.summary = QStringLiteral("Renamed %1 to %2").arg(oldName, link.getName());
+    context.outcome.summary = CalcTasks::tr("Renamed %1 to %2").arg(oldName, link.getName());
 }
 
 BackupTask::BackupTask(QString path)
@@ -253,11 +270,12 @@ BackupTask::BackupTask(QString path)
 
 void BackupTask::run(CUlvoCalc &link, TaskContext &context)
 {
-    context.startFile(0, 0, QStringLiteral("backup"), 0, 0);
+    //: Stands where a file's name would, while a whole calculator is read into an archive.
+    context.startFile(0, 0, CalcTasks::tr("backup"), 0, 0);
     const std::optional<QString> archive = link.createBackup();
     if (archive && archive->isEmpty()) {
         if (context.outcome.ok)
-            context.fail(QStringLiteral("Can't write backup file"));
+            context.fail(CalcTasks::tr("Can't write backup file"));
         return;
     }
     if (!archive && link.wasCancelled())
@@ -266,16 +284,16 @@ void BackupTask::run(CUlvoCalc &link, TaskContext &context)
         // Without a text the calculator simply has no files: there is nothing to lose, and a
         // nightly backup of a cleared calculator is no failure. No archive is written.
         if (context.outcome.ok)
-            context.outcome.summary = QStringLiteral("Nothing to back up: the calculator has no files");
+            context.outcome.summary = CalcTasks::tr("Nothing to back up: the calculator has no files");
         return;
     }
     const bool saved = copyComplete(*archive, path);
     QFile::remove(*archive);
     if (!saved) {
-        context.fail(QStringLiteral("Can't save backup on the path: ") + path);
+        context.fail(CalcTasks::tr("Can't save backup on the path: %1").arg(path));
         return;
     }
-    context.outcome.summary = QStringLiteral("Backup saved on the path: ") + path;
+    context.outcome.summary = CalcTasks::tr("Backup saved on the path: %1").arg(path);
 }
 
 RestoreTask::RestoreTask(QString path, bool safetyCopy)
@@ -290,17 +308,18 @@ void RestoreTask::run(CUlvoCalc &link, TaskContext &context)
     // An archive the restore refuses anyway needs no copy first; the link says why it refuses.
     if (safetyCopy && checkBackupArchive(chosen, path).isEmpty()) {
         chosen.close();
-        context.startFile(0, 0, QStringLiteral("safety copy"), 0, 0);
+        //: Stands where a file's name would, while the calculator's files are copied before a restore.
+        context.startFile(0, 0, CalcTasks::tr("safety copy"), 0, 0);
         SafetyCopies store;
-        if (!keepSafetyCopy(copyBeforeRestore(link, store, link.getName()), context, "the restore did not start"))
+        if (!keepSafetyCopy(copyBeforeRestore(link, store, link.getName()), context,
+                            QT_TRANSLATE_NOOP("CalcTasks", "No safety copy could be made, so the restore did not start: %1")))
             return;
     }
-    context.startFile(0, 0, QStringLiteral("restore"), 0, 0);
+    //: Stands where a file's name would, while an archive is written to the calculator.
+    context.startFile(0, 0, CalcTasks::tr("restore"), 0, 0);
     link.restoreBackup(QUrl::fromLocalFile(path));
     if (!context.outcome.ok)
         return;
     const int files = link.getNumberOfFiles();
-    context.outcome.summary = QStringLiteral("Backup successfully sent to calculator (%1 %2)")
-                                  .arg(files)
-                                  .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    context.outcome.summary = CalcTasks::tr("Backup successfully sent to calculator (%n file(s))", nullptr, files);
 }

@@ -30,6 +30,17 @@
 
 namespace {
 
+struct CliCommand {
+    Q_DECLARE_TR_FUNCTIONS(CliCommand)
+};
+
+// "label: text", for a line that names what it concerns first.
+QString labelled(const QString &label, const QString &text)
+{
+    return CliCommand::tr("%1: %2", "what a line concerns (a program, port or calculator), then the text")
+        .arg(label, text);
+}
+
 void printTo(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stream);
@@ -43,13 +54,13 @@ void printOut(const QString &text)
 
 void printError(const QString &text)
 {
-    printTo(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + text);
+    printTo(stderr, labelled(QCoreApplication::applicationName(), text));
 }
 
 int usageError(const QString &text)
 {
     printError(text);
-    printTo(stderr, QStringLiteral("Try '%1 --help' for more information.").arg(QCoreApplication::applicationName()));
+    printTo(stderr, CliCommand::tr("Try '%1 --help' for more information.").arg(QCoreApplication::applicationName()));
     return CliExit::usage;
 }
 
@@ -66,17 +77,17 @@ LocalPlan planSend(const QStringList &paths)
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (!info.isFile() || !info.isReadable()) {
-            plan.errors.append(QStringLiteral("Can't read file: %1").arg(path));
+            plan.errors.append(CliCommand::tr("Can't read file: %1").arg(path));
             continue;
         }
         const QString name = info.fileName();
         const QString calcName = SendPlan::calcName(name);
         if (calcName.isEmpty()) {
-            plan.errors.append(QStringLiteral("%1: no calculator file name can be made from this name").arg(path));
+            plan.errors.append(CliCommand::tr("%1: no calculator file name can be made from this name").arg(path));
             continue;
         }
         if (SendPlan::place(info.size(), name, calcName, false) == SendPlan::Placement::Skipped) {
-            plan.errors.append(QStringLiteral("%1: the file is empty; empty files are not sent").arg(path));
+            plan.errors.append(CliCommand::tr("%1: the file is empty; empty files are not sent").arg(path));
             continue;
         }
         if (calcName != name)
@@ -90,9 +101,9 @@ QString folderError(const QString &folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir())
-        return QStringLiteral("No such folder: %1").arg(folder);
+        return CliCommand::tr("No such folder: %1").arg(folder);
     if (!info.isWritable())
-        return QStringLiteral("Can't write into the folder: %1").arg(folder);
+        return CliCommand::tr("Can't write into the folder: %1").arg(folder);
     return QString();
 }
 
@@ -123,12 +134,13 @@ QString padded(const QString &text, int width)
 
 void printCalcTable(const QList<TaskOutcome> &calcs)
 {
-    QList<QStringList> rows {{QStringLiteral("PORT"), QStringLiteral("NAME"), QStringLiteral("HARDWARE"),
-                              QStringLiteral("FIRMWARE"), QStringLiteral("PROTOCOL"), QStringLiteral("FILES")}};
+    //: Column headings of the table of attached calculators, upper case as a terminal table's.
+    QList<QStringList> rows {{CliCommand::tr("PORT"), CliCommand::tr("NAME"), CliCommand::tr("HARDWARE"),
+                              CliCommand::tr("FIRMWARE"), CliCommand::tr("PROTOCOL"), CliCommand::tr("FILES")}};
     for (const TaskOutcome &calc : calcs) {
         const QJsonObject o = calc.json.toObject();
         if (!calc.ok) {
-            rows.append({calc.port, QStringLiteral("(no answer)"), QString(), QString(), QString(), QString()});
+            rows.append({calc.port, CliCommand::tr("(no answer)"), QString(), QString(), QString(), QString()});
             continue;
         }
         rows.append({calc.port, o.value(QStringLiteral("name")).toString(),
@@ -187,16 +199,18 @@ int reportOutcomes(const QList<TaskOutcome> &outcomes, bool many, bool quiet)
     for (const TaskOutcome &outcome : outcomes) {
         allOk = allOk && outcome.ok;
         for (const QString &error : outcome.errors)
-            printError(many ? outcome.calcLabel() + QStringLiteral(": ") + error : error);
+            printError(many ? labelled(outcome.calcLabel(), error) : error);
         for (const QString &notice : outcome.notices) {
             if (!quiet)
-                printOut(many ? outcome.calcLabel() + QStringLiteral(": ") + notice : notice);
+                printOut(many ? labelled(outcome.calcLabel(), notice) : notice);
         }
         if (many) {
-            QString line = outcome.calcLabel() + QStringLiteral(": ") + (outcome.ok ? QStringLiteral("ok") : QStringLiteral("FAILED"));
-            if (!outcome.summary.isEmpty())
-                line += QStringLiteral(". ") + outcome.summary;
-            printOut(line);
+            //: A calculator's result line: "ok" or "FAILED", then what was done.
+            const QString result = outcome.ok ? CliCommand::tr("ok") : CliCommand::tr("FAILED");
+            printOut(labelled(outcome.calcLabel(), outcome.summary.isEmpty()
+                                                       ? result
+                                                       : CliCommand::tr("%1. %2", "a result, then what was done")
+                                                             .arg(result, outcome.summary)));
         } else if (!quiet && !outcome.summary.isEmpty()) {
             printOut(outcome.summary);
         }
@@ -211,7 +225,7 @@ int runList(const CliOptions &o)
     for (const TaskOutcome &calc : calcs) {
         allOk = allOk && calc.ok;
         for (const QString &error : calc.errors)
-            printError(calc.port + QStringLiteral(": ") + error);
+            printError(labelled(calc.port, error));
     }
     if (o.json) {
         QJsonArray array;
@@ -223,7 +237,7 @@ int runList(const CliOptions &o)
         printJson(array);
     } else if (calcs.isEmpty()) {
         if (!o.quiet)
-            printTo(stderr, QStringLiteral("No calculator is attached"));
+            printTo(stderr, CliCommand::tr("No calculator is attached"));
     } else {
         printCalcTable(calcs);
     }
@@ -239,7 +253,7 @@ QStringList backupEntryFiles(const CliOptions &o, QStringList &errors)
                                   ? extractBackupEntries(o.fromBackup, o.arguments, folder.path(), &error)
                                   : QStringList();
     if (files.isEmpty())
-        errors.append(error.isEmpty() ? QStringLiteral("Can't create a temporary folder") : error);
+        errors.append(error.isEmpty() ? CliCommand::tr("Can't create a temporary folder") : error);
     return files;
 }
 
@@ -264,16 +278,16 @@ int runSafety(const CliOptions &o)
     }
     if (copies.isEmpty()) {
         if (!o.quiet)
-            printTo(stderr, QStringLiteral("No safety copies in %1").arg(SafetyCopies::defaultFolder()));
+            printTo(stderr, CliCommand::tr("No safety copies in %1").arg(SafetyCopies::defaultFolder()));
         return CliExit::success;
     }
     for (const SafetyCopies::Copy &copy : copies) {
-        printOut(QStringLiteral("%1  %2  %3  %4 files  %5 bytes  %6")
+        // One pass over every field: a calculator's name may hold a '%'.
+        //: A safety copy: date, calculator, kind, number of files, size in bytes, path.
+        printOut(CliCommand::tr("%1  %2  %3  %n files  %4 bytes  %5", nullptr, copy.files)
                      .arg(copy.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), copy.calculator,
-                          SafetyCopies::kindText(copy.kind).leftJustified(14))
-                     .arg(copy.files)
-                     .arg(copy.size)
-                     .arg(copy.path));
+                          SafetyCopies::kindText(copy.kind).leftJustified(14), QString::number(copy.size),
+                          copy.path));
     }
     return CliExit::success;
 }
@@ -300,7 +314,7 @@ bool checkLocalInputs(const CliOptions &o, LocalPlan &send)
     } else if (command == QLatin1String("backup")) {
         errors << folderError(QFileInfo(o.arguments.constFirst()).absolutePath());
     } else if (command == QLatin1String("restore") && !QFileInfo(o.arguments.constFirst()).isFile()) {
-        errors << QStringLiteral("Can't read file: %1").arg(o.arguments.constFirst());
+        errors << CliCommand::tr("Can't read file: %1").arg(o.arguments.constFirst());
     } else if (command == QLatin1String("restore") && o.all) {
         // Checked once before any calculator is erased: a bad archive leaves the whole class as
         // it was. Each link checks it again before erasing its own calculator.
@@ -308,7 +322,7 @@ bool checkLocalInputs(const CliOptions &o, LocalPlan &send)
         const QString path = QFileInfo(o.arguments.constFirst()).absoluteFilePath();
         const QString problem = checkBackupArchive(archive, path);
         if (!problem.isEmpty())
-            errors << QStringLiteral("Invalid backup file: %1 (%2)").arg(path, problem);
+            errors << CliCommand::tr("Invalid backup file: %1 (%2)").arg(path, problem);
     }
     errors.removeAll(QString());
     for (const QString &error : qAsConst(errors))
@@ -324,7 +338,7 @@ QStringList planBackups(const CliOptions &o, const QList<QSerialPortInfo> &ports
     bool taken = false;
     for (const QString &path : paths) {
         if (!o.force && QFileInfo::exists(path)) {
-            printError(QStringLiteral("File %1 already exists (use --force to replace it)").arg(path));
+            printError(CliCommand::tr("File %1 already exists (use --force to replace it)").arg(path));
             taken = true;
         }
     }
@@ -347,7 +361,7 @@ QStringList planCollectFolders(const CliOptions &o, const QList<QSerialPortInfo>
                                                  ? calc.calcName + QLatin1Char('-') + calc.port
                                                  : calc.calcName);
         if (!root.mkpath(name)) {
-            printError(QStringLiteral("Can't create folder: %1").arg(root.absoluteFilePath(name)));
+            printError(CliCommand::tr("Can't create folder: %1").arg(root.absoluteFilePath(name)));
             return {};
         }
         folders.append(root.absoluteFilePath(name));
@@ -453,7 +467,7 @@ int runWatch(const CliOptions &o)
     for (const QSerialPortInfo &port : CUlvoCalc::findCalcs())
         known.insert(port.portName());
     std::fflush(stdout);
-    printError(QStringLiteral("Waiting for calculators to be plugged in (Ctrl-C to stop)"));
+    printError(CliCommand::tr("Waiting for calculators to be plugged in (Ctrl-C to stop)"));
     int served = 0;
     bool allOk = true;
     while (!Interruption::wasInterrupted() && (o.count == 0 || served < o.count)) {

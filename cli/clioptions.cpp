@@ -7,6 +7,10 @@
 
 namespace {
 
+struct CliOptionsText {
+    Q_DECLARE_TR_FUNCTIONS(CliOptionsText)
+};
+
 using CalcRules::maxCalcNameLength;
 
 struct CommandRule {
@@ -33,7 +37,9 @@ const CommandRule rules[] = {
 };
 // clang-format on
 
-const char *const description =
+//: The tool's description in --help. Keep the command names, options and upper-case words (NAME,
+//: FILE, DIR) as they are, the columns aligned and every line within 80 characters.
+const char *const description = QT_TRANSLATE_NOOP("CliOptionsText",
     "Exchanges files with Ulvo graphing calculators attached by USB.\n"
     "\n"
     "Commands:\n"
@@ -73,7 +79,7 @@ const char *const description =
     "the same time, one result line each.\n"
     "\n"
     "Exit status: 0 success, 1 a failure reported by a calculator or the link (with\n"
-    "--all: by any calculator), 2 a usage error, 130 interrupted (Ctrl-C).";
+    "--all: by any calculator), 2 a usage error, 130 interrupted (Ctrl-C).");
 
 const CommandRule *findRule(const QString &command)
 {
@@ -84,14 +90,19 @@ const CommandRule *findRule(const QString &command)
     return nullptr;
 }
 
+QString notApplying(const QString &command, const char *option)
+{
+    return CliOptionsText::tr("%1: option %2 does not apply").arg(command, QLatin1String(option));
+}
+
 QString checkAgainstRule(const CommandRule &rule, const CliOptions &o)
 {
     const QString command = o.command;
     const int count = o.arguments.size();
     if (count < rule.minArgs)
-        return QStringLiteral("%1: missing argument").arg(command);
+        return CliOptionsText::tr("%1: missing argument").arg(command);
     if (rule.maxArgs >= 0 && count > rule.maxArgs)
-        return QStringLiteral("%1: too many arguments").arg(command);
+        return CliOptionsText::tr("%1: too many arguments").arg(command);
     const struct {
         bool given;
         bool allowed;
@@ -104,32 +115,32 @@ QString checkAgainstRule(const CommandRule &rule, const CliOptions &o)
     };
     for (const auto &check : checks) {
         if (check.given && !check.allowed)
-            return QStringLiteral("%1: option %2 does not apply").arg(command, QLatin1String(check.option));
+            return notApplying(command, check.option);
     }
     if (o.noSafetyCopy && command != QLatin1String("rm") && command != QLatin1String("restore"))
-        return QStringLiteral("%1: option --no-safety-copy does not apply").arg(command);
+        return notApplying(command, "--no-safety-copy");
     if (!o.fromBackup.isEmpty() && command != QLatin1String("put"))
-        return QStringLiteral("%1: option --from-backup does not apply").arg(command);
+        return notApplying(command, "--from-backup");
     if (o.all && !o.calc.isEmpty())
-        return QStringLiteral("%1: --calc and --all exclude each other").arg(command);
+        return CliOptionsText::tr("%1: --calc and --all exclude each other").arg(command);
     if (command == QLatin1String("backup") && count == 1 && (o.all || !o.outputDir.isEmpty()))
-        return QStringLiteral("backup: give either FILE or --all/--output, not both");
+        return CliOptionsText::tr("backup: give either FILE or --all/--output, not both");
     if (command == QLatin1String("restore") && !o.yes)
-        return QStringLiteral("restore erases every file on the calculator first: add --yes to go ahead");
+        return CliOptionsText::tr("restore erases every file on the calculator first: add --yes to go ahead");
     if (command == QLatin1String("watch") && o.arguments.constFirst() != QLatin1String("put"))
-        return QStringLiteral("watch: only put can be watched");
+        return CliOptionsText::tr("watch: only put can be watched");
     if (command == QLatin1String("rename")) {
         const QString name = o.arguments.constFirst();
         if (name.isEmpty())
-            return QStringLiteral("rename: the new name is empty");
+            return CliOptionsText::tr("rename: the new name is empty");
         if (name.size() > maxCalcNameLength)
-            return QStringLiteral("rename: the new name is longer than %1 characters").arg(maxCalcNameLength);
+            return CliOptionsText::tr("rename: the new name is longer than %1 characters").arg(maxCalcNameLength);
     }
     if (command != QLatin1String("list") && command != QLatin1String("ls")
         && command != QLatin1String("rename")) {
         for (const QString &argument : o.arguments) {
             if (argument.isEmpty())
-                return QStringLiteral("%1: an argument is empty").arg(command);
+                return CliOptionsText::tr("%1: an argument is empty").arg(command);
         }
     }
     return QString();
@@ -151,44 +162,47 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     CliOptions &o = result.options;
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(description).arg(maxCalcNameLength));
+    parser.setApplicationDescription(CliOptionsText::tr(description).arg(maxCalcNameLength));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  CliOptionsText::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     CliOptionsText::tr("Show the version and exit."));
     const QCommandLineOption calc({QStringLiteral("c"), QStringLiteral("calc")},
-                                  QStringLiteral("The calculator to use: a port name or a calculator name."),
+                                  CliOptionsText::tr("The calculator to use: a port name or a calculator name."),
                                   QStringLiteral("SEL"));
     const QCommandLineOption all({QStringLiteral("a"), QStringLiteral("all")},
-                                 QStringLiteral("get, put, rm, backup, restore: every attached calculator at once."));
+                                 CliOptionsText::tr("get, put, rm, backup, restore: every attached calculator at once."));
     const QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},
-                                   QStringLiteral("get, put, backup: replace files that already exist."));
+                                   CliOptionsText::tr("get, put, backup: replace files that already exist."));
     const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
-                                 QStringLiteral("restore: agree that the calculator is erased first."));
+                                 CliOptionsText::tr("restore: agree that the calculator is erased first."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("get, backup: the folder to write into (default: the current folder)."),
+                                    CliOptionsText::tr("get, backup: the folder to write into (default: the current folder)."),
                                     QStringLiteral("DIR"));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("list, ls, safety: print JSON instead of a table."));
+                                  CliOptionsText::tr("list, ls, safety: print JSON instead of a table."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
-                                   QStringLiteral("No progress and no notices; errors and results only."));
+                                   CliOptionsText::tr("No progress and no notices; errors and results only."));
     const QCommandLineOption noSafetyCopy(QStringLiteral("no-safety-copy"),
-                                          QStringLiteral("rm, restore: keep no safety copy of what is erased."));
+                                          CliOptionsText::tr("rm, restore: keep no safety copy of what is erased."));
     const QCommandLineOption fromBackup(QStringLiteral("from-backup"),
-                                        QStringLiteral("put: send the named entries of this backup archive."),
+                                        CliOptionsText::tr("put: send the named entries of this backup archive."),
                                         QStringLiteral("ARCHIVE"));
     const QCommandLineOption count(QStringLiteral("count"),
-                                   QStringLiteral("watch: end after N calculators."), QStringLiteral("N"));
+                                   CliOptionsText::tr("watch: end after N calculators."), QStringLiteral("N"));
     parser.addOptions({help, version, calc, all, force, yes, output, json, quiet, noSafetyCopy, fromBackup, count});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
+    parser.addPositionalArgument(QStringLiteral("command"), CliOptionsText::tr("One of the commands above."),
                                  QStringLiteral("<command>"));
-    parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
+    parser.addPositionalArgument(QStringLiteral("arguments"), CliOptionsText::tr("The command's arguments."),
                                  QStringLiteral("[arguments...]"));
-    // The usage line names the tool, not the path it was started by.
+    // The usage line names the tool, not the path it was started by. The path is the help's first
+    // word after "Usage:", which Qt translates: it is found by itself.
     result.helpText = parser.helpText();
-    if (!arguments.isEmpty() && !QCoreApplication::applicationName().isEmpty())
-        result.helpText.replace(QStringLiteral("Usage: ") + arguments.constFirst(),
-                                QStringLiteral("Usage: ") + QCoreApplication::applicationName());
+    if (!arguments.isEmpty() && !arguments.constFirst().isEmpty() && !QCoreApplication::applicationName().isEmpty()) {
+        const int at = result.helpText.indexOf(arguments.constFirst());
+        if (at >= 0)
+            result.helpText.replace(at, arguments.constFirst().size(), QCoreApplication::applicationName());
+    }
 
     if (!parser.parse(arguments)) {
         result.error = parser.errorText();
@@ -204,7 +218,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     }
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        result.error = QStringLiteral("no command given");
+        result.error = CliOptionsText::tr("no command given");
         return result;
     }
     o.command = positional.takeFirst();
@@ -219,28 +233,28 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     o.noSafetyCopy = parser.isSet(noSafetyCopy);
     o.fromBackup = parser.value(fromBackup);
     if (parser.isSet(fromBackup) && o.fromBackup.isEmpty()) {
-        result.error = QStringLiteral("--from-backup needs an archive");
+        result.error = CliOptionsText::tr("--from-backup needs an archive");
         return result;
     }
     if (parser.isSet(calc) && o.calc.isEmpty()) {
-        result.error = QStringLiteral("--calc needs a port or calculator name");
+        result.error = CliOptionsText::tr("--calc needs a port or calculator name");
         return result;
     }
     if (parser.isSet(count)) {
         bool ok = false;
         o.count = parser.value(count).toInt(&ok);
         if (!ok || o.count <= 0) {
-            result.error = QStringLiteral("--count needs a number above 0");
+            result.error = CliOptionsText::tr("--count needs a number above 0");
             return result;
         }
     }
     if (parser.isSet(output) && o.outputDir.isEmpty()) {
-        result.error = QStringLiteral("--output needs a folder");
+        result.error = CliOptionsText::tr("--output needs a folder");
         return result;
     }
     const CommandRule *rule = findRule(o.command);
     if (!rule) {
-        result.error = QStringLiteral("unknown command: %1").arg(o.command);
+        result.error = CliOptionsText::tr("unknown command: %1").arg(o.command);
         return result;
     }
     result.error = checkAgainstRule(*rule, o);

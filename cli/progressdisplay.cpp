@@ -9,7 +9,7 @@ ProgressDisplay::ProgressDisplay(std::FILE *stream, bool enabled, QStringList la
     , labels(std::move(labels))
 {
     for (int i = 0; i < this->labels.size(); ++i)
-        lines.append(QStringLiteral("waiting"));
+        lines.append(tr("waiting"));
 }
 
 ProgressDisplay::~ProgressDisplay()
@@ -29,7 +29,7 @@ QString ProgressDisplay::describe(const FileProgress &progress)
     QString text = QStringLiteral("[%1/%2] %3").arg(progress.fileNumber).arg(progress.fileCount).arg(progress.fileName);
     if (progress.bytesTotal > 0) {
         const QLocale c = QLocale::c();
-        text += QStringLiteral("  %1 of %2 (%3%)")
+        text += tr("  %1 of %2 (%3%)", "bytes done of bytes in all, then percent done")
                     .arg(c.formattedDataSize(progress.bytesDone, 1, QLocale::DataSizeIecFormat),
                          c.formattedDataSize(progress.bytesTotal, 1, QLocale::DataSizeIecFormat))
                     .arg(progress.bytesDone * 100 / progress.bytesTotal);

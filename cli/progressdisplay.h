@@ -2,6 +2,7 @@
 
 #include "cli/calctask.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
@@ -10,6 +11,8 @@
 // ends so that only results stay. Does nothing when disabled (not a terminal, or --quiet).
 class ProgressDisplay
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressDisplay)
+
 public:
     ProgressDisplay(std::FILE *stream, bool enabled, QStringList labels);
     ~ProgressDisplay();

@@ -1,11 +1,15 @@
 #include "link/answertext.h"
 
+#include <QCoreApplication>
+
 QString answerErrorText(const UlvoCalc::calcMsg &msg)
 {
-    QString text = QString::fromStdString(msg.errorstr());
-    if (msg.errornum() != 0)
-        text += QStringLiteral(" (error code: ") + QString::number(msg.errornum()) + QLatin1Char(')');
-    return text;
+    const QString text = QString::fromStdString(msg.errorstr());
+    if (msg.errornum() == 0)
+        return text;
+    // One pass over both: the calculator's own text may hold a '%'.
+    return QCoreApplication::translate("LinkTexts", "%1 (error code: %2)", "the calculator's error text, then its number")
+        .arg(text, QString::number(msg.errornum()));
 }
 
 ExchangeFailure refusal(const UlvoCalc::calcMsg &answer)

@@ -5,21 +5,31 @@
 #include "link/plainfilename.h"
 #include "link/ziparchive.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-QString nameProblem(const QByteArray &name)
+struct BackupArchiveCheck {
+    Q_DECLARE_TR_FUNCTIONS(BackupArchiveCheck)
+};
+
+// Why entry `index` cannot be restored under `name`, as a whole reason; empty when it can.
+QString nameProblem(qint64 index, const QByteArray &name)
 {
+    const QString entry = QString::number(index);
     if (name.isEmpty())
-        return QStringLiteral("has no name");
+        return BackupArchiveCheck::tr("entry %1 has no name").arg(entry);
     if (!CalcName::decode(name))
-        return QStringLiteral("has a name that is not UTF-8");
+        return BackupArchiveCheck::tr("entry %1 has a name that is not UTF-8").arg(entry);
     // A longer name could not even be announced to the calculator.
     if (name.size() > maxFileNameBytes)
-        return QStringLiteral("has a name longer than %1 bytes").arg(maxFileNameBytes);
+        return BackupArchiveCheck::tr("entry %1 has a name longer than %2 bytes").arg(entry).arg(maxFileNameBytes);
     if (!CalcName::isValid(name))
-        return QStringLiteral("has a name that is not a calculator file name: %1").arg(CalcName::display(name));
+        return BackupArchiveCheck::tr("entry %1 has a name that is not a calculator file name: %2")
+            .arg(entry, CalcName::display(name));
     if (!CalcName::isArchiveName(name))
-        return QStringLiteral("has a control character in its name: %1").arg(CalcName::display(name));
+        return BackupArchiveCheck::tr("entry %1 has a control character in its name: %2")
+            .arg(entry, CalcName::display(name));
     return QString();
 }
 
@@ -39,18 +49,19 @@ QString checkOpenBackupArchive(ZipArchive &archive)
     for (qint64 i = 0; i < archive.entryCount(); ++i)
         files += archive.isFolder(i) ? 0 : 1;
     if (files == 0)
-        return QStringLiteral("no file in the archive");
+        return BackupArchiveCheck::tr("no file in the archive");
     if (files > LinkLimits::maxFileCount)
-        return QStringLiteral("more than %1 files").arg(LinkLimits::maxFileCount);
+        return BackupArchiveCheck::tr("more than %1 files").arg(LinkLimits::maxFileCount);
     for (qint64 i = 0; i < archive.entryCount(); ++i) {
         if (archive.isFolder(i))
             continue;
         const QByteArray name = archive.entryName(i);
-        const QString problem = nameProblem(name);
+        const QString problem = nameProblem(i, name);
         if (!problem.isEmpty())
-            return QStringLiteral("entry %1 %2").arg(i).arg(problem);
+            return problem;
         if (!archive.readEntry(i, LinkLimits::maxFileSize))
-            return QStringLiteral("%1: %2").arg(CalcName::display(name), archive.errorString());
+            return BackupArchiveCheck::tr("%1: %2", "an entry's name, then why it cannot be read")
+                .arg(CalcName::display(name), archive.errorString());
     }
     return QString();
 }

@@ -23,7 +23,7 @@ BackupListCollector::Step BackupListCollector::take(const QByteArray &payload)
     }
     // Without such a file the archive would not restore the calculator as it was.
     if (!CalcName::decode(name))
-        return fail(QStringLiteral("Can't back up file, its name can't be read: %1").arg(CalcName::display(name)));
+        return fail(tr("Can't back up file, its name can't be read: %1").arg(CalcName::display(name)));
     if (!CalcName::isArchiveName(name))
         return fail(LinkTexts::invalidFileName(CalcName::display(name)));
     // The list comes unpaced: without a bound a calculator could fill memory for ever.

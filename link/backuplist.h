@@ -3,6 +3,7 @@
 #include "serializeData.pb.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -11,6 +12,8 @@
 // an archive entry that other tools extract too.
 class BackupListCollector
 {
+    Q_DECLARE_TR_FUNCTIONS(BackupListCollector)
+
 public:
     enum class Step { NeedMore, Complete, Failed };
 

@@ -63,7 +63,7 @@ std::optional<QString> CUlvoCalc::createBackup()
     const QString path = reserveBackupPath(folder);
     ZipArchive archive;
     if (path.isEmpty() || !archive.create(path)) {
-        onError(QStringLiteral("Can't create backup file in the temporary folder %1")
+        onError(tr("Can't create backup file in the temporary folder %1")
                     .arg(path.isEmpty() ? folder : path));
         if (!path.isEmpty())
             QFile::remove(path);
@@ -111,7 +111,7 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
     ZipArchive archive;
     const QString problem = checkBackupArchive(archive, path);
     if (!problem.isEmpty()) {
-        onError(QStringLiteral("Invalid backup file: %1 (%2)").arg(path, problem));
+        onError(tr("Invalid backup file: %1 (%2)").arg(path, problem));
         return;
     }
     // The last moment a stop leaves the calculator as it was.
@@ -139,7 +139,7 @@ void CUlvoCalc::restoreBackup(const QUrl &url)
         m_progress.beginFile(QString::fromUtf8(archive.entryName(i)), archive.entrySize(i).value_or(0));
         const std::optional<QByteArray> content = archive.readEntry(i, maxFileSize);
         if (!content) {
-            onError(QStringLiteral("Can't read backup file: %1").arg(path));
+            onError(tr("Can't read backup file: %1").arg(path));
             break;
         }
         UlvoCalc::fileInf inf;

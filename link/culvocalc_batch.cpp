@@ -140,17 +140,17 @@ QList<FileOutcome> CUlvoCalc::sendFileBatch(const QList<QPair<QString, QString>>
         });
         QFile local(path);
         if (!local.open(QIODevice::ReadOnly)) {
-            onError(QStringLiteral("Can't read file: %1").arg(path));
+            onError(tr("Can't read file: %1").arg(path));
             continue;
         }
         // One byte more than allowed tells a file that is too large, whatever kind of file it is.
         const QByteArray content = local.read(qint64(maxFileSize) + 1);
         if (local.error() != QFileDevice::NoError) {
-            onError(QStringLiteral("Can't read file: %1").arg(path));
+            onError(tr("Can't read file: %1").arg(path));
             continue;
         }
         if (content.size() > maxFileSize) {
-            onError(QStringLiteral("File is too large: %1").arg(path));
+            onError(tr("File is too large: %1").arg(path));
             continue;
         }
         outcome.size = content.size();
@@ -196,7 +196,7 @@ QList<QUrl> CUlvoCalc::genGetFilesRequest(QList<QPair<QString, int>> files, QStr
         QSaveFile local(path);
         if (!local.open(QIODevice::WriteOnly) || local.write(*content) != content->size()
             || !local.commit()) {
-            onError(QStringLiteral("Can't write file: %1").arg(path));
+            onError(tr("Can't write file: %1").arg(path));
             continue;
         }
         written.append(QUrl::fromLocalFile(path));

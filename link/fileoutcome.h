@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,7 +22,8 @@ struct FileOutcome {
             if (!text.isEmpty())
                 return text;
         }
-        return name + QStringLiteral(": ") + whatNotDone;
+        return QCoreApplication::translate("FileOutcome", "%1: %2", "a file's name, then what was not done with it")
+            .arg(name, whatNotDone);
     }
 };
 

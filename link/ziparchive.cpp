@@ -107,15 +107,15 @@ void ZipArchive::setLibraryError()
 bool ZipArchive::addEntry(const QByteArray &name, const QByteArray &content)
 {
     if (!m_zip) {
-        m_error = QStringLiteral("Archive is not open");
+        m_error = tr("Archive is not open");
         return false;
     }
     if (name.isEmpty() || name.contains('\0')) {
-        m_error = QStringLiteral("Invalid entry name");
+        m_error = tr("Invalid entry name");
         return false;
     }
     if (!m_staging) {
-        m_error = QStringLiteral("Archive is not open for writing");
+        m_error = tr("Archive is not open for writing");
         return false;
     }
     // libzip reads the content only when the archive is written: park it on disk until then.
@@ -186,11 +186,11 @@ std::optional<qint64> ZipArchive::entrySize(qint64 index) const
     zip_stat_t st;
     zip_stat_init(&st);
     if (!m_zip || zip_stat_index(m_zip.get(), index, 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE)) {
-        m_error = QStringLiteral("Can't read entry %1").arg(index);
+        m_error = tr("Can't read entry %1").arg(index);
         return std::nullopt;
     }
     if (st.size > static_cast<zip_uint64_t>(std::numeric_limits<qint64>::max())) {
-        m_error = QStringLiteral("Entry %1 is too large").arg(index);
+        m_error = tr("Entry %1 is too large").arg(index);
         return std::nullopt;
     }
     return static_cast<qint64>(st.size);
@@ -202,7 +202,7 @@ std::optional<QByteArray> ZipArchive::readEntry(qint64 index, qint64 maxSize) co
     if (!size)
         return std::nullopt;
     if (*size > maxSize || *size > std::numeric_limits<int>::max()) {
-        m_error = QStringLiteral("Entry %1 is too large").arg(index);
+        m_error = tr("Entry %1 is too large").arg(index);
         return std::nullopt;
     }
     ZipFile file(zip_fopen_index(m_zip.get(), index, 0));
@@ -225,7 +225,7 @@ std::optional<QByteArray> ZipArchive::readEntry(qint64 index, qint64 maxSize) co
         zip_error_t *error = zip_file_get_error(file.get());
         m_error = zip_error_code_zip(error) != ZIP_ER_OK
                       ? QString::fromUtf8(zip_error_strerror(error))
-                      : QStringLiteral("Entry %1 is damaged").arg(index);
+                      : tr("Entry %1 is damaged").arg(index);
         return std::nullopt;
     }
     return content;

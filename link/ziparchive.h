@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <memory>
@@ -17,6 +18,8 @@ struct zip;
 // no archive behind.
 class ZipArchive
 {
+    Q_DECLARE_TR_FUNCTIONS(ZipArchive)
+
 public:
     ZipArchive();
     ~ZipArchive();

@@ -1,5 +1,6 @@
 // Rules the command-line tool shares with the window: the calculator name a local file is sent
-// under and where it goes in a send, and the default name of a backup.
+// under and where it goes in a send, the default name of a backup, and the tool's help.
+#include "cli/clioptions.h"
 #include "link/backupname.h"
 #include "link/culvocalc.h"
 #include "link/sendplan.h"
@@ -7,6 +8,23 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(SendPlan::Placement)
+
+namespace {
+
+// Qt's own words of the help in another language, as its catalogue gives them.
+class UsageTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "QCommandLineParser") == 0 && qstrcmp(sourceText, "Usage: %1") == 0)
+            return QStringLiteral("Aufruf: %1");
+        return QString();
+    }
+};
+
+} // namespace
 
 class TestCliRules : public QObject
 {
@@ -19,6 +37,8 @@ private slots:
     void replacementTakesThePlaceOfTheSameName();
     void defaultBackupName_data();
     void defaultBackupName();
+    void helpNamesTheTool_data();
+    void helpNamesTheTool();
 };
 
 void TestCliRules::calcNameIsWhatTheCalculatorShows_data()
@@ -106,6 +126,32 @@ void TestCliRules::defaultBackupName()
     QFETCH(QString, calcName);
     QFETCH(QString, fileName);
     QCOMPARE(::defaultBackupName(calcName, QDate(2026, 3, 7)), fileName);
+}
+
+void TestCliRules::helpNamesTheTool_data()
+{
+    QTest::addColumn<bool>("translated");
+    QTest::addColumn<QString>("usageLine");
+    QTest::newRow("English") << false << "Usage: ulvo-connect-cli [options]";
+    QTest::newRow("translated") << true << "Aufruf: ulvo-connect-cli [options]";
+}
+
+void TestCliRules::helpNamesTheTool()
+{
+    QFETCH(bool, translated);
+    QFETCH(QString, usageLine);
+    UsageTranslator translator;
+    if (translated)
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("ulvo-connect-cli"));
+    const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments() << QStringLiteral("--help"));
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(parsed.options.action, CliOptions::Action::Help);
+    QVERIFY2(parsed.helpText.startsWith(usageLine), qPrintable(parsed.helpText));
+    QVERIFY2(!parsed.helpText.contains(QCoreApplication::arguments().constFirst()), qPrintable(parsed.helpText));
 }
 
 QTEST_GUILESS_MAIN(TestCliRules)

@@ -118,6 +118,7 @@ void TestCUlvoCalc::failureAnswerText_data()
     QTest::newRow("text and number") << "Disk full" << 5 << "Disk full (error code: 5)";
     QTest::newRow("number only") << QString() << 5 << " (error code: 5)";
     QTest::newRow("negative number") << QString() << -17 << " (error code: -17)";
+    QTest::newRow("text with a placeholder") << "Slot %1 full" << 3 << "Slot %1 full (error code: 3)";
     QTest::newRow("text only") << "No such file" << 0 << "No such file";
     QTest::newRow("neither") << QString() << 0 << QString();
     QTest::newRow("non-ASCII text") << QStringLiteral("Datei \u201eA\u201c fehlt") << 0
