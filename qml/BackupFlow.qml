@@ -74,7 +74,7 @@ Item {
                 // Keep the archive where it is: it is the only copy of the backup.
                 calcSession.onStatusChange(Texts.fill(
                         qsTr("Error: Can't save backup on the path: %1 (the backup stays in %2)"),
-                        path, temporary))
+                        path, temporary), true)
                 return
             }
             calcSession.onStatusChange(Texts.fill(qsTr("Backup saved on the path: %1"), path))
