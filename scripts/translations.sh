@@ -19,7 +19,7 @@ update() { # folder with the .ts files to bring up to date
     language=$(basename "$ts" .ts)
     language=${language#ulvo-connect_}
     # English holds only the plural forms of texts with a count.
-    if ! lupdate -silent -locations none -no-obsolete -target-language "$language" \
+    if ! lupdate -silent -I . -locations none -no-obsolete -target-language "$language" \
       $([[ $language == en ]] && echo -pluralonly) "${sources[@]}" -ts "$ts" >"$ts.log" 2>&1; then
       cat "$ts.log" >&2
       return 1
