@@ -70,6 +70,8 @@ private slots:
     void unopenablePortIsExplained();
     void interruptedCommandLeavesNothing_data();
     void interruptedCommandLeavesNothing();
+    void speaksTheSystemLanguage_data();
+    void speaksTheSystemLanguage();
 
 private:
     SimulatedCalculator *attach(const QString &name, const QList<QPair<QString, QByteArray>> &files = {});
@@ -84,6 +86,8 @@ private:
     std::unique_ptr<SimulatedUsb> usb;
     std::vector<std::unique_ptr<SimulatedCalculator>> calcs;
     std::unique_ptr<QTemporaryDir> work;
+    // LANG for the tool; empty: the test's own (English).
+    QString toolLanguage;
 };
 
 void TestCli::initTestCase()
@@ -102,6 +106,7 @@ void TestCli::init()
 
 void TestCli::cleanup()
 {
+    toolLanguage.clear();
     calcs.clear(); // a calculator that goes leaves the bus
     work.reset();
 }
@@ -153,6 +158,8 @@ void TestCli::startTool(QProcess &process, const QStringList &arguments, const Q
         env.insert(QStringLiteral("TMPDIR"), tempDir);
     // Safety copies of one test are not seen by the next.
     env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
+    if (!toolLanguage.isEmpty())
+        env.insert(QStringLiteral("LANG"), toolLanguage);
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(work->path());
     process.start(process.program().isEmpty() ? QStringLiteral(ULVO_CLI_PATH) : process.program(), arguments);
@@ -732,6 +739,55 @@ void TestCli::interruptedCommandLeavesNothing()
     const QDir::Filters everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
     QCOMPARE(QDir(path("out")).entryList(everything), QStringList());
     QCOMPARE(QDir(path("tmp")).entryList(everything), QStringList());
+}
+
+
+// The tool speaks the language of LANG: its own texts (a usage error, the help, a result with a
+// count) and Qt's (the help's usage line); under C the English texts, word for word.
+void TestCli::speaksTheSystemLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("noCommand");
+    QTest::addColumn<QString>("helpUsage");
+    QTest::addColumn<QString>("helpFirstLine");
+    QTest::addColumn<QString>("sentOne");
+
+    QTest::newRow("German") << "de_DE.UTF-8" << "ulvo-connect-cli: kein Befehl angegeben\n"
+                            << "Aufruf: ulvo-connect-cli"
+                            << "Tauscht Dateien mit Ulvo-Grafikrechnern aus, die per USB angeschlossen sind.\n"
+                            << "1 Datei gesendet\n";
+    QTest::newRow("C") << "C" << "ulvo-connect-cli: no command given\n"
+                       << "Usage: ulvo-connect-cli"
+                       << "Exchanges files with Ulvo graphing calculators attached by USB.\n"
+                       << "Sent 1 file\n";
+}
+
+void TestCli::speaksTheSystemLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(QString, noCommand);
+    QFETCH(QString, helpUsage);
+    QFETCH(QString, helpFirstLine);
+    QFETCH(QString, sentOne);
+    toolLanguage = lang;
+
+    const ToolRun bare = tool({});
+    QCOMPARE(bare.exitCode, 2);
+    QVERIFY2(bare.err.startsWith(noCommand), qPrintable(bare.err));
+
+    const ToolRun help = tool({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    const QStringList lines = help.out.split(QLatin1Char('\n'));
+    QVERIFY2(lines.size() > 2, qPrintable(help.out));
+    QVERIFY2(lines.at(0).startsWith(helpUsage), qPrintable(lines.at(0)));
+    QCOMPARE(lines.at(1) + QLatin1Char('\n'), helpFirstLine);
+
+    SimulatedCalculator *calc = attach(QStringLiteral("ULVO"));
+    writeFile(path("ONE.ucb"), "Disp 1"); // a calculator name already: no renaming line
+    const ToolRun sent = tool({"put", "ONE.ucb"});
+    QVERIFY2(sent.exitCode == 0, qPrintable(sent.out + sent.err));
+    QCOMPARE(sent.out, sentOne);
+    QCOMPARE(calc->file("ONE.ucb"), QByteArray("Disp 1"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
