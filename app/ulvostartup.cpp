@@ -20,10 +20,11 @@
 #include <QQuickWindow>
 #include <QWindow>
 
-// Every text of both windows is drawn in the calculator's code font; the documents only set sizes.
-void UlvoStartup::installCodeFont()
+void UlvoStartup::installFonts()
 {
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/UlvoCodeSaverFont.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/UlvoCodeSaverFont.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/UlvoUiFont-Bold.ttf"));
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/UlvoUiFont.ttf"));
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (families.isEmpty())
         return; // keep the platform font rather than a font of an unknown family
@@ -65,7 +66,7 @@ void UlvoStartup::prepareApplication()
 UlvoStartup::UlvoStartup()
 {
     registerEditorTypes();
-    installCodeFont();
+    installFonts();
     // Every text is drawn as the desktop draws it, hinted to the pixel grid: crisper at the
     // window's small sizes than scalable distance-field text, and quicker to set up.
     QQuickWindow::setTextRenderType(QQuickWindow::NativeTextRendering);

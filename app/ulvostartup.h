@@ -21,10 +21,13 @@ public:
     // Identity, high-DPI behaviour and the scene graph's image atlas size; must run before the
     // application object exists.
     static void prepareApplication();
-    // Makes the calculator code font the application's default font (needs the application).
-    static void installCodeFont();
+    // Registers the calculator code font, which the editor's views of calculator text use, and
+    // makes its base font the application's default for every other text (needs the
+    // application). The code font draws codes 0x7F to 0xE2 as calculator symbols, so words with
+    // accented letters ("Löschen", "Réessayer", file names, paths) need a font that draws them.
+    static void installFonts();
 
-    // Needs the QGuiApplication. Registers the editor types, installs the code font and the text
+    // Needs the QGuiApplication. Registers the editor types, installs the fonts and the text
     // rendering, creates the objects and the engine and publishes the objects to it.
     UlvoStartup();
     ~UlvoStartup();

@@ -11,8 +11,8 @@ import "BracketColouring.js" as BracketColouring
 import "Texts.js" as Texts
 
 // The UlvoBasic program editor: the function catalogue on the left, the program text on the
-// right. The text is calculator text, one character per calculator code, drawn in the
-// application's code font. Saving and sending are signalled to the main window, which hands them
+// right. The text is calculator text, one character per calculator code, drawn in the code font,
+// as are the catalogue's names and descriptions; the window's own words use the application font. Saving and sending are signalled to the main window, which hands them
 // to the session. Reads the main window's appColors, menuStyle and root geometry by name.
 ApplicationWindow {
     id: editorWindow
@@ -24,6 +24,13 @@ ApplicationWindow {
 
     signal sendFile(string fileName, string fileData)
     signal saveFile(string filePath, string fileData)
+
+    // The code font draws codes 0x7F to 0xE2 as the calculator's symbols: for calculator text only.
+    readonly property string codeFontFamily: codeFont.name
+    FontLoader {
+        id: codeFont
+        source: "qrc:/fonts/UlvoCodeSaverFont.ttf"
+    }
 
     readonly property string sendNamePattern: "^[0-9A-Za-z]{1," + calcSession.maxBaseNameLen + "}$"
     // The file to open once the user has agreed to drop unsaved changes.
@@ -60,6 +67,7 @@ ApplicationWindow {
     }
 
     function setStatus(status) {
+        statusLine.showsCalculatorText = false
         statusLine.text = status
     }
 
@@ -290,6 +298,9 @@ ApplicationWindow {
     footer: Label {
         id: statusLine
         objectName: "statusLine"
+        // A catalogue description is calculator text; the editor's messages are not.
+        property bool showsCalculatorText: false
+        font.family: showsCalculatorText ? editorWindow.codeFontFamily : Qt.application.font.family
         font.pixelSize: 14
         color: appColors.textDark
         verticalAlignment: Text.AlignVCenter
@@ -358,6 +369,7 @@ ApplicationWindow {
                     text: styleData.value ? styleData.value.funcName : ""
                     verticalAlignment: Text.AlignVCenter
                     elide: styleData.elideMode
+                    font.family: editorWindow.codeFontFamily
                     font.pixelSize: 15
                     font.bold: styleData.hasChildren
                     color: appColors.textDark
@@ -393,8 +405,10 @@ ApplicationWindow {
 
                 onCurrentIndexChanged: {
                     var node = funcModel.data(currentIndex, 257)
-                    if (node)
+                    if (node) {
+                        statusLine.showsCalculatorText = true
                         statusLine.text = node.funcDesc
+                    }
                 }
 
                 onActivated: function (index) {
@@ -480,6 +494,7 @@ ApplicationWindow {
                     selectionColor: activeFocus || findBar.fieldFocused
                                     ? appColors.changeNameDialogSelectionTrans
                                     : appColors.changeNameDialogSelectionBWTrans
+                    font.family: editorWindow.codeFontFamily
                     font.pixelSize: 14
 
                     onTextChanged: editorWindow.textModified = true

@@ -143,6 +143,7 @@ Rectangle {
             Layout.fillWidth: true
             Layout.preferredWidth: 240
             placeholderText: qsTr("Find")
+            font.family: findBar.textArea.font.family // what is sought is calculator text
             font.pixelSize: 14
             selectByMouse: true
             onTextEdited: findBar.findFromSelection()
@@ -194,6 +195,7 @@ Rectangle {
             visible: findBar.replacing
             Layout.fillWidth: true
             placeholderText: qsTr("Replace with")
+            font.family: findBar.textArea.font.family
             font.pixelSize: 14
             selectByMouse: true
             Keys.onReturnPressed: findBar.replace()

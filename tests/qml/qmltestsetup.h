@@ -32,7 +32,7 @@ public slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Ulvo"));
         QCoreApplication::setOrganizationDomain(QStringLiteral("ulvo.example"));
         registerEditorTypes();
-        UlvoStartup::installCodeFont();
+        UlvoStartup::installFonts();
         qmlRegisterType<TextFormatProbe>("UlvoTest", 1, 0, "TextFormatProbe");
         // One USB double per process; it outlives every engine and every port.
         m_simulator = std::make_unique<QmlSimulator>();

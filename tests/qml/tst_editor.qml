@@ -69,9 +69,12 @@ TestCase {
         compare(editor.textModified, false)
         compare(editor.title, "UlvoBasic Editor: PRG1.ucb")
 
-        // Every view of calculator text uses the code font the application set.
-        verify(Qt.application.font.family !== "")
-        compare(named("textArea").font.family, Qt.application.font.family)
+        // Calculator text is drawn in the code font, the editor's own words in the application's,
+        // which draws accented letters as letters.
+        compare(named("textArea").font.family, "Ulvo Code")
+        compare(named("findField").font.family, "Ulvo Code")
+        verify(Qt.application.font.family !== "Ulvo Code")
+        editor.setStatus("Löschen")
         compare(named("statusLine").font.family, Qt.application.font.family)
         compare(named("textArea").font.pixelSize, 14)
 
@@ -405,6 +408,7 @@ TestCase {
     function test_currentNodeDescriptionOnTheStatusLine(data) {
         clickNode(data.path)
         compare(named("statusLine").text, data.status)
+        compare(named("statusLine").font.family, "Ulvo Code") // descriptions hold calculator symbols
     }
 
     function test_textsTheUserSees_data() {
