@@ -48,6 +48,19 @@ TestCase {
         tryCompare(calcSession, "isBusy", false, 10000)
         shoot(outDir + "/main-window-" + uiLanguage + "-deleted.png")
 
+        // The editor: its own words in the language, the program in the code font.
+        mouseClick(child("newFileButton"))
+        tryVerify(function () { return findChild(win, "editor") !== null && child("editor").visible }, 10000)
+        var editor = child("editor")
+        editor.showProgram("\"Radius\"?\u00A8R\n\u00A8A:\u00C1R\u0082\nDisp A\n")
+        wait(300)
+        var saved = false
+        editor.contentItem.parent.grabToImage(function (image) {
+            saved = image.saveToFile(outDir + "/editor-" + uiLanguage + ".png")
+        })
+        tryVerify(function () { return saved }, 5000)
+        editor.close()
+
         simulator.unplugAll()
         win.destroy()
     }
