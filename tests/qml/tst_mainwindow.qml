@@ -269,6 +269,59 @@ TestCase {
         compare(calcModel.currentIndex, 2)
     }
 
+    // Cancel stops every calculator of a class send: Escape while the shown one still sends (its
+    // own progress bar takes it), Escape or the button once the shown one has ended.
+    function test_classCancel_data() {
+        return [
+            { tag: "Escape while the shown one sends", shownDelay: 30, byKey: true },
+            { tag: "Escape after the shown one ended", shownDelay: 0, byKey: true },
+            { tag: "button after the shown one ended", shownDelay: 0, byKey: false },
+        ]
+    }
+
+    function test_classCancel(data) {
+        var shown = plugCalculator("CLASS-A", {})
+        var others = [simulator.plug("CLASS-B", {}), simulator.plug("CLASS-C", {})]
+        tryCompare(child("calcPanel"), "count", 3, pollTimeout)
+        tryVerify(function () { return contactSpy.count >= 3 }, pollTimeout)
+        verify(testTools.activate(win))
+        simulator.setReplyDelay(shown, data.shownDelay)
+        for (var i = 0; i < others.length; ++i)
+            simulator.setReplyDelay(others[i], 30)
+        var list = child("calcPanel").listView
+        tryVerify(function () { return list.itemAtIndex(2) !== null })
+        mouseClick(list.itemAtIndex(0))
+        keyClick(Qt.Key_A, Qt.ControlModifier)
+        compare(calcModel.selection, [0, 1, 2])
+        compare(calcModel.currentIndex, 0)
+
+        // Three files of 32 frames each: seconds at 30 ms a frame.
+        var dir = testTools.makeTempDir()
+        var body = "x".repeat(16000)
+        click("sendButton")
+        choose("choseFileDialog", [testTools.writeFile(dir + "/C1.BIN", body),
+                                   testTools.writeFile(dir + "/C2.BIN", body),
+                                   testTools.writeFile(dir + "/C3.BIN", body)])
+        tryCompare(calcSession, "classRunning", true, pollTimeout)
+        if (data.shownDelay > 0) {
+            tryCompare(child("operationProgress"), "active", true, pollTimeout)
+        } else {
+            tryVerify(function () { return simulator.fileNames(shown).indexOf("C3.BIN") >= 0 }, transferTimeout)
+            tryCompare(child("operationProgress"), "active", false, transferTimeout)
+            tryCompare(child("classCancelButton"), "visible", true)
+        }
+        if (data.byKey)
+            testTools.keyClick(win, Qt.Key_Escape)
+        else
+            click("classCancelButton")
+        tryCompare(calcSession, "classRunning", false, transferTimeout)
+        for (i = 0; i < others.length; ++i)
+            compare(simulator.fileNames(others[i]).indexOf("C3.BIN"), -1, "CLASS-" + "BC"[i] + " got every file")
+        var summary = data.shownDelay > 0 ? "Sent to 0 of 3 calculators; 3 failed: CLASS-A (Send cancelled: "
+                                          : "Sent to 1 of 3 calculators; 2 failed: CLASS-B (Send cancelled: "
+        verify(statusText().indexOf(summary) === 0, statusText())
+    }
+
     // The station's bar shows its files and counts while it runs, and its Stop ends it.
     function test_stationBar() {
         plugCalculator("ULVO-BEFORE", { "A.UCB": "1\n" })
