@@ -26,6 +26,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -281,12 +282,15 @@ int runSafety(const CliOptions &o)
             printTo(stderr, CliCommand::tr("No safety copies in %1").arg(SafetyCopies::defaultFolder()));
         return CliExit::success;
     }
+    // The kind in the user's language, padded to the longest so that the columns after it align.
+    const int kindWidth = std::max(SafetyCopies::kindLabel(SafetyCopies::Kind::BeforeDelete).size(),
+                                   SafetyCopies::kindLabel(SafetyCopies::Kind::BeforeRestore).size());
     for (const SafetyCopies::Copy &copy : copies) {
         // One pass over every field: a calculator's name may hold a '%'.
         //: A safety copy: date, calculator, kind, number of files, size in bytes, path.
         printOut(CliCommand::tr("%1  %2  %3  %n files  %4 bytes  %5", nullptr, copy.files)
                      .arg(copy.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), copy.calculator,
-                          SafetyCopies::kindText(copy.kind).leftJustified(14), QString::number(copy.size),
+                          SafetyCopies::kindLabel(copy.kind).leftJustified(kindWidth), QString::number(copy.size),
                           copy.path));
     }
     return CliExit::success;

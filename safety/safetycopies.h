@@ -40,7 +40,7 @@ public:
     static QString safeName(const QString &calculator);
     // The kind as a fixed English word, for machine-read output (the tool's --json).
     static QString kindText(Kind kind);
-    // The kind in the user's language, for the window.
+    // The kind in the user's language, for the window and the tool's listing.
     static QString kindLabel(Kind kind);
 
     // Moves the finished archive at `archive` into the folder under a new unique name. Returns

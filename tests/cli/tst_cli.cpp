@@ -751,15 +751,16 @@ void TestCli::speaksTheSystemLanguage_data()
     QTest::addColumn<QString>("helpUsage");
     QTest::addColumn<QString>("helpFirstLine");
     QTest::addColumn<QString>("sentOne");
+    QTest::addColumn<QString>("safetyKind"); // in the listing of safety copies
 
     QTest::newRow("German") << "de_DE.UTF-8" << "ulvo-connect-cli: kein Befehl angegeben\n"
                             << "Aufruf: ulvo-connect-cli"
                             << "Tauscht Dateien mit Ulvo-Grafikrechnern aus, die per USB angeschlossen sind.\n"
-                            << "1 Datei gesendet\n";
+                            << "1 Datei gesendet\n" << "  vor dem Löschen            ";
     QTest::newRow("C") << "C" << "ulvo-connect-cli: no command given\n"
                        << "Usage: ulvo-connect-cli"
                        << "Exchanges files with Ulvo graphing calculators attached by USB.\n"
-                       << "Sent 1 file\n";
+                       << "Sent 1 file\n" << "  before delete   ";
 }
 
 void TestCli::speaksTheSystemLanguage()
@@ -769,6 +770,7 @@ void TestCli::speaksTheSystemLanguage()
     QFETCH(QString, helpUsage);
     QFETCH(QString, helpFirstLine);
     QFETCH(QString, sentOne);
+    QFETCH(QString, safetyKind);
     toolLanguage = lang;
 
     const ToolRun bare = tool({});
@@ -788,6 +790,11 @@ void TestCli::speaksTheSystemLanguage()
     QVERIFY2(sent.exitCode == 0, qPrintable(sent.out + sent.err));
     QCOMPARE(sent.out, sentOne);
     QCOMPARE(calc->file("ONE.ucb"), QByteArray("Disp 1"));
+
+    QCOMPARE(tool({"rm", "ONE.ucb"}).exitCode, 0);
+    const ToolRun listing = tool({"safety"});
+    QCOMPARE(listing.exitCode, 0);
+    QVERIFY2(listing.out.contains(safetyKind), qPrintable(listing.out));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
