@@ -8,7 +8,6 @@
 #include "session/portaccess.h"
 
 #include <QCoreApplication>
-#include <QMutexLocker>
 #include <QSet>
 #include <QThread>
 
@@ -100,7 +99,7 @@ CUlvoWorker::CUlvoWorker(QSerialPortInfo portInfo, QObject *parent)
 {
     // Recorded on the operation's thread as each error leaves the worker; read after finished().
     connect(this, &CUlvoWorker::errorNotify, this, [this](const QString &text) {
-        QMutexLocker lock(&cacheMutex);
+        const std::lock_guard<std::mutex> lock(cacheMutex);
         lastOperationError = text;
     }, Qt::DirectConnection);
 }
@@ -113,13 +112,13 @@ void CUlvoWorker::requestCancel()
 void CUlvoWorker::clearCancel()
 {
     cancelToken->reset();
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     lastOperationError.clear();
 }
 
 QString CUlvoWorker::operationError() const
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     return lastOperationError;
 }
 
@@ -135,7 +134,7 @@ void CUlvoWorker::firstContact()
         const bool opened = link.isOpen();
         const QList<FileInf> files = answered ? link.getFilesInfo() : QList<FileInf>();
         const QString failure = opened ? QString() : describePortOpenFailure(port);
-        QMutexLocker lock(&cacheMutex);
+        const std::lock_guard<std::mutex> lock(cacheMutex);
         deviceName = link.getName();
         filesInfo = files;
         leftOutFiles = link.leftOutFiles();
@@ -147,31 +146,31 @@ void CUlvoWorker::firstContact()
 
 QString CUlvoWorker::getDeviceName() const
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     return deviceName;
 }
 
 QList<QUrl> CUlvoWorker::getDownloadedUrls() const
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     return downloadedUrls;
 }
 
 QStringList CUlvoWorker::getLeftOutFiles() const
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     return leftOutFiles;
 }
 
 QString CUlvoWorker::getOpenFailure() const
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     return openFailure;
 }
 
 bool CUlvoWorker::isUnreachable() const
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     return unreachable;
 }
 
@@ -182,7 +181,7 @@ QString CUlvoWorker::getPortName() const
 
 QList<CUlvoWorker::FileInf> CUlvoWorker::getFilesInfo() const
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     return filesInfo;
 }
 
@@ -193,7 +192,7 @@ bool CUlvoWorker::hasFile(const QString &name) const
 
 CUlvoWorker::FileInf CUlvoWorker::fileNamed(const QString &name) const
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     for (const FileInf &file : qAsConst(filesInfo)) {
         if (file.first.compare(name, Qt::CaseInsensitive) == 0)
             return file;
@@ -203,13 +202,13 @@ CUlvoWorker::FileInf CUlvoWorker::fileNamed(const QString &name) const
 
 void CUlvoWorker::setCachedName(const QString &name)
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     deviceName = name;
 }
 
 void CUlvoWorker::cacheListing(const Listing &listing)
 {
-    QMutexLocker lock(&cacheMutex);
+    const std::lock_guard<std::mutex> lock(cacheMutex);
     filesInfo = listing.files;
     leftOutFiles = listing.leftOut;
 }
@@ -237,7 +236,7 @@ void CUlvoWorker::getFiles()
     {
         OperationLink link(port, this, cancelToken);
         const QList<QUrl> written = link->genGetFilesRequest(filesList, destFolder);
-        QMutexLocker lock(&cacheMutex);
+        const std::lock_guard<std::mutex> lock(cacheMutex);
         downloadedUrls = written;
     }
     finishOperation();

@@ -3,7 +3,6 @@
 #include "link/fileoutcome.h"
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QPair>
 #include <QSerialPortInfo>
@@ -12,6 +11,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <mutex>
 
 struct TransferProgress;
 class CUlvoCalc;
@@ -108,7 +108,9 @@ private:
 
     const QSerialPortInfo port;
     // deviceName and filesInfo are written by an operation thread and read on the main thread.
-    mutable QMutex cacheMutex;
+    // A std::mutex, since ThreadSanitizer sees its every lock; a contended QMutex waits inside
+    // Qt, which is not built for the sanitizer, and its hand-over would look like a race.
+    mutable std::mutex cacheMutex;
     QString deviceName;
     QList<FileInf> filesInfo;
     QStringList leftOutFiles;
